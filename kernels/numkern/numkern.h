@@ -1,0 +1,64 @@
+/* numkern: the number-theory kernel of Primorator.
+ *
+ * A C ABI, loaded by name at run time. Every argument is a fixed-width
+ * integer or a pointer; nothing here prints, allocates for the caller or
+ * reports an error: callers check only the results described below.
+ *
+ * Numbers are signed 32-bit and lie in 0 .. 2,147,483,646.
+ *
+ * Palmen colour rule: the colour of n is Omega(n) mod 8, where Omega(n)
+ * counts the prime factors of n with multiplicity. Every prime is 1 (red),
+ * a product of two primes 2 (green), 8 = 2^3 is 3 (yellow), 2^8 = 256 is
+ * 0 (black). The program itself gives 1 the colour 0 and 2 the colour 1,
+ * which this rule agrees with.
+ */
+#ifndef NUMKERN_H
+#define NUMKERN_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(NUMKERN_BUILDING)
+#define NUMKERN_API __attribute__((visibility("default")))
+#else
+#define NUMKERN_API
+#endif
+
+/* Prepares the kernel for a run whose numbers go up to `limit`: builds the
+ * prime table up to sqrt(limit). Called once per run before its first
+ * factor(). A limit below 3 leaves the kernel with an empty table; factor()
+ * still answers correctly then. Cost: O(sqrt(limit)). */
+NUMKERN_API void calculate_primes(int32_t limit);
+
+/* Factors n. `first` is the first number of the run (the same in every call
+ * of a run); calls normally come for n = first, first + 1, ... and are
+ * served from a sieved block of consecutive numbers, but any n in
+ * 1 .. 2,147,483,646 in any order gets a correct answer.
+ *
+ * Returns k, the number of distinct primes (0 for n < 2). primes[1..k] are
+ * the distinct primes ascending, exponents[1..k] their exponents; primes[0]
+ * is the Palmen colour index 0..7 (see above), or -1 for n < 1. Elements
+ * above k are left as they are. Both arrays hold at least 10 elements.
+ * An n outside 1 .. 2,147,483,646 returns 0 and writes only primes[0] = -1. */
+NUMKERN_API int32_t factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents);
+
+/* 1 when n is prime, 0 otherwise; the second argument is ignored (callers
+ * pass n twice). Exact for every n in 0 .. 2,147,483,646 without any prime
+ * table, and fast enough to run on every key press. */
+NUMKERN_API int16_t is_prime(int32_t n, int32_t unused);
+
+/* Writes `text` (decimal digits, trimmed, an optional leading minus) into
+ * `output` with `separator` (a character code: 44 comma, 32 space, 39
+ * apostrophe) between groups of three digits counted from the right,
+ * followed by a NUL. `output` is a buffer of 20 characters; at most 19 are
+ * written before the NUL, so a longer text is cut. */
+NUMKERN_API void separate_thousands(const char* text, int32_t separator, char* output);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

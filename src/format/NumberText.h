@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "format/Separator.h"
+
+namespace format {
+
+// The largest number the program accepts, as text; comparing digit texts
+// against it needs no arithmetic wider than 32 bits.
+inline constexpr std::string_view kMaxNumberText = "2147483646";
+inline constexpr int32_t kMaxNumber = 2147483646;
+
+// The text up to its first NUL character (all of it when it has none).
+std::string RemoveTrailingZeros(std::string_view text);
+
+// `digits` (decimal digits with an optional leading minus, blanks around them
+// allowed) written with `separator` between groups of three digits, through the
+// kernel's separate_thousands. "-,123" becomes "-123".
+std::string FormatWithSeparator(std::string_view digits, Separator separator);
+
+// The decimal form of `n` through FormatWithSeparator.
+std::string FormatNumber(int64_t n, Separator separator);
+
+// Appends FormatNumber(n, separator) to `out` and returns the number of
+// characters appended. The scan's fast path: no allocation once `out` has room.
+int AppendNumber(std::string& out, int32_t n, Separator separator);
+
+// Reads a number from any text: digits are kept, "-" gives -1 at once, every
+// other character is skipped. More than 10 digits, or 10 digits above
+// `maxText`, give -1; no digit gives 0.
+int32_t ParseNumberText(std::string_view text, std::string_view maxText = kMaxNumberText);
+
+}  // namespace format

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "format/Separator.h"
+#include "numlib/FactorResult.h"
+
+namespace format {
+
+// The pieces of one result line. The append* functions add to `out`; the
+// others return their text. Lines end in CR LF.
+inline constexpr std::string_view kPrimeMarker = " is prime";
+inline constexpr std::string_view kDecompositionLead = " = ";
+inline constexpr std::string_view kAllFactorsPrefix = "#";
+inline constexpr std::string_view kLineEnd = "\r\n";
+inline constexpr std::string_view kTwoFactorNote = " {1}";
+
+// "0 A black" ... "7 W white".
+const std::array<std::string_view, 8>& PalmenColorNames();
+
+// What the head of a line shows beside the number.
+struct LineHeadOptions {
+    bool filterActive = false;
+    int32_t filterIndex = 0;
+    bool primePairsMode = false;
+    bool showColor = false;
+    Separator separator = Separator::Comma;
+};
+
+// Appends " " + n [+ " (N=" index ")"] [+ " [" colour name "]"] and returns the
+// length of what it appended without the leading blank.
+int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options);
+
+// "2 * (3^2) * 7": powers in parentheses only when there is more than one prime.
+void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& result,
+                              Separator separator);
+std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator separator);
+
+// " {npf, ek}" with three decimals in the locale's decimal mark.
+std::string FactorCountNote(int npf, double ekValue);
+
+// " has D proper factors: " and the factors of n ascending, wrapped so that a
+// line holds at most 63 counted characters; `headLength` is what the line head
+// returned.
+void AppendProperFactors(std::string& out, int32_t n, const numlib::FactorResult& result,
+                         int headLength, Separator separator);
+std::string ProperFactorsText(int32_t n, const numlib::FactorResult& result, int headLength,
+                              Separator separator);
+
+}  // namespace format

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "numlib/FactorResult.h"
+#include "util/SharedLibrary.h"
+
+namespace numlib {
+
+// Raised when a kernel library or one of its exports cannot be had. The
+// message names the library's path and, for a missing export, its name.
+class KernelLoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The number-theory kernel libnumkern.so, loaded from the program's folder.
+// The one way the program reaches the kernel.
+class NumKernel {
+public:
+    static constexpr const char* kLibraryName = "libnumkern.so";
+
+    // The process's kernel, loaded on first use; throws KernelLoadError.
+    static const NumKernel& Instance();
+    // Loads the kernel from `folder` (for tools and tests that keep it elsewhere).
+    static NumKernel Load(const std::string& folder);
+
+    // Prepares a run whose numbers go up to `limit`.
+    void CalculatePrimes(int32_t limit) const { m_calculatePrimes(limit); }
+
+    // Factors n of a run that began at `first`. Clears exponents 1..9 first,
+    // as the kernel's contract asks of its caller.
+    void Factor(int32_t first, int32_t n, FactorResult& result) const {
+        for (int i = 1; i < 10; ++i) result.exponents[i] = 0;
+        int32_t k = m_factor(first, n, result.primes.data(), result.exponents.data());
+        // The low 16 bits of k count, bounded to the arrays.
+        int16_t count = static_cast<int16_t>(k);
+        result.count = count < 0 ? 0 : (count > 9 ? 9 : count);
+    }
+
+    bool IsPrime(int32_t n) const { return m_isPrime(n, n) == 1; }
+
+    // The kernel's digit grouping: `output` must hold 20 characters.
+    void SeparateThousands(const char* text, int32_t separator, char* output) const {
+        m_separateThousands(text, separator, output);
+    }
+
+private:
+    NumKernel() = default;
+
+    util::SharedLibrary m_library;
+    void (*m_calculatePrimes)(int32_t) = nullptr;
+    int32_t (*m_factor)(int32_t, int32_t, int32_t*, int16_t*) = nullptr;
+    int16_t (*m_isPrime)(int32_t, int32_t) = nullptr;
+    void (*m_separateThousands)(const char*, int32_t, char*) = nullptr;
+};
+
+}  // namespace numlib
