@@ -16,12 +16,19 @@ inline constexpr int32_t kMaxNumber = 2147483646;
 // The text up to its first NUL character (all of it when it has none).
 std::string RemoveTrailingZeros(std::string_view text);
 
+// Appends what the program keeps of the kernel's separate_thousands output (a
+// buffer of 20 characters): the text before its first NUL, with a comma that
+// directly follows a leading minus removed ("-,123,456" gives "-123,456").
+// Returns the number of characters appended.
+int AppendSeparatedOutput(std::string& out, std::string_view kernelOutput);
+
 // `digits` (decimal digits with an optional leading minus, blanks around them
 // allowed) written with `separator` between groups of three digits, through the
 // kernel's separate_thousands. "-,123" becomes "-123".
 std::string FormatWithSeparator(std::string_view digits, Separator separator);
 
-// The decimal form of `n` through FormatWithSeparator.
+// The decimal form of `n` through FormatWithSeparator. The kernel writes at
+// most 19 characters, so values beyond 14 digits come back cut.
 std::string FormatNumber(int64_t n, Separator separator);
 
 // Appends FormatNumber(n, separator) to `out` and returns the number of

@@ -1,0 +1,33 @@
+// The exported C functions: thin calls into the kernel's static state.
+#include "numkern.h"
+
+#include "DigitGrouping.h"
+#include "Kernel.h"
+#include "Limits.h"
+#include "MillerRabin.h"
+
+namespace {
+
+constinit numkern::Kernel g_kernel;
+
+}  // namespace
+
+extern "C" {
+
+void calculate_primes(int32_t limit) { g_kernel.CalculatePrimes(limit); }
+
+int32_t factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
+    return g_kernel.Factor(first, n, primes, exponents);
+}
+
+int16_t is_prime(int32_t n, int32_t /*unused*/) {
+    if (n < 0 || static_cast<uint32_t>(n) > numkern::kMaxNumber) return 0;
+    return numkern::IsPrimeMillerRabin(static_cast<uint32_t>(n)) ? 1 : 0;
+}
+
+void separate_thousands(const char* text, int32_t separator, char* output) {
+    if (output == nullptr) return;
+    numkern::SeparateThousands(text, static_cast<char>(separator), output);
+}
+
+}

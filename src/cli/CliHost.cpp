@@ -1,0 +1,107 @@
+#include "cli/CliHost.h"
+
+#include <unistd.h>
+
+#include <string>
+
+namespace cli {
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupts = 0;
+
+extern "C" void OnInterrupt(int) {
+    g_interrupts = g_interrupts + 1;
+    if (g_interrupts >= 2) _exit(130);
+}
+
+}  // namespace
+
+void StreamMessages::ShowMessage(const engine::Message& message) {
+    std::string text = message.text;
+    // One line per message: line breaks inside it become blanks.
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') text[i] = ' ';
+    }
+    std::fprintf(m_stream, "%s: %s\n", message.title.c_str(), text.c_str());
+    std::fflush(m_stream);
+    ++m_count;
+}
+
+CliHost::CliHost(const CliOptions& options, engine::OutputText& output, std::FILE* messages)
+    : m_options(options), m_output(output), m_messages(messages), m_mode(options.mode) {
+    m_fields.start = options.startText;
+    m_fields.end = options.endText;
+    if (options.filter) {
+        m_fields.filterA = options.filter->aText;
+        m_fields.filterB = options.filter->bText;
+    }
+}
+
+void CliHost::InstallInterruptHandler() {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+bool CliHost::NormalizeNumberFields() {
+    engine::NormalizeOutcome outcome =
+        engine::NormalizeNumberFields(m_fields, m_options.separator);
+    if (outcome.startTooLarge) {
+        m_messages.ShowMessage(
+            {engine::kStartTooLarge, engine::kTooLargeTitle, engine::MessageIcon::Warning});
+    }
+    if (outcome.endTooLarge) {
+        m_messages.ShowMessage(
+            {engine::kEndTooLarge, engine::kTooLargeTitle, engine::MessageIcon::Warning});
+    }
+    return outcome.Ok();
+}
+
+engine::ComputeRequest CliHost::ReadRequest() {
+    engine::ComputeRequest request;
+    request.startText = m_fields.start;
+    request.endText = m_fields.end;
+    request.mode = m_mode;
+    request.showFactorCount = m_options.showCount;
+    request.showPalmenColor = m_options.showColor;
+    request.separator = m_options.separator;
+    request.filterAText = m_fields.filterA;
+    request.filterBText = m_fields.filterB;
+    if (m_options.filter) request.filterCaption = m_options.filter->caption;
+    return request;
+}
+
+void CliHost::EnterBusyState(const engine::BusyInfo& run) {
+    if (isatty(fileno(stderr)) != 0) {
+        m_progress = std::make_unique<ProgressLine>(stderr, run.start, run.end,
+                                                    m_options.separator);
+    }
+}
+
+void CliHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) {
+    if (m_progress) m_progress->Erase();
+    m_progress.reset();
+    if (closing != nullptr) m_messages.ShowMessage(*closing);
+}
+
+void CliHost::StartClock() {
+    m_clockRunning = true;
+    m_clockStart = Clock::now();
+}
+
+void CliHost::ShowProgress(int32_t n) {
+    if (m_progress) m_progress->Update(n);
+}
+
+void CliHost::ProcessEvents() {
+    if (g_interrupts > 0) m_flags.stopRequested = true;
+    if (m_clockRunning &&
+        Clock::now() - m_clockStart >= std::chrono::milliseconds(engine::kClockIntervalMs)) {
+        engine::OnClockTick(m_flags);
+        m_clockStart = Clock::now();
+    }
+}
+
+}  // namespace cli

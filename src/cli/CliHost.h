@@ -1,0 +1,73 @@
+#pragma once
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cli/CliOptions.h"
+#include "cli/ProgressLine.h"
+#include "engine/ComputeHost.h"
+#include "engine/HistogramState.h"
+#include "engine/NumberFields.h"
+
+namespace cli {
+
+// Messages as one line each on a stream: "Title: text".
+class StreamMessages : public engine::MessageSink {
+public:
+    explicit StreamMessages(std::FILE* stream) : m_stream(stream) {}
+    void ShowMessage(const engine::Message& message) override;
+    int Count() const { return m_count; }
+
+private:
+    std::FILE* m_stream;
+    int m_count = 0;
+};
+
+// The command-line tool's side of a run: its fields are the arguments, its
+// clock is the time since the run started, and Ctrl-C is its Stop button.
+class CliHost : public engine::ComputeHost {
+public:
+    CliHost(const CliOptions& options, engine::OutputText& output, std::FILE* messages);
+
+    bool NormalizeNumberFields() override;
+    engine::ComputeRequest ReadRequest() override;
+    engine::OutputText& Output() override { return m_output; }
+    engine::MessageSink& Messages() override { return m_messages; }
+    engine::RunFlags& Flags() override { return m_flags; }
+    engine::HistogramView* Histograms() override { return nullptr; }
+    engine::HistogramState& HistogramData() override { return m_histogram; }
+
+    void FocusStartField() override {}
+    void SetInputFocus() override {}
+    void SetFilterBText(const std::string& text) override { m_fields.filterB = text; }
+    void SelectMode(engine::ComputeMode mode) override { m_mode = mode; }
+
+    void EnterBusyState(const engine::BusyInfo& run) override;
+    void LeaveBusyState(const engine::BusyInfo& run, const engine::Message* closing) override;
+    void StartClock() override;
+    void StopClock() override { m_clockRunning = false; }
+    void ShowProgress(int32_t n) override;
+    void ProcessEvents() override;
+
+    // Ctrl-C: the first stops the scan, the second ends the program.
+    static void InstallInterruptHandler();
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    const CliOptions& m_options;
+    engine::OutputText& m_output;
+    StreamMessages m_messages;
+    engine::RunFlags m_flags;
+    engine::HistogramState m_histogram;
+    engine::NumberFields m_fields;
+    engine::ComputeMode m_mode;
+    std::unique_ptr<ProgressLine> m_progress;
+    bool m_clockRunning = false;
+    Clock::time_point m_clockStart;
+};
+
+}  // namespace cli

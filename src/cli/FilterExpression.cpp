@@ -1,0 +1,66 @@
+#include "cli/FilterExpression.h"
+
+#include "engine/Filter.h"
+
+namespace cli {
+
+namespace {
+
+bool IsNumberChar(char c) { return (c >= '0' && c <= '9') || c == ',' || c == '\''; }
+
+}  // namespace
+
+std::optional<FilterFields> ParseFilterExpression(std::string_view text, std::string& error) {
+    std::string s;
+    for (char c : text) {
+        if (c != ' ' && c != '\t') s += c;
+    }
+    size_t i = 0;
+    auto number = [&] {
+        size_t begin = i;
+        while (i < s.size() && IsNumberChar(s[i])) ++i;
+        return s.substr(begin, i - begin);
+    };
+    FilterFields fields;
+    fields.aText = number();
+    if (fields.aText.empty()) {
+        error = "the filter must begin with the number a";
+        return std::nullopt;
+    }
+    if (i >= s.size() || (s[i] != '*' && s[i] != '/' && s[i] != '^')) {
+        error = "the number a must be followed by one of the operators * / ^";
+        return std::nullopt;
+    }
+    const char op = s[i++];
+    if (i >= s.size() || (s[i] != 'N' && s[i] != 'n')) {
+        error = "the operator must be followed by the letter N";
+        return std::nullopt;
+    }
+    ++i;
+    std::string sign = "+";
+    if (i < s.size()) {
+        if (s.compare(i, 3, "+|-") == 0) {
+            sign = "+|-";
+            i += 3;
+        } else if (s[i] == '+' || s[i] == '-') {
+            sign = std::string(1, s[i]);
+            ++i;
+        } else {
+            error = "N must be followed by a sign + - or +|-";
+            return std::nullopt;
+        }
+        fields.bText = number();
+        if (fields.bText.empty()) {
+            error = "the sign must be followed by the number b";
+            return std::nullopt;
+        }
+        if (i != s.size()) {
+            error = "unexpected text after the number b";
+            return std::nullopt;
+        }
+    }
+    fields.caption = engine::FilterCaption(op, sign);
+    return fields;
+}
+
+}  // namespace cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// A filter as the window's filter controls hold it: the two field texts and
+// the caption of the filter-type label.
+struct FilterFields {
+    std::string aText;
+    std::string caption;
+    std::string bText;
+};
+
+// Reads "2^N+1", "10 * N - 3", "12/N+|-0" or "3*N" (b left out): a, an operator
+// * / ^, the letter N, a sign + - or +|-, and b; blanks anywhere. Returns
+// nothing when the text has another form; `error` then says what is wrong.
+std::optional<FilterFields> ParseFilterExpression(std::string_view text, std::string& error);
+
+}  // namespace cli

@@ -1,0 +1,72 @@
+// primorator-cli: the compute engine without a window.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/CliHost.h"
+#include "cli/CliOptions.h"
+#include "cli/StreamOutput.h"
+#include "engine/ComputeDriver.h"
+#include "engine/OutputBuffer.h"
+#include "numlib/NumKernel.h"
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitRefused = 2;
+
+int ExitStatus(engine::RunOutcome outcome) {
+    switch (outcome) {
+        case engine::RunOutcome::Refused: return kExitRefused;
+        case engine::RunOutcome::Failed: return kExitFailed;
+        case engine::RunOutcome::Completed: break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string error;
+    std::optional<cli::CliOptions> options = cli::ParseArguments(arguments, error);
+    if (!options) {
+        std::fprintf(stderr, "primorator-cli: %s\nTry 'primorator-cli --help'.\n", error.c_str());
+        return kExitRefused;
+    }
+    if (options->help) {
+        std::fputs(cli::UsageText().c_str(), stdout);
+        return 0;
+    }
+    if (options->version) {
+        std::puts("primorator-cli 11.09");
+        return 0;
+    }
+
+    const numlib::NumKernel* kernel = nullptr;
+    try {
+        kernel = &numlib::NumKernel::Instance();
+    } catch (const numlib::KernelLoadError& failure) {
+        std::fprintf(stderr, "primorator-cli: %s\n", failure.what());
+        return kExitFailed;
+    }
+
+    cli::CliHost::InstallInterruptHandler();
+    engine::RunOutcome outcome;
+    if (options->noLimit) {
+        // Lines stream out as they are made: a large buffer keeps writes few.
+        static char buffer[1 << 20];
+        std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+        cli::StreamOutput output(stdout, options->crlf);
+        cli::CliHost host(*options, output, stderr);
+        outcome = engine::RunCompute(host, *kernel);
+    } else {
+        engine::OutputBuffer output;
+        cli::CliHost host(*options, output, stderr);
+        outcome = engine::RunCompute(host, *kernel);
+        const std::string text = cli::WithLineEnds(output.Text(), options->crlf);
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    }
+    std::fflush(stdout);
+    return ExitStatus(outcome);
+}

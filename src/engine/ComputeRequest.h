@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "engine/ComputeMode.h"
+#include "format/Separator.h"
+
+namespace engine {
+
+// The inputs of one run, as read from the window (texts in UTF-8).
+struct ComputeRequest {
+    std::string startText;
+    std::string endText;  // empty: the end is the start
+    ComputeMode mode = ComputeMode::DisplayAllNumbers;
+    bool showFactorCount = false;  // "Show number of prime factors"
+    bool showPalmenColor = false;  // "Show Palmen color"
+    format::Separator separator = format::Separator::Comma;
+    std::string filterAText;
+    std::string filterBText;
+    std::string filterCaption = "* N   +";
+    int binSettingIndex = 5;  // selected entry of the bins list (0..7)
+};
+
+}  // namespace engine

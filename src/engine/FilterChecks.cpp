@@ -1,0 +1,97 @@
+#include "engine/FilterChecks.h"
+
+#include "format/NumberText.h"
+
+namespace engine {
+
+namespace {
+
+constexpr const char* kEmpty = "Filtered range is empty.";
+constexpr const char* kNoPairs = "Filter condition implies no prime pairs.";
+
+// x mod a in 0 .. a - 1.
+int64_t Remainder(int64_t x, int64_t a) {
+    int64_t r = x % a;
+    return r < 0 ? r + a : r;
+}
+
+// A range shorter than a holds a number x + shift = 0 (mod a) ...
+bool RangeHoldsResidue(int64_t start, int64_t end, int64_t shift, int64_t a) {
+    const int64_t first = Remainder(start + shift, a);
+    return first == 0 || Remainder(end + shift, a) < first;
+}
+
+bool Meets(int64_t low, int64_t high, int64_t start, int64_t end) {
+    return !(high < start || end < low);
+}
+
+}  // namespace
+
+FilterReading ReadFilter(std::string_view aText, std::string_view bText, const FilterForm& form) {
+    FilterReading reading;
+    if (aText.empty()) {
+        if (!bText.empty()) reading.refusal = "First filter value invalid.";
+        return reading;
+    }
+    Filter filter;
+    filter.form = form;
+    filter.a = format::ParseNumberText(aText);
+    if (filter.a == -1) {
+        reading.refusal = "First filter value invalid.";
+        return reading;
+    }
+    if (!bText.empty()) {
+        filter.b = format::ParseNumberText(bText);
+        if (filter.b == -1) {
+            reading.refusal = "Second filter value invalid.";
+            return reading;
+        }
+    } else {
+        filter.b = 0;
+        reading.writeZeroIntoB = true;
+    }
+    reading.filter = filter;
+    return reading;
+}
+
+std::optional<std::string> CheckFilter(const Filter& filter, int32_t start, int32_t end,
+                                       ComputeMode mode) {
+    const FilterForm& form = filter.form;
+    const int64_t a = filter.a;
+    const int64_t b = filter.b;
+    const bool plus = form.isPlus || form.isPlusMinus;
+    const bool minus = form.isMinus || form.isPlusMinus;
+
+    if (a < 2) return "First filter value must be > 1.";
+
+    // A range at least a long holds every remainder modulo a.
+    if (form.isMult && int64_t{end} - start + 1 < a) {
+        const bool holds = (plus && RangeHoldsResidue(start, end, -b, a)) ||
+                           (minus && RangeHoldsResidue(start, end, b, a));
+        if (!holds) return kEmpty;
+    }
+    if (form.isDiv) {
+        const bool plusMeets = Meets(b + 1, b + a, start, end);
+        const bool minusMeets = Meets(1 - b, a - b, start, end);
+        const bool holds = (plus && plusMeets) || (minus && minusMeets);
+        if (!holds) return kEmpty;
+    }
+    if ((form.isMult || form.isDiv) && minus &&
+        static_cast<double>(format::kMaxNumber) - static_cast<double>(b) < end) {
+        return "End number too large for this filter.";
+    }
+    const bool evenForm = form.isMult && a % 2 == 0 && b % 2 == 0;
+    if (mode == ComputeMode::DisplayPrimePairsOnly) {
+        if (evenForm) return kNoPairs;
+        if (form.isExp && (a > 2 || form.isMinus || b + 2 < start || end < b + 4)) return kNoPairs;
+    }
+    if ((mode == ComputeMode::DisplayPrimesOnly || mode == ComputeMode::CountPrimesOnly ||
+         mode == ComputeMode::DisplayPrimePairsOnly) &&
+        evenForm) {
+        if (start > 2 || end < 2) return "Filtered range contains no primes.";
+        return "Filtered range contains no primes except 2.";
+    }
+    return std::nullopt;
+}
+
+}  // namespace engine

@@ -1,0 +1,203 @@
+#include "engine/HistogramRun.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "engine/EkValue.h"
+
+namespace engine {
+
+namespace {
+
+HistogramKind KindOf(ComputeMode mode) {
+    if (mode == ComputeMode::DoNPFGraph) return HistogramKind::NPF;
+    if (mode == ComputeMode::DoPCGraph) return HistogramKind::PC;
+    return HistogramKind::EK;
+}
+
+// The bin of a value: the quotient is taken in extended precision on the
+// stored doubles, so 5 / (10/96) lands in bin 47, just below 48.
+int BinIndex(double offset, double binWidth) {
+    const long double quotient =
+        static_cast<long double>(offset) / static_cast<long double>(binWidth);
+    return static_cast<int>(std::floor(quotient));
+}
+
+int32_t& BinAt(HistogramState& state, int index, int setting) {
+    if (index < 0 || index >= kBinRows || setting < 0 || setting >= kBinSettings) {
+        throw std::out_of_range("Subscript out of range");
+    }
+    return state.binCounts[static_cast<size_t>(index)][static_cast<size_t>(setting)];
+}
+
+}  // namespace
+
+HistogramRun::HistogramRun(ComputeMode graphMode, HistogramState& state, HistogramView* view,
+                           char filterOperator, std::string filterDescription)
+    : m_graphMode(graphMode), m_state(state), m_view(view) {
+    m_state.kind = KindOf(graphMode);
+    m_state.filterActive = filterOperator != 0;
+    m_state.filterOperator = filterOperator;
+    m_state.filterDescription = std::move(filterDescription);
+}
+
+void HistogramRun::SetUp(int32_t startNumber) {
+    HistogramState& s = m_state;
+    s.binOverlapFound = false;
+    for (auto& row : s.binCounts) row.fill(0);
+    s.valueSum = s.valueSquareSum = s.valueMean = s.valueStdDev = 0;
+    s.valueCount = 0;
+    s.gatheredCount = 0;
+    s.startNumber = startNumber;
+    s.lastNumber = startNumber;
+
+    int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : kFixedBinSetting;
+    if (s.kind == HistogramKind::EK) {
+        s.binSetting = entry;
+        s.numBins = kBinsList[static_cast<size_t>(entry)];
+        s.binSize = 5.0 / s.numBins;
+    } else {
+        m_rememberedBinsEntry = entry;
+        if (m_view != nullptr) m_view->SelectBinsEntry(kFixedBinSetting);
+        s.binSetting = kFixedBinSetting;
+        s.numBins = kBinsList[kFixedBinSetting];
+        s.binSize = 10.0 / s.numBins;
+    }
+    if (m_view != nullptr) {
+        m_view->BeginGraph(s, ExplanationText(s.kind, s.numBins, s.filterActive,
+                                              s.filterDescription));
+    }
+}
+
+void HistogramRun::AddToStatistics(double x) {
+    HistogramState& s = m_state;
+    s.valueSum += x;
+    s.valueSquareSum += x * x;
+    s.valueCount += 1;
+    s.valueMean = s.valueSum / s.valueCount;
+    if (s.valueCount > 1) {
+        const double mean = s.valueSum / s.valueCount;
+        const double variance = s.valueSquareSum / s.valueCount - mean * mean;
+        if (variance > 0) s.valueStdDev = std::sqrt(variance);
+    }
+}
+
+void HistogramRun::SetValueOfOne() { m_state.value = 1.0; }
+
+void HistogramRun::SetValueOfTwo() {
+    if (m_state.kind == HistogramKind::NPF) {
+        m_state.value = 1;
+        m_state.valueSum = 1;
+        m_state.valueSquareSum = 1;
+        m_state.valueCount = 1;
+        m_state.valueMean = 1;
+    } else if (m_state.kind == HistogramKind::PC) {
+        m_state.value = 2.0;
+    }
+}
+
+void HistogramRun::SetValue(int32_t n, int npf, int color) {
+    switch (m_state.kind) {
+        case HistogramKind::NPF: m_state.value = npf; break;
+        case HistogramKind::PC: m_state.value = color + 1; return;
+        case HistogramKind::EK: m_state.value = EkValue(n, npf); break;
+    }
+    AddToStatistics(m_state.value);
+}
+
+bool HistogramRun::RedrawDue(int32_t gatheredCount) const {
+    switch (m_state.filterOperator) {
+        case '^': return true;
+        case '/': return gatheredCount % 5 == 0;
+        case '*': return gatheredCount % 50 == 0;
+        default: return gatheredCount % 500 == 0;
+    }
+}
+
+void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
+    HistogramState& s = m_state;
+    const double x = s.value;
+    if (s.kind == HistogramKind::EK) {
+        for (int setting = 0; setting < static_cast<int>(kBinsList.size()); ++setting) {
+            const int nb = kBinsList[static_cast<size_t>(setting)];
+            const double width = 5.0 / nb;
+            const double z = std::floor(nb * 0.25) + 1;
+            s.binLowerEdges[static_cast<size_t>(setting)] = -z * width;
+            ++BinAt(s, BinIndex(x - s.binLowerEdges[static_cast<size_t>(setting)], width),
+                    setting);
+        }
+    } else {
+        s.binLowerEdges[kFixedBinSetting] = 0;
+        ++BinAt(s, BinIndex(x, s.binSize), kFixedBinSetting);
+    }
+    s.gatheredCount = gatheredCount;
+    s.lastNumber = n;
+    if (m_view != nullptr && RedrawDue(gatheredCount)) m_view->Render(s, false);
+}
+
+Message HistogramRun::Finish(int32_t lastNumber, int32_t gatheredCount) {
+    m_state.lastNumber = lastNumber;
+    m_state.gatheredCount = gatheredCount;
+    if (m_view != nullptr) {
+        m_view->Render(m_state, true);
+        if (m_state.kind != HistogramKind::EK) m_view->SelectBinsEntry(m_rememberedBinsEntry);
+    }
+    switch (m_state.kind) {
+        case HistogramKind::NPF:
+            return {"Click OK to close the text box at left.",
+                    "Frequencies of integers with n prime factors", MessageIcon::None};
+        case HistogramKind::PC:
+            return {"Click OK to close the text box at left.", "Palmen color frequencies",
+                    MessageIcon::None};
+        case HistogramKind::EK: break;
+    }
+    return {"Click OK to close the text box at left.", "EK values", MessageIcon::None};
+}
+
+std::string HistogramRun::ExplanationText(HistogramKind kind, int numBins, bool filterActive,
+                                          const std::string& filterDescription) {
+    std::string text;
+    switch (kind) {
+        case HistogramKind::NPF:
+            text = "This histogram is formed by counting \r\n"
+                   "the integers (from the start number onwards) "
+                   "which have exactly 1, 2, 3 ... prime factors.  "
+                   "(Prime numbers and powers of prime numbers have exactly 1 prime factor.)";
+            break;
+        case HistogramKind::PC:
+            text = "This histogram shows the relative frequencies of the Palmen colors "
+                   "as percentages of the total number found to this point in the calculation."
+                   "\r\n\r\n";
+            if (!filterActive) {
+                text += "The red line (if any) shows the linear relationship Pc = A - B*C "
+                        "which most closely fits the data (the eight percentage values).  ";
+            }
+            break;
+        case HistogramKind::EK:
+            text = "This histogram is formed as follows:\r\n\r\n"
+                   "The 'EK value'\r\n\r\n"
+                   "( NPF(n) - log(log(n)) ) / sqrt(log(log(n)))\r\n"
+                   "where NPF(n) is the number of prime factors of n, "
+                   "and log(x) is the natural log, \r\n"
+                   "is calculated for all integers n from the start number onwards.  "
+                   "These values are assigned to the " +
+                   std::to_string(numBins) +
+                   " bins "
+                   "and the histogram plots the number of values in each bin.\r\n\r\n"
+                   "The red graph is the Gaussian curve produced by the mean "
+                   "and standard deviation of the EK values computed.";
+            if (!filterActive) {
+                text += "  The magenta graph is the Gaussian for mean = 1/6 and std. dev. = 2/3.";
+            }
+            text += "\r\n\r\n"
+                    "The computation continues until values have been "
+                    "computed for all integers in the range or until "
+                    "two numbers are found which have the same number of prime "
+                    "factors but whose EK values fall into different (adjacent) bins.";
+            break;
+    }
+    if (filterActive) text += "\r\n\r\nFilter: " + filterDescription;
+    return text;
+}
+
+}  // namespace engine

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "engine/HistogramState.h"
+
+namespace engine {
+
+// The window's histogram picture as a run sees it.
+class HistogramView {
+public:
+    virtual ~HistogramView() = default;
+
+    virtual int SelectedBinsEntry() const = 0;
+    // Selecting an entry updates the number of bins and the geometry, as a user's choice would.
+    virtual void SelectBinsEntry(int index) = 0;
+    // Clears and shows the picture with its explanation beside it and the empty frame.
+    virtual void BeginGraph(const HistogramState& state, const std::string& explanation) = 0;
+    // Draws the whole picture anew; may merge an overlap and set binOverlapFound.
+    virtual void Render(HistogramState& state, bool final) = 0;
+    // A text run: the picture is hidden.
+    virtual void HideGraph() = 0;
+};
+
+}  // namespace engine

@@ -1,0 +1,76 @@
+#include "engine/NumberFields.h"
+
+#include <algorithm>
+
+#include "format/NumberText.h"
+
+namespace engine {
+
+namespace {
+
+bool IsSeparator(char c) { return c == ',' || c == ' ' || c == '\''; }
+
+std::string Trimmed(std::string_view text) {
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    size_t last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// Step of the normalisation for one field; `checked` fields are compared
+// against the largest number and replaced by it when above.
+bool NormalizeField(std::string& text, format::Separator separator, bool checked) {
+    text = CleanNumberText(text);
+    bool tooLarge = false;
+    if (checked && !text.empty() && !IsAcceptableNumberText(text)) {
+        text = std::string(format::kMaxNumberText);
+        tooLarge = true;
+    }
+    if (!text.empty()) text = format::FormatWithSeparator(Trimmed(text), separator);
+    return tooLarge;
+}
+
+}  // namespace
+
+std::string CleanNumberText(std::string_view text) {
+    std::string cleaned;
+    cleaned.reserve(text.size());
+    for (char c : text) {
+        if (!IsSeparator(c)) cleaned += c;
+    }
+    size_t zeros = cleaned.find_first_not_of('0');
+    cleaned.erase(0, zeros == std::string::npos ? cleaned.size() : zeros);
+    return cleaned;
+}
+
+bool IsAcceptableNumberText(std::string_view text) {
+    std::string s;
+    for (char c : text) {
+        if (!IsSeparator(c)) s += c;
+    }
+    const std::string_view max = format::kMaxNumberText;
+    if (s.size() != max.size()) return s.size() < max.size();
+    return std::string_view(s) <= max;
+}
+
+int32_t LeadingNumber(std::string_view text) {
+    int64_t value = 0;
+    for (char c : text) {
+        if (IsSeparator(c)) continue;
+        if (c < '0' || c > '9') break;
+        value = value * 10 + (c - '0');
+        if (value > format::kMaxNumber) return format::kMaxNumber;
+    }
+    return static_cast<int32_t>(value);
+}
+
+NormalizeOutcome NormalizeNumberFields(NumberFields& fields, format::Separator separator) {
+    NormalizeOutcome outcome;
+    outcome.startTooLarge = NormalizeField(fields.start, separator, true);
+    outcome.endTooLarge = NormalizeField(fields.end, separator, true);
+    NormalizeField(fields.filterA, separator, false);
+    NormalizeField(fields.filterB, separator, false);
+    return outcome;
+}
+
+}  // namespace engine

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace engine {
+
+// The output window's text as a run sees it. Lengths count characters with
+// each line end "\r\n" as two, exactly as the limit and the state file see it.
+class OutputText {
+public:
+    virtual ~OutputText() = default;
+    virtual void Append(std::string_view text) = 0;
+    virtual size_t Length() const = 0;
+    virtual void KeepFirst(size_t count) = 0;
+    virtual void MoveCaretToEnd() = 0;
+    virtual void Repaint() = 0;
+    // A text that streams out as it is written (the command-line tool's
+    // --no-limit) has no output limit and cannot be cut.
+    virtual bool Limited() const { return true; }
+};
+
+}  // namespace engine

@@ -1,0 +1,351 @@
+#include "engine/Scan.h"
+
+#include <exception>
+
+#include "engine/EkValue.h"
+#include "engine/HistogramState.h"
+#include "engine/OutputLimit.h"
+#include "format/NumberText.h"
+
+namespace engine {
+
+namespace {
+
+char FilterOperator(const FilterForm& form) {
+    return form.isMult ? '*' : (form.isDiv ? '/' : '^');
+}
+
+// The heading of the primes-only list: 2^N + 1 and 2^N - 1 are named.
+std::string PrimesHeading(const std::optional<Filter>& filter) {
+    if (filter && filter->form.isExp && filter->a == 2 && filter->b == 1) {
+        if (filter->form.isPlus) return "Fermat primes:";
+        if (filter->form.isMinus) return "Mersenne primes:";
+        return "Fermat and Mersenne primes:";
+    }
+    return "Primes:";
+}
+
+}  // namespace
+
+Scan::Scan(ComputeHost& host, const numlib::NumKernel& kernel, const ScanPlan& plan)
+    : m_host(host),
+      m_kernel(kernel),
+      m_plan(plan),
+      m_output(host.Output()),
+      m_messages(host.Messages()),
+      m_flags(host.Flags()) {
+    if (m_plan.filter) m_filter = FilterTest(*m_plan.filter);
+    m_scanStart = m_plan.start;
+    m_busy.filterActive = m_filter.Active();
+    m_busy.start = m_plan.start;
+    m_busy.end = m_plan.end;
+}
+
+void Scan::Append(std::string_view text) {
+    m_output.Append(text);
+    m_outputLength = m_output.Length();
+}
+
+void Scan::SetUpGraph() {
+    HistogramView* view = m_host.Histograms();
+    if (!IsGraphMode(m_plan.mode)) {
+        if (view != nullptr) view->HideGraph();
+        return;
+    }
+    std::string description;
+    char op = 0;
+    if (m_filter.Active()) {
+        op = FilterOperator(m_plan.form);
+        description = FilterDescription(m_plan.form, m_plan.filter->b, m_plan.request.filterAText,
+                                        m_plan.request.filterBText);
+    }
+    m_histogram.emplace(m_plan.mode, m_host.HistogramData(), view, op, std::move(description));
+    // A graph run scans as "factor all numbers"; its end selects the graph option again.
+    m_plan.mode = ComputeMode::DisplayAllNumbers;
+    m_host.SelectMode(m_plan.mode);
+    m_histogram->SetUp(m_plan.start);
+    m_busy.graphRun = true;
+}
+
+void Scan::WriteHeadings() {
+    if (!TextRun()) return;
+    if (m_output.Length() > 0) {
+        Append(std::string(50, '-'));
+        Append(format::kLineEnd);
+    }
+    if (m_filter.Active()) {
+        Append("Filter: " + FilterDescription(m_plan.form, m_plan.filter->b,
+                                              m_plan.request.filterAText,
+                                              m_plan.request.filterBText));
+        Append(format::kLineEnd);
+    }
+    if (m_plan.mode == ComputeMode::DisplayPrimesOnly) {
+        Append(PrimesHeading(m_plan.filter));
+        Append(format::kLineEnd);
+    } else if (m_plan.mode == ComputeMode::DisplayPrimePairsOnly) {
+        Append("Prime pairs:");
+        Append(format::kLineEnd);
+    }
+}
+
+int Scan::Head(int32_t n, int color) {
+    if (m_histogram) {
+        m_histogram->Record(n, m_filter.GatheredCount());
+        return 0;
+    }
+    m_headOptions.filterIndex = m_filter.FilterIndex();
+    return format::LineHead(m_line, n, color, m_headOptions);
+}
+
+void Scan::HandleOneAndTwo() {
+    const ComputeMode mode = m_plan.mode;
+    const bool allFactors = mode == ComputeMode::DisplayAllFactors;
+    if (m_plan.start == 1) {
+        const bool pass = m_filter.IsInFilter(1);
+        if ((mode == ComputeMode::DisplayAllNumbers || allFactors) && pass) {
+            m_rangeFound = true;
+            m_line.clear();
+            if (allFactors && TextRun()) m_line += format::kAllFactorsPrefix;
+            if (m_histogram && m_histogram->Kind() == HistogramKind::PC) {
+                m_histogram->SetValueOfOne();
+            }
+            Head(1, 0);
+            if (TextRun()) {
+                m_line += format::kLineEnd;
+                Append(m_line);
+            }
+        }
+        if (m_plan.end != 1) m_scanStart = 2;
+    }
+    if (m_scanStart == 2) {
+        if (m_filter.IsInFilter(2)) {
+            m_rangeFound = true;
+            m_line.clear();
+            if (allFactors && TextRun()) m_line += format::kAllFactorsPrefix;
+            if (mode == ComputeMode::DisplayAllNumbers || allFactors ||
+                mode == ComputeMode::DisplayPrimesOnly) {
+                if (m_histogram) m_histogram->SetValueOfTwo();
+                Head(2, 1);
+                if (TextRun()) {
+                    if (mode != ComputeMode::DisplayPrimesOnly) m_line += format::kPrimeMarker;
+                    if (allFactors && m_plan.request.showFactorCount) {
+                        m_line += format::kTwoFactorNote;
+                    }
+                    m_line += format::kLineEnd;
+                }
+            }
+            if (TextRun() && !m_line.empty()) Append(m_line);
+            if (mode != ComputeMode::DisplayPrimePairsOnly) m_primeCount = 1;
+        }
+        if (m_plan.end != 2) m_scanStart = 3;
+        m_lastNumber = 2;
+    }
+}
+
+bool Scan::ProgressPoint(int32_t n) {
+    m_host.ShowProgress(n);
+    m_output.MoveCaretToEnd();
+    m_host.ProcessEvents();
+    if (m_flags.clockTicked) m_host.StopClock();
+    m_outputLength = m_output.Length();
+    // The clock may have changed the step: the next point is its next multiple.
+    const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
+    m_nextProgress = (int64_t{n} / step + 1) * step;
+    return m_flags.stopRequested;
+}
+
+void Scan::WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool isPrime,
+                           bool isPair, double ekValue) {
+    const int color = result.Color();
+    const bool showNote = m_plan.request.showFactorCount;
+    m_line.clear();
+    switch (m_plan.mode) {
+        case ComputeMode::DisplayAllFactors: {
+            m_line += format::kAllFactorsPrefix;
+            const int headLength = Head(n, color);
+            if (isPrime) {
+                m_line += format::kPrimeMarker;
+            } else {
+                format::AppendProperFactors(m_line, n, result, headLength,
+                                            m_plan.request.separator);
+            }
+            m_line += format::kLineEnd;
+            break;
+        }
+        case ComputeMode::DisplayPrimePairsOnly:
+            if (isPair) {
+                Head(n - 2, m_prevOddColor);
+                if (m_plan.request.separator == format::Separator::Space) m_line += ',';
+                m_line += ' ';
+                Head(n, color);
+                m_line += format::kLineEnd;
+            }
+            break;
+        case ComputeMode::DisplayPrimesOnly:
+            if (isPrime) {
+                Head(n, color);
+                if (showNote) m_line += format::FactorCountNote(result.count, ekValue);
+                m_line += format::kLineEnd;
+            }
+            break;
+        default:
+            Head(n, color);
+            if (!TextRun()) return;
+            if (isPrime) {
+                m_line += format::kPrimeMarker;
+            } else {
+                m_line += format::kDecompositionLead;
+                format::AppendPrimeDecomposition(m_line, result, m_plan.request.separator);
+            }
+            if (showNote) m_line += format::FactorCountNote(result.count, ekValue);
+            m_line += format::kLineEnd;
+            break;
+    }
+    if (!m_line.empty()) Append(m_line);
+}
+
+Scan::Ending Scan::ScanRange() {
+    const int32_t end = m_plan.end;
+    const ComputeMode mode = m_plan.mode;
+    const bool pairsMode = mode == ComputeMode::DisplayPrimePairsOnly;
+    const bool countOnly = mode == ComputeMode::CountPrimesOnly;
+    const bool ekNote = TextRun() && m_plan.request.showFactorCount;
+    const bool powerFilter = m_filter.Active() && m_plan.form.isExp;
+    const int64_t pairsLimit = pairsMode && powerFilter ? int64_t{m_plan.filter->b} + 4 : end;
+    const bool ekGraph = m_histogram && m_histogram->Kind() == HistogramKind::EK;
+
+    m_kernel.CalculatePrimes(end);
+    numlib::FactorResult result;
+    const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
+    m_nextProgress = (int64_t{m_scanStart} + step - 1) / step * step;
+    m_outputLength = m_output.Length();
+
+    for (int32_t n = m_scanStart;; ++n) {
+        if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
+            return Ending::Abandoned;
+        }
+        if (n > pairsLimit) break;  // two powers 2^N + b that differ by 2 are b + 2, b + 4
+        m_flags.currentNumber = n;
+        m_kernel.Factor(m_scanStart, n, result);
+        if (m_filter.IsInFilter(n)) {
+            m_rangeFound = true;
+            const bool isPrime = result.IsPrime();
+            double ekValue = 0;
+            if (m_histogram) {
+                m_histogram->SetValue(n, result.count, result.Color());
+            } else if (ekNote) {
+                ekValue = EkValue(n, result.count);
+            }
+            bool isPair = false;
+            if (isPrime) {
+                if (pairsMode) {
+                    isPair = m_filter.IsInFilter(n - 2) && m_prevOddWasPrime;
+                    if (isPair) ++m_primeCount;
+                } else {
+                    ++m_primeCount;
+                }
+            }
+            if (!countOnly) {
+                WriteNumberLine(n, result, isPrime, isPair, ekValue);
+                if (ekGraph && m_histogram->OverlapFound()) {
+                    m_messages.ShowMessage({"Bin overlap! Computation stopped."});
+                    m_flags.stopRequested = true;
+                    m_lastNumber = n;
+                    return Ending::Stopped;
+                }
+            }
+            if (n & 1) {
+                m_prevOddWasPrime = isPrime;
+                m_prevOddColor = result.Color();
+            }
+            if (powerFilter && TextRun()) {
+                m_output.MoveCaretToEnd();
+                m_output.Repaint();
+            }
+        } else if (m_filter.Error()) {
+            if (TextRun()) Append("Filter error: " + m_filter.ErrorText() + "\r\n");
+            return Ending::Abandoned;
+        }
+        if (n == m_nextProgress && ProgressPoint(n)) {
+            m_lastNumber = n;
+            return Ending::Stopped;
+        }
+        if (n == end) break;
+    }
+    m_lastNumber = end;
+    return Ending::Normal;
+}
+
+void Scan::WriteEmptyRangeLine() {
+    Append("Filtered range " + m_plan.request.startText + " through " + m_plan.request.endText +
+           " is empty.\r\n");
+}
+
+void Scan::WriteSummary() {
+    const bool pairs = m_plan.mode == ComputeMode::DisplayPrimePairsOnly;
+    const format::Separator separator = m_plan.request.separator;
+    std::string line;
+    if (m_primeCount == 0) {
+        line = pairs ? " No prime pairs" : " No primes";
+    } else if (m_primeCount == 1) {
+        line = pairs ? " 1 prime pair" : " 1 prime";
+    } else {
+        line = " " + format::FormatNumber(m_primeCount, separator) +
+               (pairs ? " prime pairs" : " primes");
+    }
+    line += " found in ";
+    if (m_filter.Active()) line += "(filtered) ";
+    line += "range " + format::FormatNumber(m_plan.start, separator);
+    if (m_lastNumber > 999999999) line += "\r\n";
+    line += " through " + format::FormatNumber(m_lastNumber, separator) + ".\r\n";
+    Append(line);
+}
+
+void Scan::Finish() {
+    Message closing;
+    const bool graph = m_histogram.has_value();
+    if (graph) {
+        closing = m_histogram->Finish(m_lastNumber, m_filter.GatheredCount());
+        m_plan.mode = m_histogram->GraphMode();
+        m_host.SelectMode(m_plan.mode);
+    }
+    m_host.StopClock();
+    m_host.LeaveBusyState(m_busy, graph ? &closing : nullptr);
+}
+
+RunOutcome Scan::Run() {
+    SetUpGraph();
+    m_headOptions.filterActive = m_filter.Active();
+    m_headOptions.primePairsMode = m_plan.mode == ComputeMode::DisplayPrimePairsOnly;
+    m_headOptions.showColor = m_plan.request.showPalmenColor;
+    m_headOptions.separator = m_plan.request.separator;
+
+    m_flags.scanMode = m_plan.mode;
+    m_host.EnterBusyState(m_busy);
+    m_flags.stopRequested = false;
+    RunOutcome outcome = RunOutcome::Completed;
+    try {
+        WriteHeadings();
+        HandleOneAndTwo();
+        m_flags.progressStep = InitialProgressStep(m_plan.mode);
+        m_flags.clockTicked = false;
+        m_host.StartClock();
+
+        Ending ending = Ending::Normal;
+        if (m_scanStart >= 3) ending = ScanRange();
+        if (ending != Ending::Abandoned && TextRun()) {
+            if (m_filter.Active() && !m_rangeFound) WriteEmptyRangeLine();
+            const bool skipSummary =
+                m_plan.start >= m_plan.end || (m_filter.Active() && !m_rangeFound);
+            if (!skipSummary) WriteSummary();
+        }
+    } catch (const std::exception& error) {
+        m_messages.ShowMessage({error.what()});
+        CutAndAppend(m_output, std::string("\r\n\r\nError: ") + error.what() + "\r\n");
+        outcome = RunOutcome::Failed;
+    }
+    Finish();
+    return outcome;
+}
+
+}  // namespace engine

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/ComputeHost.h"
+#include "engine/Filter.h"
+#include "engine/HistogramRun.h"
+#include "engine/RunOutcome.h"
+#include "format/ResultLine.h"
+#include "numlib/NumKernel.h"
+
+namespace engine {
+
+// A request that passed every check: the range, the mode it runs in and its filter.
+struct ScanPlan {
+    ComputeRequest request;  // with the field texts as they stand after the checks
+    int32_t start = 0;
+    int32_t end = 0;
+    ComputeMode mode = ComputeMode::DisplayAllNumbers;
+    FilterForm form;
+    std::optional<Filter> filter;
+};
+
+// One run from its set-up to its end: headings, the numbers 1 and 2, the scan
+// over the range, the summary, and the busy state around it all.
+class Scan {
+public:
+    Scan(ComputeHost& host, const numlib::NumKernel& kernel, const ScanPlan& plan);
+    RunOutcome Run();
+
+private:
+    enum class Ending { Normal, Stopped, Abandoned };
+
+    void SetUpGraph();
+    void WriteHeadings();
+    void HandleOneAndTwo();
+    Ending ScanRange();
+    void WriteEmptyRangeLine();
+    void WriteSummary();
+    void Finish();
+
+    // The line head in a text run; in a graph run it records the value instead.
+    int Head(int32_t n, int color);
+    void WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool isPrime, bool isPair,
+                         double ekValue);
+    void Append(std::string_view text);
+    bool ProgressPoint(int32_t n);
+
+    bool TextRun() const { return !m_histogram.has_value(); }
+
+    ComputeHost& m_host;
+    const numlib::NumKernel& m_kernel;
+    ScanPlan m_plan;
+    OutputText& m_output;
+    MessageSink& m_messages;
+    RunFlags& m_flags;
+    FilterTest m_filter;
+    std::optional<HistogramRun> m_histogram;
+    BusyInfo m_busy;
+    format::LineHeadOptions m_headOptions;
+    std::string m_line;
+    size_t m_outputLength = 0;  // the output's length, read again after each change
+
+    int32_t m_scanStart = 0;
+    int32_t m_lastNumber = 0;
+    int32_t m_primeCount = 0;
+    bool m_rangeFound = false;
+    bool m_prevOddWasPrime = false;
+    int m_prevOddColor = 0;
+    int64_t m_nextProgress = 0;
+};
+
+}  // namespace engine

@@ -1,0 +1,64 @@
+#include "format/ResultLine.h"
+
+#include <cstdio>
+
+#include "format/NumberText.h"
+
+namespace format {
+
+const std::array<std::string_view, 8>& PalmenColorNames() {
+    static constexpr std::array<std::string_view, 8> kNames = {
+        "0 A black", "1 R red",     "2 G green", "3 Y yellow",
+        "4 U blue",  "5 M magenta", "6 C cyan",  "7 W white"};
+    return kNames;
+}
+
+int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options) {
+    const std::size_t start = out.size();
+    out.push_back(' ');
+    AppendNumber(out, n, options.separator);
+    if (options.filterActive && !options.primePairsMode) {
+        out.append(" (N=");
+        AppendNumber(out, options.filterIndex, options.separator);
+        out.push_back(')');
+    }
+    // Indices outside 0..7 carry no colour, like negative ones.
+    if (options.showColor && colorIndex >= 0 && colorIndex < 8) {
+        out.append(" [");
+        out.append(PalmenColorNames()[static_cast<std::size_t>(colorIndex)]);
+        out.push_back(']');
+    }
+    return static_cast<int>(out.size() - start) - 1;
+}
+
+void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& result,
+                              Separator separator) {
+    const bool several = result.count > 1;
+    for (int i = 1; i <= result.count; ++i) {
+        const bool power = result.exponents[i] > 1;
+        if (i > 1) out.append(" * ");
+        if (power && several) out.push_back('(');
+        AppendNumber(out, result.primes[i], separator);
+        if (power) {
+            out.push_back('^');
+            AppendNumber(out, result.exponents[i], Separator::None);
+        }
+        if (power && several) out.push_back(')');
+    }
+}
+
+std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator separator) {
+    std::string text;
+    AppendPrimeDecomposition(text, result, separator);
+    return text;
+}
+
+std::string FactorCountNote(int npf, double ekValue) {
+    // snprintf follows the C locale's decimal mark, which the program sets
+    // from the user's settings.
+    char ek[64];
+    std::snprintf(ek, sizeof ek, "%.3f", ekValue);
+    return " {" + std::to_string(npf) + ", " + ek + "}";
+}
+
+}  // namespace format

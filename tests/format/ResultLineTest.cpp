@@ -1,0 +1,142 @@
+#include "format/ResultLine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "Oracle.h"
+
+namespace {
+
+using format::LineHeadOptions;
+using format::Separator;
+
+TEST(PalmenColorNames, EightNamesInIndexOrder) {
+    const std::string_view expected[] = {"0 A black", "1 R red",     "2 G green", "3 Y yellow",
+                                         "4 U blue",  "5 M magenta", "6 C cyan",  "7 W white"};
+    const auto& names = format::PalmenColorNames();
+    ASSERT_EQ(names.size(), 8u);
+    for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(names[i], expected[i]);
+}
+
+TEST(ResultLinePieces, ConstantTexts) {
+    EXPECT_EQ(format::kPrimeMarker, " is prime");
+    EXPECT_EQ(format::kDecompositionLead, " = ");
+    EXPECT_EQ(format::kAllFactorsPrefix, "#");
+    EXPECT_EQ(format::kLineEnd, "\r\n");
+    EXPECT_EQ(format::kTwoFactorNote, " {1}");
+}
+
+struct HeadCase {
+    int32_t n;
+    int color;
+    LineHeadOptions options;
+    std::string text;
+};
+
+LineHeadOptions Options(bool filter, int32_t index, bool pairs, bool color, Separator s) {
+    LineHeadOptions options;
+    options.filterActive = filter;
+    options.filterIndex = index;
+    options.primePairsMode = pairs;
+    options.showColor = color;
+    options.separator = s;
+    return options;
+}
+
+TEST(LineHead, TextAndLengthWithoutTheLeadingBlank) {
+    const Separator comma = Separator::Comma;
+    const HeadCase cases[] = {
+        {12, -1, Options(false, 0, false, false, comma), " 12"},
+        {1000001, -1, Options(false, 0, false, false, comma), " 1,000,001"},
+        {1000001, 3, Options(false, 0, false, false, Separator::Space), " 1 000 001"},
+        {1000001, 3, Options(false, 0, false, false, Separator::None), " 1000001"},
+        {35, -1, Options(true, 3, false, false, comma), " 35 (N=3)"},
+        {12, 3, Options(false, 0, false, true, comma), " 12 [3 Y yellow]"},
+        {35, 6, Options(true, 3, false, true, comma), " 35 (N=3) [6 C cyan]"},
+        {2147483646, 0, Options(true, 1073741823, false, true, Separator::Apostrophe),
+         " 2'147'483'646 (N=1'073'741'823) [0 A black]"},
+        // no filter note in the prime-pairs mode
+        {41, 1, Options(true, 5, true, true, comma), " 41 [1 R red]"},
+        {41, -1, Options(true, 5, true, false, comma), " 41"},
+        // a colour note only while it is shown and for the indices 0..7
+        {12, 3, Options(false, 0, false, false, comma), " 12"},
+        {12, -1, Options(false, 0, false, true, comma), " 12"},
+        {12, 8, Options(false, 0, false, true, comma), " 12"},
+        {12, 7, Options(false, 0, false, true, comma), " 12 [7 W white]"},
+        {12, 0, Options(false, 0, false, true, comma), " 12 [0 A black]"},
+    };
+    for (const HeadCase& c : cases) {
+        std::string out = "before\r\n";
+        const int length = format::LineHead(out, c.n, c.color, c.options);
+        EXPECT_EQ(out, "before\r\n" + c.text);
+        EXPECT_EQ(length, static_cast<int>(c.text.size()) - 1) << c.text;
+    }
+}
+
+struct DecompositionCase {
+    int32_t n;
+    Separator separator;
+    std::string text;
+};
+
+TEST(PrimeDecompositionText, PowersInParenthesesOnlyWithSeveralPrimes) {
+    const DecompositionCase cases[] = {
+        {8, Separator::Comma, "2^3"},
+        {4, Separator::Comma, "2^2"},
+        {13, Separator::Comma, "13"},
+        {30, Separator::Comma, "2 * 3 * 5"},
+        {12, Separator::Comma, "(2^2) * 3"},
+        {1000000, Separator::Comma, "(2^6) * (5^6)"},
+        {1024, Separator::Comma, "2^10"},
+        {1073741824, Separator::Comma, "2^30"},
+        {2147483646, Separator::Comma, "2 * (3^2) * 7 * 11 * 31 * 151 * 331"},
+        {2147483578, Separator::Comma, "2 * 1,073,741,789"},
+        {2147483578, Separator::Space, "2 * 1 073 741 789"},
+        {2147483578, Separator::Apostrophe, "2 * 1'073'741'789"},
+        {2147483578, Separator::None, "2 * 1073741789"},
+        {223092870, Separator::Comma, "2 * 3 * 5 * 7 * 11 * 13 * 17 * 19 * 23"},
+        {1018081, Separator::Comma, "1,009^2"},
+        {2036162, Separator::Comma, "2 * (1,009^2)"},
+        {2036162, Separator::None, "2 * (1009^2)"},
+        {2147483629, Separator::Comma, "2,147,483,629"},
+    };
+    for (const DecompositionCase& c : cases) {
+        const numlib::FactorResult result = oracle::TrialFactor(c.n, 2);
+        EXPECT_EQ(format::PrimeDecompositionText(result, c.separator), c.text) << c.n;
+        std::string out = " 12 = ";
+        format::AppendPrimeDecomposition(out, result, c.separator);
+        EXPECT_EQ(out, " 12 = " + c.text);
+    }
+}
+
+double EkValue(int32_t n, int npf) {
+    const double logLog = std::log(std::log(static_cast<double>(n)));
+    return (npf - logLog) / std::sqrt(logLog);
+}
+
+TEST(FactorCountNote, CountAndEkValueWithThreeDecimals) {
+    struct Case {
+        int32_t n;
+        std::string text;
+    };
+    const Case cases[] = {{12, " {2, 1.142}"},
+                          {13, " {1, 0.060}"},
+                          {999999, " {5, 1.465}"},
+                          {1000003, " {1, -1.003}"}};
+    for (const Case& c : cases) {
+        const int npf = oracle::TrialFactor(c.n).count;
+        EXPECT_EQ(format::FactorCountNote(npf, EkValue(c.n, npf)), c.text) << c.n;
+    }
+}
+
+TEST(FactorCountNote, LeadingZeroSignAndRounding) {
+    EXPECT_EQ(format::FactorCountNote(3, 0.0), " {3, 0.000}");
+    EXPECT_EQ(format::FactorCountNote(0, -0.5), " {0, -0.500}");
+    EXPECT_EQ(format::FactorCountNote(9, 12.3456), " {9, 12.346}");
+    EXPECT_EQ(format::FactorCountNote(1, 0.0004), " {1, 0.000}");
+    EXPECT_EQ(format::FactorCountNote(2, 0.9996), " {2, 1.000}");
+}
+
+}  // namespace

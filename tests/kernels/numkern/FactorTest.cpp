@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+
+#include "FactorCheck.h"
+#include "FactorOracle.h"
+#include "numkern.h"
+
+namespace numkern_test {
+namespace {
+
+TEST(FactorRun, EveryNumberFromOneTo100000) {
+    calculate_primes(100000);
+    EXPECT_TRUE(RangeMatchesOracle(1, 1, 100000));
+}
+
+TEST(FactorRun, TheLast100000NumbersUpToTheMaximum) {
+    constexpr int32_t kFirst = kMaxNumber - 100000 + 1;
+    calculate_primes(kMaxNumber);
+    EXPECT_TRUE(RangeMatchesOracle(kFirst, kFirst, kMaxNumber));
+}
+
+struct Run {
+    int32_t limit;  // passed to calculate_primes
+    int32_t first;
+    int32_t last;
+};
+
+TEST(FactorRun, RunsWithTheirLimits) {
+    const Run runs[] = {
+        {3, 3, 3},
+        {10, 3, 10},
+        {2, 3, 40000},                        // a limit below 3 leaves the table empty
+        {0, 3, 5000},
+        {-7, 1, 3000},
+        {60000, 50000, 120000},               // numbers beyond the run's limit
+        {1000070000, 999999990, 1000070000},  // across block boundaries
+        {1 << 30, (1 << 30) - 40000, (1 << 30) + 40000},
+    };
+    for (const Run& run : runs) {
+        SCOPED_TRACE(testing::Message() << "limit " << run.limit << ", run " << run.first
+                                        << ".." << run.last);
+        calculate_primes(run.limit);
+        EXPECT_TRUE(RangeMatchesOracle(run.first, run.first, run.last));
+    }
+}
+
+TEST(FactorRandom, NumbersOutOfOrder) {
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int32_t> anyNumber(1, kMaxNumber);
+    std::uniform_int_distribution<int32_t> smallNumber(1, 5000);
+    calculate_primes(kMaxNumber);
+    for (int i = 0; i < 20000; ++i) {
+        const int32_t n = i % 4 == 0 ? smallNumber(random) : anyNumber(random);
+        ASSERT_TRUE(FactorMatchesOracle(3, n));
+    }
+}
+
+TEST(FactorRandom, RunsFromRandomStarts) {
+    std::mt19937 random(77);
+    std::uniform_int_distribution<int32_t> start(3, kMaxNumber - 1999);
+    for (int run = 0; run < 20; ++run) {
+        const int32_t first = start(random);
+        calculate_primes(first + 1999);
+        ASSERT_TRUE(RangeMatchesOracle(first, first, first + 1999));
+    }
+}
+
+TEST(FactorRandom, OtherNumbersBetweenTheCallsOfARun) {
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int32_t> anyNumber(1, kMaxNumber);
+    constexpr int32_t kFirst = 1000000;
+    calculate_primes(1100000);
+    for (int32_t n = kFirst; n <= 1100000; ++n) {
+        ASSERT_TRUE(FactorMatchesOracle(kFirst, n));
+        if (n % 997 == 0) {
+            ASSERT_TRUE(FactorMatchesOracle(kFirst, anyNumber(random)));
+            ASSERT_TRUE(FactorMatchesOracle(kFirst, n - 50000));
+        }
+    }
+}
+
+TEST(FactorRefusal, NumbersOutsideTheRange) {
+    calculate_primes(1000);
+    for (int32_t n : {0, -1, -1000, INT32_MIN, INT32_MAX}) {
+        SCOPED_TRACE(n);
+        FactorCall call(3, n);
+        EXPECT_EQ(call.k, 0);
+        EXPECT_EQ(call.primes[0], -1);
+        for (int i = 1; i < 16; ++i) EXPECT_EQ(call.primes[i], FactorCall::kCanary) << i;
+        for (int i = 1; i <= 9; ++i) EXPECT_EQ(call.exponents[i], 0) << i;
+        EXPECT_TRUE(call.CanariesIntact());
+    }
+}
+
+// The kernel is static data, so a kernel that has never seen calculate_primes
+// needs a process of its own: the death-test machinery starts one.
+TEST(FactorFreshKernel, AnswersWithoutCalculatePrimes) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto check = [] {
+        std::mt19937 random(99);
+        std::uniform_int_distribution<int32_t> anyNumber(1, kMaxNumber);
+        int failures = 0;
+        auto expect = [&](testing::AssertionResult result) {
+            if (!result) {
+                std::cerr << result.message() << "\n";
+                ++failures;
+            }
+        };
+        for (int i = 0; i < 200; ++i) expect(FactorMatchesOracle(3, anyNumber(random)));
+        expect(RangeMatchesOracle(3, 3, 50000));
+        expect(RangeMatchesOracle(kMaxNumber - 5000, kMaxNumber - 5000, kMaxNumber));
+        std::exit(failures == 0 ? 0 : 1);
+    };
+    EXPECT_EXIT(check(), testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+}  // namespace numkern_test

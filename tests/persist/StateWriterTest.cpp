@@ -1,0 +1,178 @@
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "persist/StateMessages.h"
+#include "persist/StateTestSupport.h"
+#include "persist/StateWriter.h"
+
+namespace persist {
+namespace {
+
+using test::ReadBytes;
+using test::SampleFileText;
+using test::SampleState;
+
+StateFileLocation LocationIn(const QTemporaryDir& dir) {
+    return {dir.filePath("prmr.usr"), true, {}};
+}
+
+// A text of `length` characters made of numbered CR LF lines.
+QString OutputOfLength(qsizetype length) {
+    QString text;
+    for (int line = 1; text.size() < length; ++line) text += QStringLiteral(" %1\r\n").arg(line);
+    return text.left(length);
+}
+
+TEST(StateFileText, KnownStateGivesTheExactFile) {
+    EXPECT_EQ(StateFileText(SampleState()), SampleFileText());
+}
+
+TEST(StateFileText, NeutralStateWritesEmptyStringsAndZeros) {
+    const QByteArray expected =
+        "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"
+        "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n-1\r\n"
+        "\"\"\r\n\"\"\r\n\"\"\r\n\"----------------\"\r\n\"\"\r\n";
+    EXPECT_EQ(StateFileText(SavedState{}), expected);
+}
+
+TEST(StateFileText, DoubleQuoteInsideAStringIsWrittenTwice) {
+    SavedState state = SampleState();
+    state.filterType = "\"";
+    state.outputText = "say \"hi\"\r\n\"\"";
+    QList<QByteArray> lines = test::SampleFileLines();
+    lines[3] = "\"\"\"\"";
+    lines[21] = "\"say \"\"hi\"\"\r\n\"\"\"\"\"\"";
+    EXPECT_EQ(StateFileText(state), test::JoinLines(lines));
+}
+
+TEST(StateFileText, TextIsWrittenAsUtf8) {
+    SavedState state = SampleState();
+    state.outputText = QStringLiteral("Größe π 𝔽\r\n");
+    QList<QByteArray> lines = test::SampleFileLines();
+    lines[21] = "\"Gr\xC3\xB6\xC3\x9F" "e \xCF\x80 \xF0\x9D\x94\xBD\r\n\"";
+    EXPECT_EQ(StateFileText(state), test::JoinLines(lines));
+}
+
+TEST(OutputTextToSave, KeepsUpToTheLimitAndCutsOneMore) {
+    const QString marker = "\r\n[Output truncated to 60 KB.]\r\n";
+    for (qsizetype length : {0, 1, 61439, 61440}) {
+        const QString text = OutputOfLength(length);
+        EXPECT_EQ(OutputTextToSave(text), text) << length;
+    }
+    for (qsizetype length : {61441, 61442, 200000}) {
+        const QString text = OutputOfLength(length);
+        const QString kept = OutputTextToSave(text);
+        EXPECT_EQ(kept.size(), 61440 + marker.size()) << length;
+        EXPECT_EQ(kept, text.left(61440) + marker) << length;
+    }
+}
+
+TEST(OutputTextToSave, CountsACrLfAsTwoCharacters) {
+    const QString text = QString(61438, 'x') + "\r\n";
+    EXPECT_EQ(OutputTextToSave(text), text);
+    const QString longer = QString(61439, 'x') + "\r\n";
+    EXPECT_EQ(OutputTextToSave(longer),
+              QString(61439, 'x') + "\r" + "\r\n[Output truncated to 60 KB.]\r\n");
+}
+
+TEST(WriteStateFile, SavingALongOutputTwiceGivesTheSameFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    SavedState state = SampleState();
+    state.outputText = OutputTextToSave(OutputOfLength(70000));
+    ASSERT_TRUE(WriteStateFile(LocationIn(dir), state).ok);
+    const QByteArray first = ReadBytes(LocationIn(dir).path);
+
+    // The window now shows the cut text; the next save cuts it again.
+    state.outputText = OutputTextToSave(state.outputText);
+    ASSERT_TRUE(WriteStateFile(LocationIn(dir), state).ok);
+    EXPECT_EQ(ReadBytes(LocationIn(dir).path), first);
+    EXPECT_TRUE(first.endsWith("\r\n[Output truncated to 60 KB.]\r\n\"\r\n"));
+}
+
+TEST(WriteStateFile, WritesTheFileAndReplacesAnEarlierOne) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    test::WriteBytes(LocationIn(dir).path, QByteArray(100000, 'z'));
+    const SaveResult result = WriteStateFile(LocationIn(dir), SampleState());
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.error, QString());
+    EXPECT_EQ(ReadBytes(LocationIn(dir).path), SampleFileText());
+}
+
+TEST(WriteStateFile, TargetThatIsAFolderFailsWithItsMessage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("prmr.usr"));
+    const StateFileLocation location = LocationIn(dir);
+    const SaveResult result = WriteStateFile(location, SampleState());
+    EXPECT_FALSE(result.ok);
+    const std::optional<StateMessage> message = SaveOutcomeMessage(result, true);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, "Error when attempting to save state:\r\nCannot open " +
+                                 location.path + " for writing: Filename refers to a directory");
+    EXPECT_EQ(message->title, "Save state");
+    EXPECT_EQ(message->icon, StateMessageIcon::Warning);
+}
+
+// Caps the size of files this process writes, as a full disk would.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~ScopedFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST(WriteStateFile, SaveFailingPartWayKeepsTheLastGoodFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const StateFileLocation location = LocationIn(dir);
+    ASSERT_TRUE(WriteStateFile(location, SampleState()).ok);
+
+    SavedState longer = SampleState();
+    longer.outputText = OutputOfLength(61440);
+    SaveResult result;
+    {
+        ScopedFileSizeLimit limit(4096);
+        result = WriteStateFile(location, longer);
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(SaveErrorText(result.error)
+                    .startsWith("Error when attempting to save state:\r\nCannot write " +
+                                location.path + ": "))
+        << result.error.toStdString();
+    EXPECT_EQ(ReadBytes(location.path), SampleFileText());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"prmr.usr"});
+}
+
+TEST(WriteStateFile, FolderThatIsNotReadyIsReportedUnwritten) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const StateFileLocation location{dir.filePath("prmr.usr"), false, "why not"};
+    const SaveResult result = WriteStateFile(location, SampleState());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "why not");
+    EXPECT_FALSE(QFile::exists(location.path));
+}
+
+}  // namespace
+}  // namespace persist
