@@ -44,29 +44,35 @@ void BlockSieve::Sieve(const PrimeTable& table, uint32_t first, uint32_t end,
 
     for (uint32_t s = 0; s < m_stepCount; ++s) {
         Step& step = m_steps[s];
+        // Locals, so that the loops keep them in registers: the records'
+        // stores could alias the step as far as the compiler knows.
+        const uint32_t power = step.power;
+        const uint32_t inverse = step.inverse;
+        const uint16_t prime = step.prime;
         uint32_t i = step.next;
         switch (step.kind) {
             case StepKind::AddPrime:
-                for (; i < size; i += step.power) {
+                for (; i < size; i += power) {
                     FactorRecord& record = records[i];
-                    record.primes[record.count] = step.prime;
-                    record.exponents[record.count] = 1;
-                    ++record.count;
-                    record.inverse *= step.inverse;
+                    const uint8_t count = record.count;
+                    record.primes[count] = prime;
+                    record.exponents[count] = 1;
+                    record.count = static_cast<uint8_t>(count + 1);
+                    record.inverse *= inverse;
                 }
                 break;
             case StepKind::RaiseLast:
-                for (; i < size; i += step.power) {
+                for (; i < size; i += power) {
                     FactorRecord& record = records[i];
                     ++record.exponents[record.count - 1];
-                    record.inverse *= step.inverse;
+                    record.inverse *= inverse;
                 }
                 break;
             case StepKind::RaisePattern:
-                for (; i < size; i += step.power) {
+                for (; i < size; i += power) {
                     FactorRecord& record = records[i];
-                    ++record.exponents[PatternSlot(record, step.prime)];
-                    record.inverse *= step.inverse;
+                    ++record.exponents[PatternSlot(record, prime)];
+                    record.inverse *= inverse;
                 }
                 break;
         }

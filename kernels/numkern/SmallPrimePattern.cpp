@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "Inverse.h"
 
@@ -34,7 +33,7 @@ void LaySmallPrimePattern(FactorRecord* records, uint32_t first, uint32_t size) 
     uint32_t phase = first % kPatternPeriod;
     for (uint32_t done = 0; done < size;) {
         const uint32_t run = std::min(kPatternPeriod - phase, size - done);
-        std::memcpy(records + done, kPattern.data() + phase, run * sizeof(FactorRecord));
+        std::copy_n(kPattern.data() + phase, run, records + done);
         done += run;
         phase = 0;
     }

@@ -3,12 +3,22 @@
 #include <algorithm>
 
 #include "format/NumberText.h"
+#include "util/StringUtils.h"
+#include "util/TextEncoding.h"
 
 namespace engine {
 
 namespace {
 
+constexpr std::u16string_view kInputSeparators = u", '";
+
 bool IsSeparator(char c) { return c == ',' || c == ' ' || c == '\''; }
+
+std::u16string WithoutSeparators(std::string_view text) {
+    std::u16string wide = util::Utf8ToUtf16(text);
+    util::RemoveCharacters(wide, kInputSeparators, 1);
+    return wide;
+}
 
 std::string Trimmed(std::string_view text) {
     size_t first = text.find_first_not_of(' ');
@@ -33,24 +43,16 @@ bool NormalizeField(std::string& text, format::Separator separator, bool checked
 }  // namespace
 
 std::string CleanNumberText(std::string_view text) {
-    std::string cleaned;
-    cleaned.reserve(text.size());
-    for (char c : text) {
-        if (!IsSeparator(c)) cleaned += c;
-    }
-    size_t zeros = cleaned.find_first_not_of('0');
-    cleaned.erase(0, zeros == std::string::npos ? cleaned.size() : zeros);
-    return cleaned;
+    std::u16string wide = WithoutSeparators(text);
+    util::StripLeadingRepeats(wide, u"0");
+    return util::Utf16ToUtf8(wide);
 }
 
 bool IsAcceptableNumberText(std::string_view text) {
-    std::string s;
-    for (char c : text) {
-        if (!IsSeparator(c)) s += c;
-    }
-    const std::string_view max = format::kMaxNumberText;
+    const std::u16string s = WithoutSeparators(text);
+    const std::u16string max = util::Utf8ToUtf16(format::kMaxNumberText);
     if (s.size() != max.size()) return s.size() < max.size();
-    return std::string_view(s) <= max;
+    return s <= max;
 }
 
 int32_t LeadingNumber(std::string_view text) {

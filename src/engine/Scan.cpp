@@ -46,6 +46,12 @@ void Scan::Append(std::string_view text) {
     m_outputLength = m_output.Length();
 }
 
+bool Scan::Passes(int32_t n) {
+    if (m_filter.IsInFilter(n)) return true;
+    if (m_filter.Error()) m_messages.ShowMessage({m_filter.ErrorText(), "Error condition"});
+    return false;
+}
+
 void Scan::SetUpGraph() {
     HistogramView* view = m_host.Histograms();
     if (!IsGraphMode(m_plan.mode)) {
@@ -101,7 +107,7 @@ void Scan::HandleOneAndTwo() {
     const ComputeMode mode = m_plan.mode;
     const bool allFactors = mode == ComputeMode::DisplayAllFactors;
     if (m_plan.start == 1) {
-        const bool pass = m_filter.IsInFilter(1);
+        const bool pass = Passes(1);
         if ((mode == ComputeMode::DisplayAllNumbers || allFactors) && pass) {
             m_rangeFound = true;
             m_line.clear();
@@ -118,7 +124,7 @@ void Scan::HandleOneAndTwo() {
         if (m_plan.end != 1) m_scanStart = 2;
     }
     if (m_scanStart == 2) {
-        if (m_filter.IsInFilter(2)) {
+        if (Passes(2)) {
             m_rangeFound = true;
             m_line.clear();
             if (allFactors && TextRun()) m_line += format::kAllFactorsPrefix;
@@ -227,7 +233,7 @@ Scan::Ending Scan::ScanRange() {
         if (n > pairsLimit) break;  // two powers 2^N + b that differ by 2 are b + 2, b + 4
         m_flags.currentNumber = n;
         m_kernel.Factor(m_scanStart, n, result);
-        if (m_filter.IsInFilter(n)) {
+        if (Passes(n)) {
             m_rangeFound = true;
             const bool isPrime = result.IsPrime();
             double ekValue = 0;
@@ -239,7 +245,7 @@ Scan::Ending Scan::ScanRange() {
             bool isPair = false;
             if (isPrime) {
                 if (pairsMode) {
-                    isPair = m_filter.IsInFilter(n - 2) && m_prevOddWasPrime;
+                    isPair = Passes(n - 2) && m_prevOddWasPrime;
                     if (isPair) ++m_primeCount;
                 } else {
                     ++m_primeCount;

@@ -46,6 +46,8 @@ private:
     void WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool isPrime, bool isPair,
                          double ekValue);
     void Append(std::string_view text);
+    // The filter test; an arithmetic failure is reported as it happens.
+    bool Passes(int32_t n);
     bool ProgressPoint(int32_t n);
 
     bool TextRun() const { return !m_histogram.has_value(); }

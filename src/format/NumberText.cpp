@@ -15,11 +15,21 @@ using KernelBuffer = std::array<char, 20>;
 // Room for the decimal form of any 64-bit integer and its NUL.
 using DigitBuffer = std::array<char, 24>;
 
+// RemoveTrailingZeros without a copy, for the fast path.
+std::string_view BeforeFirstNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     const std::size_t last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
+}
+
+// The decimal form of n in `digits`, followed by a NUL.
+std::string_view DecimalDigits(int64_t n, DigitBuffer& digits) {
+    digits.fill('\0');
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size() - 1, n).ptr;
+    return std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data()));
 }
 
 // `digits` must end in a NUL. Appends the separated form to `out`.
@@ -33,12 +43,10 @@ int AppendThroughKernel(std::string& out, const char* digits, Separator separato
 
 }  // namespace
 
-std::string RemoveTrailingZeros(std::string_view text) {
-    return std::string(text.substr(0, text.find('\0')));
-}
+std::string RemoveTrailingZeros(std::string_view text) { return std::string(BeforeFirstNul(text)); }
 
 int AppendSeparatedOutput(std::string& out, std::string_view kernelOutput) {
-    std::string_view kept = kernelOutput.substr(0, kernelOutput.find('\0'));
+    std::string_view kept = BeforeFirstNul(kernelOutput);
     const std::size_t before = out.size();
     if (kept.starts_with("-,")) {
         out.push_back('-');
@@ -57,20 +65,18 @@ std::string FormatWithSeparator(std::string_view digits, Separator separator) {
 }
 
 std::string FormatNumber(int64_t n, Separator separator) {
-    DigitBuffer digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size() - 1, n).ptr;
-    return FormatWithSeparator(std::string_view(digits.data(), end - digits.data()), separator);
+    DigitBuffer digits;
+    return FormatWithSeparator(DecimalDigits(n, digits), separator);
 }
 
 int AppendNumber(std::string& out, int32_t n, Separator separator) {
-    DigitBuffer digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size() - 1, n).ptr;
+    DigitBuffer digits;
+    const std::string_view text = DecimalDigits(n, digits);
     if (separator == Separator::None) {
-        out.append(digits.data(), end);
-        return static_cast<int>(end - digits.data());
+        out.append(text);
+        return static_cast<int>(text.size());
     }
-    // The buffer was zeroed, so the digits end in a NUL.
-    return AppendThroughKernel(out, digits.data(), separator);
+    return AppendThroughKernel(out, text.data(), separator);
 }
 
 int32_t ParseNumberText(std::string_view text, std::string_view maxText) {

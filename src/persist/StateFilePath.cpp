@@ -11,7 +11,8 @@ namespace persist {
 
 StateFileLocation StateFilePath(const QString& fileName, const QString& folderName) {
     StateFileLocation location;
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString dataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dataFolder.isEmpty()) {
         location.path = fileName;
         location.error = QStringLiteral("No application-data folder is known.");

@@ -10,9 +10,9 @@ inline constexpr QLatin1StringView kStateFileName{"prmr.usr"};
 
 // Where the state file lives, fixed once at start-up.
 struct StateFileLocation {
-    QString path;               // full path of the file
-    bool folderReady = false;   // the folder exists (or was just created)
-    QString error;              // why the folder is not ready; empty when it is
+    QString path;              // full path of the file
+    bool folderReady = false;  // the folder exists (or was just created)
+    QString error;             // why the folder is not ready; empty when it is
 };
 
 // `fileName` in the folder `folderName` beneath the user's application-data

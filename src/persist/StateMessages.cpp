@@ -12,7 +12,8 @@ QString RestoreErrorText(const QString& description) {
 
 std::optional<StateMessage> SaveOutcomeMessage(const SaveResult& result, bool quiet) {
     if (!result.ok) {
-        return StateMessage{SaveErrorText(result.error), kSaveStateTitle, StateMessageIcon::Warning};
+        return StateMessage{SaveErrorText(result.error), kSaveStateTitle,
+                            StateMessageIcon::Warning};
     }
     if (quiet) return std::nullopt;
     return StateMessage{kStateSavedText, kSaveStateTitle, StateMessageIcon::Information};

@@ -195,8 +195,8 @@ StateReadResult ReadStateFile(const StateFileLocation& location) {
             QStringLiteral("Cannot read %1: %2").arg(location.path, file.errorString()));
     }
     if (bytes.size() > kMaxStateFileBytes) {
-        return ReadFailure(QStringLiteral("%1 is larger than 16 MB and is not a state file.")
-                               .arg(location.path));
+        return ReadFailure(
+            QStringLiteral("%1 is larger than 16 MB and is not a state file.").arg(location.path));
     }
     return ParseStateText(bytes);
 }

@@ -11,10 +11,14 @@ namespace persist {
 // 44 selects Comma, 32 Space, 39 Apostrophe; any other code (0 among them) None.
 constexpr format::Separator SeparatorFromCode(int code) {
     switch (code) {
-        case ',': return format::Separator::Comma;
-        case ' ': return format::Separator::Space;
-        case '\'': return format::Separator::Apostrophe;
-        default: return format::Separator::None;
+        case ',':
+            return format::Separator::Comma;
+        case ' ':
+            return format::Separator::Space;
+        case '\'':
+            return format::Separator::Apostrophe;
+        default:
+            return format::Separator::None;
     }
 }
 

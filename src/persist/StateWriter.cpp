@@ -41,7 +41,7 @@ QByteArray StateFileText(const SavedState& state) {
     AppendString(out, state.resetCaption);
     AppendString(out, state.savedFilterA);
     AppendString(out, state.savedFilterB);
-    AppendString(out, QString::fromLatin1(kSeparatorLineText));
+    AppendString(out, kSeparatorLineText);
     AppendString(out, state.outputText);
     return out.toUtf8();
 }
@@ -66,7 +66,8 @@ SaveResult WriteStateFile(const StateFileLocation& location, const SavedState& s
         return {false, QStringLiteral("Cannot write %1: %2").arg(location.path, reason)};
     }
     if (!file.commit()) {
-        return {false, QStringLiteral("Cannot write %1: %2").arg(location.path, file.errorString())};
+        return {false,
+                QStringLiteral("Cannot write %1: %2").arg(location.path, file.errorString())};
     }
     return {true, {}};
 }

@@ -21,15 +21,24 @@ std::string LineMessage(const char* lead, int line) {
 std::string LoadFailureMessage(int result, const std::string& fullPath) {
     if (result >= 1) return {};
     switch (result) {
-        case 0: return "No program text was read.";
-        case -1: return "Cannot open file containing program text.\r\n" + fullPath;
-        case -2: return "Particular memory allocation error.";
-        case -3: return "Too much program text.";
-        case -4: return "Text not recovered.";
-        case -6: return "File is empty.";
-        case -7: return "Error reading file.";
-        case -8: return "General memory allocation error.";
-        default: break;
+        case 0:
+            return "No program text was read.";
+        case -1:
+            return "Cannot open file containing program text.\r\n" + fullPath;
+        case -2:
+            return "Particular memory allocation error.";
+        case -3:
+            return "Too much program text.";
+        case -4:
+            return "Text not recovered.";
+        case -6:
+            return "File is empty.";
+        case -7:
+            return "Error reading file.";
+        case -8:
+            return "General memory allocation error.";
+        default:
+            break;
     }
     // -5 and -9 .. -500 carry only their number.
     if (result >= -500) return "Error " + std::to_string(result);

@@ -87,10 +87,10 @@ TEST(FormatWithSeparator, TrimsBlanksAroundTheDigits) {
 }
 
 std::vector<int64_t> SampleNumbers() {
-    std::vector<int64_t> numbers = {0,       1,        9,         10,        99,        100,
-                                    999,     1000,     9999,      10000,     99999,     100000,
-                                    999999,  1000000,  1000001,   12345678,  123456789,
-                                    999999999, 1000000000, 2147483646, INT32_MAX, INT32_MIN};
+    std::vector<int64_t> numbers = {
+        0,         1,         9,          10,         99,        100,      999,     1000,
+        9999,      10000,     99999,      100000,     999999,    1000000,  1000001, 12345678,
+        123456789, 999999999, 1000000000, 2147483646, INT32_MAX, INT32_MIN};
     std::mt19937 random(7);
     std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX);
     for (int i = 0; i < 2000; ++i) numbers.push_back(any(random));
@@ -132,13 +132,27 @@ struct ParseCase {
 
 TEST(ParseNumberText, TableOfTexts) {
     const ParseCase cases[] = {
-        {"1,234,567", 1234567},   {"1 234'567", 1234567},  {"", 0},
-        {"-5", -1},               {"12345678901", -1},     {"2147483647", -1},
-        {"2147483646", 2147483646}, {"0000000007", 7},     {"02147483646", -1},
-        {"2,147,483,646", 2147483646}, {"2147483650", -1}, {"9999999999", -1},
-        {"1999999999", 1999999999}, {"5-", -1},            {"12-34", -1},
-        {"abc", 0},               {"P 17", 17},            {"  0  ", 0},
-        {"1x2y3", 123},           {"0000000000", 0},       {"00000000000", -1},
+        {"1,234,567", 1234567},
+        {"1 234'567", 1234567},
+        {"", 0},
+        {"-5", -1},
+        {"12345678901", -1},
+        {"2147483647", -1},
+        {"2147483646", 2147483646},
+        {"0000000007", 7},
+        {"02147483646", -1},
+        {"2,147,483,646", 2147483646},
+        {"2147483650", -1},
+        {"9999999999", -1},
+        {"1999999999", 1999999999},
+        {"5-", -1},
+        {"12-34", -1},
+        {"abc", 0},
+        {"P 17", 17},
+        {"  0  ", 0},
+        {"1x2y3", 123},
+        {"0000000000", 0},
+        {"00000000000", -1},
     };
     for (const ParseCase& c : cases) {
         EXPECT_EQ(format::ParseNumberText(c.text, format::kMaxNumberText), c.result) << c.text;
@@ -164,8 +178,14 @@ TEST(ParseNumberText, HugeTexts) {
 
 TEST(ParseNumberText, NonUtf8AndBinaryBytesAreSkipped) {
     using namespace std::string_literals;
-    EXPECT_EQ(format::ParseNumberText("\xff\xfe" "1\x80\xc3 2\0" "3"s), 123);
-    EXPECT_EQ(format::ParseNumberText("\xe2\x80\x89" "1\xe2\x80\x89" "000"), 1000);
+    EXPECT_EQ(format::ParseNumberText("\xff\xfe"
+                                      "1\x80\xc3 2\0"
+                                      "3"s),
+              123);
+    EXPECT_EQ(format::ParseNumberText("\xe2\x80\x89"
+                                      "1\xe2\x80\x89"
+                                      "000"),
+              1000);
     EXPECT_EQ(format::ParseNumberText("\0\0\0"s), 0);
 }
 

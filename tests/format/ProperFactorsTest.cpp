@@ -86,7 +86,9 @@ int CheckAllFactorsLine(int32_t n, const SeparatorCase& c, bool showColor) {
     int exactly63 = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string& current = lines[i];
-        if (i > 0) EXPECT_EQ(current.substr(0, 1), " ") << n;
+        if (i > 0) {
+            EXPECT_EQ(current.substr(0, 1), " ") << n;
+        }
         // A broken line ends in the blanks (and semicolon) before the next factor.
         std::string upToLastFactor = current;
         while (upToLastFactor.back() == ' ' || upToLastFactor.back() == ';') {
@@ -114,14 +116,13 @@ TEST(ProperFactorsText, TwelveWithCommaAndSpace) {
 
 TEST(ProperFactorsText, OneProperFactorIsSingular) {
     for (int32_t n : {4, 9, 25, 49, 1018081}) {
-        const std::string text = format::ProperFactorsText(n, oracle::TrialFactor(n), 1,
-                                                           Separator::Comma);
+        const std::string text =
+            format::ProperFactorsText(n, oracle::TrialFactor(n), 1, Separator::Comma);
         EXPECT_EQ(text.substr(0, 22), " has 1 proper factor: ") << n;
     }
     EXPECT_EQ(format::ProperFactorsText(4, oracle::TrialFactor(4), 1, Separator::Comma),
               " has 1 proper factor:   2");
-    EXPECT_EQ(format::ProperFactorsText(1018081, oracle::TrialFactor(1018081), 9,
-                                        Separator::Space),
+    EXPECT_EQ(format::ProperFactorsText(1018081, oracle::TrialFactor(1018081), 9, Separator::Space),
               " has 1 proper factor:   1 009");
 }
 

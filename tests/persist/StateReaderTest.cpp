@@ -34,7 +34,11 @@ struct LineCase {
     QByteArray text;
     int itemsRead;
     QString error;
+    // How a state read in full differs from the sample.
+    void (*expectedChange)(SavedState&) = nullptr;
 };
+
+void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
 
 class ReadingRule : public ::testing::TestWithParam<LineCase> {};
 
@@ -46,25 +50,35 @@ TEST_P(ReadingRule, GivesItemsReadAndDescription) {
     EXPECT_EQ(result.itemsRead, c.itemsRead);
     EXPECT_EQ(result.ok, c.itemsRead == 22);
     EXPECT_EQ(result.error, c.error);
+    if (result.ok) {
+        SavedState expected = SampleState();
+        if (c.expectedChange) c.expectedChange(expected);
+        EXPECT_EQ(result.state, expected);
+    } else {
+        EXPECT_EQ(result.state, FirstItems(SampleState(), c.itemsRead));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Items, ReadingRule,
     ::testing::Values(
-        LineCase{"SeparatorZero", 6, "0", 22, ""},
-        LineCase{"LeadingBlanksBeforeInteger", 6, "  \t44", 22, ""},
+        LineCase{"SeparatorZero", 6, "0", 22, "", [](SavedState& s) { s.separatorCode = 0; }},
+        LineCase{"LeadingBlanksBeforeInteger", 6, "  \t32", 22, "",
+                 [](SavedState& s) { s.separatorCode = 32; }},
         LineCase{"TrailingBlanksAfterInteger", 6, "44   ", 22, ""},
         LineCase{"EmptyInteger", 6, "", 5, "Item 6 is not a number."},
         LineCase{"LettersAfterDigits", 7, "4x", 6, "Item 7 is not a number."},
         LineCase{"Fraction", 15, "1.5", 14, "Item 15 is not a number."},
         LineCase{"QuotedInteger", 16, "\"0\"", 15, "Item 16 is not a number."},
         LineCase{"IntegerTooLarge", 9, "99999999999", 8, "Item 9 is not a number."},
-        LineCase{"BinsNone", 17, "-1", 22, ""},
-        LineCase{"BinsLast", 17, "7", 22, ""},
+        LineCase{"BinsNone", 17, "-1", 22, "", [](SavedState& s) { s.binsIndex = -1; }},
+        LineCase{"BinsLast", 17, "7", 22, "", [](SavedState& s) { s.binsIndex = 7; }},
         LineCase{"BinsPastTheList", 17, "8", 16, "Item 17: the bins list has no entry 8."},
         LineCase{"BinsBelowNone", 17, "-2", 16, "Item 17: the bins list has no entry -2."},
-        LineCase{"RestOfLineAfterQuoteSkipped", 18, "\"Clear\" , junk", 22, ""},
-        LineCase{"UnquotedString", 19, "  7  ", 22, ""},
+        LineCase{"RestOfLineAfterQuoteSkipped", 18, "\"Restore\" , junk", 22, "",
+                 [](SavedState& s) { s.resetCaption = "Restore"; }},
+        LineCase{"UnquotedString", 19, "  seven 7  ", 22, "",
+                 [](SavedState& s) { s.savedFilterA = "seven 7"; }},
         LineCase{"SeparatorLineIgnored", 21, "\"anything\"", 22, ""},
         LineCase{"OutputNeverClosed", 22, "\" 1,003 is prime", 21,
                  "Item 22 has no closing double quote."}),

@@ -4,13 +4,32 @@
 
 #include <gtest/gtest.h>
 
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 void PrintTo(const QByteArray& bytes, std::ostream* out) {
     *out << '"' << bytes.toStdString() << '"';
 }
+
+namespace persist {
+
+void PrintTo(const SavedState& state, std::ostream* out) {
+    *out << "\n";
+    for (const QString& text :
+         {state.startNumber, state.endNumber, state.filterA, state.filterType, state.filterB}) {
+        ::PrintTo(text, out);
+        *out << "\n";
+    }
+    *out << state.separatorCode << "\n";
+    for (int option : state.modeOptions) *out << option << " ";
+    *out << "\n" << state.showPalmenColor << " " << state.showEKValue << " " << state.binsIndex;
+    for (const QString& text :
+         {state.resetCaption, state.savedFilterA, state.savedFilterB, state.outputText.left(200)}) {
+        *out << "\n";
+        ::PrintTo(text, out);
+    }
+}
+
+}  // namespace persist
 
 namespace persist::test {
 
@@ -35,12 +54,26 @@ SavedState SampleState() {
 
 QList<QByteArray> SampleFileLines() {
     return {
-        "\"1,000\"", "\"2,000\"", "\"3\"", "\"* N   +\"", "\"1\"",
+        "\"1,000\"",
+        "\"2,000\"",
+        "\"3\"",
+        "\"* N   +\"",
+        "\"1\"",
         "44",
-        "0", "0", "-1", "0", "0", "0", "0", "0",
-        "1", "0",
+        "0",
+        "0",
+        "-1",
+        "0",
+        "0",
+        "0",
+        "0",
+        "0",
+        "1",
+        "0",
         "5",
-        "\"Clear\"", "\"7\"", "\"2\"",
+        "\"Clear\"",
+        "\"7\"",
+        "\"2\"",
         "\"----------------\"",
         "\" 1,003 is prime\r\n 1,009 is prime\r\n\"",
     };
@@ -65,7 +98,8 @@ SavedState FirstItems(const SavedState& full, int count) {
     keep(4, kept.filterType, full.filterType);
     keep(5, kept.filterB, full.filterB);
     keep(6, kept.separatorCode, full.separatorCode);
-    for (int i = 0; i < kModeOptionCount; ++i) keep(7 + i, kept.modeOptions[i], full.modeOptions[i]);
+    for (int i = 0; i < kModeOptionCount; ++i)
+        keep(7 + i, kept.modeOptions[i], full.modeOptions[i]);
     keep(15, kept.showPalmenColor, full.showPalmenColor);
     keep(16, kept.showEKValue, full.showEKValue);
     keep(17, kept.binsIndex, full.binsIndex);

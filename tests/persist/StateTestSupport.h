@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <ostream>
@@ -10,6 +11,11 @@
 // Readable failures for Qt's strings.
 void PrintTo(const QString& text, std::ostream* out);
 void PrintTo(const QByteArray& bytes, std::ostream* out);
+
+namespace persist {
+// The items of a state, one per line.
+void PrintTo(const SavedState& state, std::ostream* out);
+}  // namespace persist
 
 namespace persist::test {
 

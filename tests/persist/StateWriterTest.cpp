@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 #include "persist/StateMessages.h"
 #include "persist/StateTestSupport.h"
@@ -46,7 +46,7 @@ TEST(StateFileText, DoubleQuoteInsideAStringIsWrittenTwice) {
     state.outputText = "say \"hi\"\r\n\"\"";
     QList<QByteArray> lines = test::SampleFileLines();
     lines[3] = "\"\"\"\"";
-    lines[21] = "\"say \"\"hi\"\"\r\n\"\"\"\"\"\"";
+    lines[21] = "\"say \"\"hi\"\"\r\n\"\"\"\"\"";  // two quotes doubled, then the closing one
     EXPECT_EQ(StateFileText(state), test::JoinLines(lines));
 }
 
@@ -54,7 +54,9 @@ TEST(StateFileText, TextIsWrittenAsUtf8) {
     SavedState state = SampleState();
     state.outputText = QStringLiteral("Größe π 𝔽\r\n");
     QList<QByteArray> lines = test::SampleFileLines();
-    lines[21] = "\"Gr\xC3\xB6\xC3\x9F" "e \xCF\x80 \xF0\x9D\x94\xBD\r\n\"";
+    lines[21] =
+        "\"Gr\xC3\xB6\xC3\x9F"
+        "e \xCF\x80 \xF0\x9D\x94\xBD\r\n\"";
     EXPECT_EQ(StateFileText(state), test::JoinLines(lines));
 }
 

@@ -74,10 +74,10 @@ TEST(StripLeadingRepeats, Table) {
         std::u16string result;
     };
     const Case cases[] = {
-        {u"000123", u"0", u"123"}, {u"100", u"0", u"100"},     {u"0000", u"0", u""},
-        {u"0", u"0", u""},         {u"", u"0", u""},           {u"007", u"", u"007"},
-        {u"0120", u"0", u"120"},   {u"ababac", u"ab", u"ac"},  {u"aba", u"ab", u"a"},
-        {u"a", u"ab", u"a"},       {u"abab", u"ab", u""},      {u" 0 0", u"0", u" 0 0"},
+        {u"000123", u"0", u"123"}, {u"100", u"0", u"100"},    {u"0000", u"0", u""},
+        {u"0", u"0", u""},         {u"", u"0", u""},          {u"007", u"", u"007"},
+        {u"0120", u"0", u"120"},   {u"ababac", u"ab", u"ac"}, {u"aba", u"ab", u"a"},
+        {u"a", u"ab", u"a"},       {u"abab", u"ab", u""},     {u" 0 0", u"0", u" 0 0"},
     };
     for (const Case& c : cases) {
         std::u16string text = c.text;
@@ -119,15 +119,16 @@ TEST(FindFirstNotOf, Table) {
         int position;
     };
     const Case cases[] = {
-        {u",,1", 1, kSeparators, 3},  {u"1,,", 2, kSeparators, 0}, {u", '", 1, kSeparators, 0},
-        {u"12", 1, kSeparators, 1},   {u"12", 2, kSeparators, 2},  {u"12", 3, kSeparators, 0},
-        {u",,1", 0, kSeparators, 3},  {u",,1", -3, kSeparators, 3}, {u"", 1, kSeparators, 0},
-        {u"", 1, u"", 0},             {u"abc", 1, u"", 1},         {u"abc", 3, u"", 1},
-        {u"abc", 50, u"", 1},         {u"aA", 1, u"a", 2},
+        {u",,1", 1, kSeparators, 3}, {u"1,,", 2, kSeparators, 0},
+        {u", '", 1, kSeparators, 0}, {u"12", 1, kSeparators, 1},
+        {u"12", 2, kSeparators, 2},  {u"12", 3, kSeparators, 0},
+        {u",,1", 0, kSeparators, 3}, {u",,1", -3, kSeparators, 3},
+        {u"", 1, kSeparators, 0},    {u"", 1, u"", 0},
+        {u"abc", 1, u"", 1},         {u"abc", 3, u"", 1},
+        {u"abc", 50, u"", 1},        {u"aA", 1, u"a", 2},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(util::FindFirstNotOf(c.text, c.start, c.set), c.position)
-            << "start " << c.start;
+        EXPECT_EQ(util::FindFirstNotOf(c.text, c.start, c.set), c.position) << "start " << c.start;
     }
 }
 

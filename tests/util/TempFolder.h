@@ -18,7 +18,8 @@ public:
     TempFolder() {
         const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = "primorator-" + std::to_string(getpid());
-        if (test != nullptr) name += std::string("-") + test->test_suite_name() + "-" + test->name();
+        if (test != nullptr)
+            name += std::string("-") + test->test_suite_name() + "-" + test->name();
         m_path = std::filesystem::path(::testing::TempDir()) / name;
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);

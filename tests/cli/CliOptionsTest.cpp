@@ -1,0 +1,110 @@
+// The command line and the filter expression.
+#include <gtest/gtest.h>
+
+#include "cli/CliOptions.h"
+#include "cli/FilterExpression.h"
+#include "cli/ProgressLine.h"
+#include "cli/StreamOutput.h"
+
+namespace {
+
+using engine::ComputeMode;
+
+TEST(FilterExpression, Forms) {
+    struct Case {
+        const char* text;
+        const char* a;
+        const char* caption;
+        const char* b;
+    };
+    const Case cases[] = {
+        {"2^N+1", "2", "^ N   +", "1"},
+        {"10 * N - 3", "10", "* N   -", "3"},
+        {"12/N+|-0", "12", "/ N   +|-", "0"},
+        {"3*N", "3", "* N   +", ""},
+        {" 1,000 * n + 7 ", "1,000", "* N   +", "7"},
+        {"0^N+1", "0", "^ N   +", "1"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        auto fields = cli::ParseFilterExpression(c.text, error);
+        ASSERT_TRUE(fields.has_value()) << c.text << ": " << error;
+        EXPECT_EQ(fields->aText, c.a) << c.text;
+        EXPECT_EQ(fields->caption, c.caption) << c.text;
+        EXPECT_EQ(fields->bText, c.b) << c.text;
+    }
+}
+
+TEST(FilterExpression, Refusals) {
+    for (const char* text : {"", "N+1", "2+N", "2^M+1", "2^N*1", "2^N+", "2^N+1x", "2^^N+1",
+                             "2^N+-1", "abc", "2^N+|1"}) {
+        std::string error;
+        EXPECT_FALSE(cli::ParseFilterExpression(text, error).has_value()) << text;
+        EXPECT_FALSE(error.empty()) << text;
+    }
+}
+
+TEST(Arguments, ModesAndOptions) {
+    std::string error;
+    auto options = cli::ParseArguments({"--pairs", "--separator", "space", "--filter", "6*N+|-1",
+                                        "--show-color", "--show-count", "--no-limit", "--crlf",
+                                        "1", "1,000"},
+                                       error);
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_EQ(options->mode, ComputeMode::DisplayPrimePairsOnly);
+    EXPECT_EQ(options->separator, format::Separator::Space);
+    ASSERT_TRUE(options->filter.has_value());
+    EXPECT_EQ(options->filter->caption, "* N   +|-");
+    EXPECT_TRUE(options->showColor && options->showCount && options->noLimit && options->crlf);
+    EXPECT_EQ(options->startText, "1");
+    EXPECT_EQ(options->endText, "1,000");
+
+    options = cli::ParseArguments({"12"}, error);
+    ASSERT_TRUE(options.has_value());
+    EXPECT_EQ(options->mode, ComputeMode::DisplayAllNumbers);
+    EXPECT_EQ(options->separator, format::Separator::Comma);
+    EXPECT_EQ(options->endText, "");
+
+    options = cli::ParseArguments({"-3"}, error);
+    ASSERT_TRUE(options.has_value()) << "a minus number goes to the engine";
+    EXPECT_EQ(options->startText, "-3");
+}
+
+TEST(Arguments, Refusals) {
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* error;
+    };
+    const std::vector<Case> cases = {
+        {{}, "a start number is needed"},
+        {{"1", "2", "3"}, "at most a start and an end number may be given"},
+        {{"--bogus", "1"}, "unknown option '--bogus'"},
+        {{"--separator"}, "--separator needs a value"},
+        {{"--separator", "dot", "1"}, "--separator takes comma, space, apostrophe or none, not 'dot'"},
+        {{"--filter"}, "--filter needs a value"},
+        {{"--primes", "--count", "1"}, "only one mode may be given"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_FALSE(cli::ParseArguments(c.arguments, error).has_value());
+        EXPECT_EQ(error, c.error);
+    }
+    std::string error;
+    EXPECT_FALSE(cli::ParseArguments({"--filter", "2^", "1"}, error).has_value());
+    EXPECT_EQ(error.rfind("--filter '2^': ", 0), 0u) << error;
+}
+
+TEST(StreamOutput, LineEnds) {
+    EXPECT_EQ(cli::WithLineEnds(" 1\r\n 2 is prime\r\n", false), " 1\n 2 is prime\n");
+    EXPECT_EQ(cli::WithLineEnds(" 1\r\n", true), " 1\r\n");
+    EXPECT_EQ(cli::WithLineEnds("a\rb\r", false), "a\rb\r");
+}
+
+TEST(ProgressLine, Text) {
+    EXPECT_EQ(cli::ProgressLine::Text(500000, 1, 1000000, 2.0, format::Separator::Comma),
+              "  500,000  50.0%  250,000/s  2 s left");
+    EXPECT_EQ(cli::ProgressLine::Text(1000000, 1, 1000000, 4.0, format::Separator::None),
+              "  1000000  100.0%  250000/s  0 s left");
+}
+
+}  // namespace

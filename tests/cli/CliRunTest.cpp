@@ -1,0 +1,129 @@
+// primorator-cli run as a user runs it: whole standard output, messages and
+// exit status.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "util/ProgramFolder.h"
+
+namespace {
+
+struct Result {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (char c : argument) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+Result RunCli(const std::vector<std::string>& arguments) {
+    const std::string errFile = ::testing::TempDir() + "/cli-stderr.txt";
+    std::string command = Quoted(util::ProgramFolder() + "primorator-cli");
+    for (const std::string& a : arguments) command += " " + Quoted(a);
+    command += " 2>" + Quoted(errFile);
+    Result result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    std::array<char, 4096> buffer;
+    size_t got;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errFile, std::ios::binary);
+    result.err.assign(std::istreambuf_iterator<char>(err), {});
+    return result;
+}
+
+TEST(CliRun, FactorsWithLfLineEnds) {
+    Result r = RunCli({"1", "6"});
+    EXPECT_EQ(r.out, " 1\n 2 is prime\n 3 is prime\n 4 = 2^2\n 5 is prime\n 6 = 2 * 3\n"
+                     " 3 primes found in range 1 through 6.\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST(CliRun, CrLfAsInTheWindow) {
+    Result r = RunCli({"--crlf", "--divisors", "12"});
+    EXPECT_EQ(r.out, "# 12 has 4 proper factors:   2  3  4  6\r\n");
+}
+
+TEST(CliRun, SeparatorsAndFilters) {
+    Result r = RunCli({"--primes", "--separator", "apostrophe", "--filter", "2^N-1", "1", "600000"});
+    EXPECT_EQ(r.out, "Filter: 2^N - 1\nMersenne primes:\n 3 (N=2)\n 7 (N=3)\n 31 (N=5)\n"
+                     " 127 (N=7)\n 8'191 (N=13)\n 131'071 (N=17)\n 524'287 (N=19)\n"
+                     " 7 primes found in (filtered) range 1 through 600'000.\n");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST(CliRun, NoLimitStreamsPastTheWindowLimit) {
+    Result limited = RunCli({"1", "20000"});
+    EXPECT_NE(limited.out.find("\n\nBuffer full.\n"), std::string::npos);
+    EXPECT_EQ(limited.err, "Out of memory: Cannot continue because the text buffer is full.\n");
+    EXPECT_EQ(limited.status, 0);
+
+    Result streamed = RunCli({"--no-limit", "--separator", "none", "1", "20000"});
+    EXPECT_EQ(streamed.out.find("Buffer full."), std::string::npos);
+    EXPECT_NE(streamed.out.find("\n 20000 = (2^5) * (5^4)\n 2262 primes found in range 1 through 20000.\n"),
+              std::string::npos);
+    EXPECT_EQ(streamed.status, 0);
+}
+
+TEST(CliRun, BadInputGetsAMessageAndStatusTwo) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{""}, "Primorator: Nothing to do!\n"},
+        {{"abc"}, "Primorator: Start number invalid.\n"},
+        {{"-"}, "Primorator: Start number invalid.\n"},
+        {{"5", "-3"}, "Primorator: End number invalid.\n"},
+        {{"12345678901"}, "Error: Start number too large.\n"},
+        {{"2147483647"}, "Error: Start number too large.\n"},
+        {{"10", "5"}, "Primorator: End number must not be less than start number.\n"},
+        {{"--filter", "0^N+1", "1", "10"}, "Primorator: First filter value invalid.\n"},
+        {{"--filter", "1*N+1", "1", "10"}, "Primorator: First filter value must be > 1.\n"},
+        {{"--count", "--filter", "4*N+2", "3", "100"},
+         "Primorator: Filtered range contains no primes.\n"},
+        {{"--bogus"}, "primorator-cli: unknown option '--bogus'\nTry 'primorator-cli --help'.\n"},
+        {{std::string(100000, '9')}, "Error: Start number too large.\n"},
+    };
+    for (const Case& c : cases) {
+        Result r = RunCli(c.arguments);
+        EXPECT_EQ(r.status, 2) << c.err;
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(CliRun, FilterErrorEndsNormally) {
+    Result r = RunCli({"--filter", "2^N-2147483646", "1", "5"});
+    EXPECT_EQ(r.out, "Filter: 2^N - 2,147,483,646\nFilter error: Overflow\n");
+    EXPECT_EQ(r.err, "Error condition: Overflow\nError condition: Overflow\n");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST(CliRun, HelpAndVersion) {
+    Result help = RunCli({"--help"});
+    EXPECT_EQ(help.out.rfind("Usage: primorator-cli [MODE] [OPTIONS] START [END]\n", 0), 0u);
+    EXPECT_EQ(help.status, 0);
+    Result version = RunCli({"--version"});
+    EXPECT_EQ(version.out, "primorator-cli 11.09\n");
+}
+
+}  // namespace

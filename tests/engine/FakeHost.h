@@ -1,0 +1,96 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/ComputeDriver.h"
+#include "engine/ComputeHost.h"
+#include "engine/HistogramState.h"
+#include "engine/NumberFields.h"
+#include "engine/OutputBuffer.h"
+
+namespace enginetest {
+
+// Messages kept in order, each answered at once.
+class RecordingMessages : public engine::MessageSink {
+public:
+    void ShowMessage(const engine::Message& message) override { shown.push_back(message); }
+    std::vector<engine::Message> shown;
+};
+
+// A window stand-in: fields and options as plain values, the output in memory,
+// and hooks to act at a progress point as the Stop button or a user would.
+class FakeHost : public engine::ComputeHost {
+public:
+    FakeHost() = default;
+
+    bool NormalizeNumberFields() override {
+        engine::NumberFields fields{request.startText, request.endText, request.filterAText,
+                                    request.filterBText};
+        engine::NormalizeOutcome outcome = engine::NormalizeNumberFields(fields, request.separator);
+        request.startText = fields.start;
+        request.endText = fields.end;
+        request.filterAText = fields.filterA;
+        request.filterBText = fields.filterB;
+        if (outcome.startTooLarge) messages.ShowMessage({engine::kStartTooLarge, "Error"});
+        if (outcome.endTooLarge) messages.ShowMessage({engine::kEndTooLarge, "Error"});
+        return outcome.Ok();
+    }
+    engine::ComputeRequest ReadRequest() override { return request; }
+    engine::OutputText& Output() override { return output; }
+    engine::MessageSink& Messages() override { return messages; }
+    engine::RunFlags& Flags() override { return flags; }
+    engine::HistogramView* Histograms() override { return view; }
+    engine::HistogramState& HistogramData() override { return histogram; }
+    void FocusStartField() override { ++startFieldFocused; }
+    void SetInputFocus() override { ++inputFocusSet; }
+    void SetFilterBText(const std::string& text) override { request.filterBText = text; }
+    void SelectMode(engine::ComputeMode mode) override {
+        request.mode = mode;
+        selectedModes.push_back(mode);
+    }
+    void EnterBusyState(const engine::BusyInfo& run) override {
+        ++busyEntered;
+        busy = run;
+    }
+    void LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) override {
+        ++busyLeft;
+        if (closing != nullptr) messages.ShowMessage(*closing);
+    }
+    void StartClock() override { clockRunning = true; }
+    void StopClock() override { clockRunning = false; }
+    void ShowProgress(int32_t n) override { progressShown.push_back(n); }
+    void ProcessEvents() override {
+        if (onEvents) onEvents(*this);
+    }
+
+    // Runs one Compute with the process's kernel.
+    engine::RunOutcome Run() { return engine::RunCompute(*this); }
+    const std::string& Text() const { return output.Text(); }
+
+    engine::ComputeRequest request;
+    engine::OutputBuffer output;
+    RecordingMessages messages;
+    engine::RunFlags flags;
+    engine::HistogramState histogram;
+    engine::HistogramView* view = nullptr;
+    std::function<void(FakeHost&)> onEvents;
+    std::vector<engine::ComputeMode> selectedModes;
+    std::vector<int32_t> progressShown;
+    engine::BusyInfo busy;
+    int busyEntered = 0;
+    int busyLeft = 0;
+    int startFieldFocused = 0;
+    int inputFocusSet = 0;
+    bool clockRunning = false;
+};
+
+// Lines joined with CR LF, each line ended by it.
+inline std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+}  // namespace enginetest

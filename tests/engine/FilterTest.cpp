@@ -1,0 +1,305 @@
+// The filter: its caption, the reading and checks of a and b, the membership
+// test, and whole filtered runs.
+#include <gtest/gtest.h>
+
+#include "FakeHost.h"
+#include "engine/Filter.h"
+#include "engine/FilterChecks.h"
+
+namespace enginetest {
+namespace {
+
+using engine::ComputeMode;
+using engine::Filter;
+using engine::FilterTest;
+using engine::ParseFilterCaption;
+
+Filter MakeFilter(const std::string& caption, int32_t a, int32_t b) {
+    return Filter{ParseFilterCaption(caption), a, b};
+}
+
+TEST(FilterCaption, FlagsOfAllNineCaptions) {
+    struct Case {
+        const char* caption;
+        bool mult, div, exp, plus, minus, plusMinus;
+    };
+    const Case cases[] = {
+        {"* N   +", true, false, false, true, false, false},
+        {"* N   -", true, false, false, false, true, false},
+        {"* N   +|-", true, false, false, false, false, true},
+        {"/ N   +", false, true, false, true, false, false},
+        {"/ N   -", false, true, false, false, true, false},
+        {"/ N   +|-", false, true, false, false, false, true},
+        {"^ N   +", false, false, true, true, false, false},
+        {"^ N   -", false, false, true, false, true, false},
+        {"^ N   +|-", false, false, true, false, false, true},
+    };
+    for (const Case& c : cases) {
+        auto form = ParseFilterCaption(c.caption);
+        EXPECT_EQ(form.isMult, c.mult) << c.caption;
+        EXPECT_EQ(form.isDiv, c.div) << c.caption;
+        EXPECT_EQ(form.isExp, c.exp) << c.caption;
+        EXPECT_EQ(form.isPlus, c.plus) << c.caption;
+        EXPECT_EQ(form.isMinus, c.minus) << c.caption;
+        EXPECT_EQ(form.isPlusMinus, c.plusMinus) << c.caption;
+        EXPECT_EQ(engine::FilterCaption(c.caption[0], std::string(c.caption).substr(6)),
+                  c.caption);
+    }
+}
+
+TEST(FilterDescription, TextsAsTheyStand) {
+    EXPECT_EQ(engine::FilterDescription(ParseFilterCaption("* N   +"), 1, "3", "1"), "3*N + 1");
+    EXPECT_EQ(engine::FilterDescription(ParseFilterCaption("^ N   -"), 1, "2", "1"), "2^N - 1");
+    EXPECT_EQ(engine::FilterDescription(ParseFilterCaption("/ N   +"), 0, "12", "0"), "12/N ");
+    EXPECT_EQ(engine::FilterDescription(ParseFilterCaption("* N   +|-"), 1000, "10", "1,000"),
+              "10*N +|- 1,000");
+}
+
+TEST(IsInFilter, MultiplesWithNegativeIndex) {
+    FilterTest test(MakeFilter("* N   +", 3, 10));
+    ASSERT_TRUE(test.IsInFilter(4));
+    EXPECT_EQ(test.FilterIndex(), -2);
+    EXPECT_FALSE(test.IsInFilter(5));
+    EXPECT_EQ(test.GatheredCount(), 1);
+}
+
+TEST(IsInFilter, DivisorsOfA) {
+    FilterTest test(MakeFilter("/ N   +", 12, 0));
+    std::vector<std::pair<int, int>> passed;
+    for (int n = 1; n <= 20; ++n) {
+        if (test.IsInFilter(n)) passed.emplace_back(n, test.FilterIndex());
+    }
+    EXPECT_EQ(passed, (std::vector<std::pair<int, int>>{{1, 12}, {2, 6}, {3, 4}, {4, 3}, {6, 2},
+                                                        {12, 1}}));
+}
+
+TEST(IsInFilter, PowersThatLogarithmsAloneMiss) {
+    struct Case {
+        int a;
+        int n;
+        int64_t value;
+    };
+    // ln(v)/ln(a) is not exactly whole in double precision for these.
+    const Case cases[] = {{2, 29, 536870912}, {3, 10, 59049},      {3, 13, 1594323},
+                          {5, 12, 244140625}, {6, 11, 362797056}, {7, 10, 282475249},
+                          {10, 9, 1000000000}, {2, 30, 1073741824}, {3, 19, 1162261467}};
+    for (const Case& c : cases) {
+        FilterTest plus(MakeFilter("^ N   +", c.a, 5));
+        ASSERT_TRUE(plus.IsInFilter(static_cast<int32_t>(c.value + 5))) << c.a << "^" << c.n;
+        EXPECT_EQ(plus.FilterIndex(), c.n);
+        EXPECT_FALSE(plus.IsInFilter(static_cast<int32_t>(c.value + 6)));
+        FilterTest minus(MakeFilter("^ N   -", c.a, 1));
+        ASSERT_TRUE(minus.IsInFilter(static_cast<int32_t>(c.value - 1))) << c.a << "^" << c.n;
+        EXPECT_EQ(minus.FilterIndex(), c.n);
+    }
+}
+
+TEST(IsInFilter, PowerFormsAgainstEnumeration) {
+    // Every n of 1..5000 passes exactly when some a^N + b (or - b) equals it.
+    for (int a : {2, 3, 7}) {
+        for (int b : {0, 1, 5}) {
+            for (const char* caption : {"^ N   +", "^ N   -", "^ N   +|-"}) {
+                FilterTest test(MakeFilter(caption, a, b));
+                auto form = ParseFilterCaption(caption);
+                for (int n = 1; n <= 5000; ++n) {
+                    bool expected = false;
+                    for (int64_t p = 1; p <= 10000; p *= a) {
+                        if ((form.isPlus || form.isPlusMinus) && b < n && p + b == n) expected = true;
+                        if ((form.isMinus || form.isPlusMinus) && p - b == n) expected = true;
+                    }
+                    ASSERT_EQ(test.IsInFilter(n), expected) << caption << " a=" << a << " b=" << b
+                                                            << " n=" << n;
+                }
+            }
+        }
+    }
+}
+
+TEST(IsInFilter, OverflowIsAFilterError) {
+    FilterTest test(MakeFilter("^ N   -", 2, 2147483646));
+    EXPECT_FALSE(test.IsInFilter(2));
+    EXPECT_TRUE(test.Error());
+    EXPECT_EQ(test.ErrorText(), "Overflow");
+    EXPECT_FALSE(test.IsInFilter(1));  // 1 + b = 2^31 - 1 fits, and is no power of 2
+    EXPECT_FALSE(test.Error());
+}
+
+struct CheckCase {
+    const char* name;
+    std::string caption;
+    int32_t a, b, start, end;
+    ComputeMode mode;
+    std::optional<std::string> refusal;
+};
+
+class FilterChecks : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(FilterChecks, RefuseInOrder) {
+    const CheckCase& c = GetParam();
+    EXPECT_EQ(engine::CheckFilter(MakeFilter(c.caption, c.a, c.b), c.start, c.end, c.mode),
+              c.refusal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filter, FilterChecks,
+    ::testing::Values(
+        CheckCase{"AOne", "* N   +", 1, 0, 1, 10, ComputeMode::DisplayAllNumbers,
+                  "First filter value must be > 1."},
+        CheckCase{"MultNoResidue", "* N   +", 10, 3, 24, 28, ComputeMode::DisplayAllNumbers,
+                  "Filtered range is empty."},
+        CheckCase{"MultLongRangeNotTested", "* N   +", 10, 3, 24, 33,
+                  ComputeMode::DisplayAllNumbers, std::nullopt},
+        CheckCase{"MultWrapHolds", "* N   +", 10, 3, 29, 33, ComputeMode::DisplayAllNumbers,
+                  std::nullopt},
+        CheckCase{"MultMinusHolds", "* N   -", 10, 3, 24, 28, ComputeMode::DisplayAllNumbers,
+                  std::nullopt},
+        CheckCase{"DivPlusEmpty", "/ N   +", 12, 0, 13, 20, ComputeMode::DisplayAllNumbers,
+                  "Filtered range is empty."},
+        CheckCase{"DivMinusEmpty", "/ N   -", 12, 2, 11, 20, ComputeMode::DisplayAllNumbers,
+                  "Filtered range is empty."},
+        CheckCase{"DivPlusMinusEitherSide", "/ N   +|-", 12, 2, 11, 20,
+                  ComputeMode::DisplayAllNumbers, std::nullopt},
+        CheckCase{"EndTooLarge", "* N   -", 3, 100, 1, 2147483600, ComputeMode::DisplayAllNumbers,
+                  "End number too large for this filter."},
+        CheckCase{"EndJustFits", "* N   -", 3, 100, 1, 2147483546, ComputeMode::DisplayAllNumbers,
+                  std::nullopt},
+        CheckCase{"PairsEvenForm", "* N   +", 6, 4, 1, 100, ComputeMode::DisplayPrimePairsOnly,
+                  "Filter condition implies no prime pairs."},
+        CheckCase{"PairsPowerOfThree", "^ N   +", 3, 0, 1, 100, ComputeMode::DisplayPrimePairsOnly,
+                  "Filter condition implies no prime pairs."},
+        CheckCase{"PairsPowerMinus", "^ N   -", 2, 1, 1, 100, ComputeMode::DisplayPrimePairsOnly,
+                  "Filter condition implies no prime pairs."},
+        CheckCase{"PairsPowerOutOfRange", "^ N   +", 2, 1, 5, 100,
+                  ComputeMode::DisplayPrimePairsOnly, "Filter condition implies no prime pairs."},
+        CheckCase{"PairsPowerAccepted", "^ N   +", 2, 1, 1, 100,
+                  ComputeMode::DisplayPrimePairsOnly, std::nullopt},
+        CheckCase{"CountOnlyTwo", "* N   +", 4, 2, 1, 100, ComputeMode::CountPrimesOnly,
+                  "Filtered range contains no primes except 2."},
+        CheckCase{"CountNoPrimes", "* N   +", 4, 2, 3, 100, ComputeMode::CountPrimesOnly,
+                  "Filtered range contains no primes."},
+        CheckCase{"FactorModeAcceptsEvenForm", "* N   +", 4, 2, 3, 100,
+                  ComputeMode::DisplayAllNumbers, std::nullopt}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ReadFilter, FieldRules) {
+    auto form = ParseFilterCaption("* N   +");
+    EXPECT_EQ(engine::ReadFilter("", "5", form).refusal, "First filter value invalid.");
+    EXPECT_FALSE(engine::ReadFilter("", "", form).filter.has_value());
+    EXPECT_FALSE(engine::ReadFilter("", "", form).refusal.has_value());
+    EXPECT_EQ(engine::ReadFilter("-3", "", form).refusal, "First filter value invalid.");
+    EXPECT_EQ(engine::ReadFilter("3", "-1", form).refusal, "Second filter value invalid.");
+    EXPECT_EQ(engine::ReadFilter("3", "99999999999", form).refusal,
+              "Second filter value invalid.");
+    auto reading = engine::ReadFilter("3", "", form);
+    ASSERT_TRUE(reading.filter.has_value());
+    EXPECT_TRUE(reading.writeZeroIntoB);
+    EXPECT_EQ(reading.filter->a, 3);
+    EXPECT_EQ(reading.filter->b, 0);
+}
+
+FakeHost FilteredHost(const std::string& start, const std::string& end, ComputeMode mode,
+                      const std::string& caption, const std::string& a, const std::string& b) {
+    FakeHost host;
+    host.request.startText = start;
+    host.request.endText = end;
+    host.request.mode = mode;
+    host.request.filterCaption = caption;
+    host.request.filterAText = a;
+    host.request.filterBText = b;
+    return host;
+}
+
+TEST(FilteredRuns, FermatPrimes) {
+    FakeHost host = FilteredHost("1", "70000", ComputeMode::DisplayPrimesOnly, "^ N   +", "2", "1");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 2^N + 1", "Fermat primes:", " 2 (N=0)", " 3 (N=1)",
+                                  " 5 (N=2)", " 17 (N=4)", " 257 (N=8)", " 65,537 (N=16)",
+                                  " 6 primes found in (filtered) range 1 through 70,000."}));
+}
+
+TEST(FilteredRuns, MersennePrimes) {
+    FakeHost host =
+        FilteredHost("1", "600000", ComputeMode::DisplayPrimesOnly, "^ N   -", "2", "1");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 2^N - 1", "Mersenne primes:", " 3 (N=2)", " 7 (N=3)",
+                                  " 31 (N=5)", " 127 (N=7)", " 8,191 (N=13)", " 131,071 (N=17)",
+                                  " 524,287 (N=19)",
+                                  " 7 primes found in (filtered) range 1 through 600,000."}));
+}
+
+TEST(FilteredRuns, BothSignsHeading) {
+    FakeHost host = FilteredHost("1", "40", ComputeMode::DisplayPrimesOnly, "^ N   +|-", "2", "1");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 2^N +|- 1", "Fermat and Mersenne primes:", " 2 (N=0)",
+                                  " 3 (N=1)", " 5 (N=2)", " 7 (N=3)", " 17 (N=4)", " 31 (N=5)",
+                                  " 6 primes found in (filtered) range 1 through 40."}));
+}
+
+TEST(FilteredRuns, PowerFormWithoutAIsNoFilter) {
+    FakeHost host = FilteredHost("1", "10", ComputeMode::DisplayPrimesOnly, "^ N   -", "", "");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Primes:", " 2", " 3", " 5", " 7",
+                                  " 4 primes found in range 1 through 10."}));
+}
+
+TEST(FilteredRuns, EmptyRangeLineUsesFieldTexts) {
+    FakeHost host = FilteredHost("1000", "1002", ComputeMode::DisplayAllNumbers, "^ N   +", "2", "0");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 2^N ", "Filtered range 1,000 through 1,002 is empty."}));
+}
+
+TEST(FilteredRuns, EmptyBIsWrittenBackAsZero) {
+    FakeHost host = FilteredHost("1", "10", ComputeMode::DisplayAllNumbers, "* N   +", "3", "");
+    host.Run();
+    EXPECT_EQ(host.request.filterBText, "0");
+    EXPECT_EQ(host.Text(), Lines({"Filter: 3*N ", " 3 (N=1) is prime", " 6 (N=2) = 2 * 3",
+                                  " 9 (N=3) = 3^2",
+                                  " 1 prime found in (filtered) range 1 through 10."}));
+}
+
+TEST(FilteredRuns, AllFactorsWithIndex) {
+    FakeHost host = FilteredHost("30", "40", ComputeMode::DisplayAllFactors, "* N   +", "10", "5");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 10*N + 5", "# 35 (N=3) has 2 proper factors:   5  7",
+                                  " No primes found in (filtered) range 30 through 40."}));
+}
+
+TEST(FilteredRuns, PairsWithFilterShowNoIndex) {
+    FakeHost host =
+        FilteredHost("1", "100", ComputeMode::DisplayPrimePairsOnly, "* N   +|-", "6", "1");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 6*N +|- 1", "Prime pairs:", " 5  7", " 11  13",
+                                  " 17  19", " 29  31", " 41  43", " 59  61", " 71  73",
+                                  " 7 prime pairs found in (filtered) range 1 through 100."}));
+}
+
+TEST(FilteredRuns, PairsOfPowersEndAfterBPlusFour) {
+    FakeHost host =
+        FilteredHost("1", "1000000", ComputeMode::DisplayPrimePairsOnly, "^ N   +", "2", "1");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 2^N + 1", "Prime pairs:", " 3  5",
+                                  " 1 prime pair found in (filtered) range 1 through 1,000,000."}));
+    EXPECT_LE(host.flags.currentNumber, 5);
+}
+
+TEST(FilteredRuns, FilterErrorEndsTheRun) {
+    FakeHost host =
+        FilteredHost("1", "5", ComputeMode::DisplayAllNumbers, "^ N   -", "2", "2147483646");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 2^N - 2,147,483,646", "Filter error: Overflow"}));
+    ASSERT_FALSE(host.messages.shown.empty());
+    EXPECT_EQ(host.messages.shown.back().text, "Overflow");
+    EXPECT_EQ(host.messages.shown.back().title, "Error condition");
+    EXPECT_EQ(host.busyLeft, 1);
+}
+
+TEST(FilteredRuns, RefusalMessagesThroughTheDriver) {
+    FakeHost host = FilteredHost("1", "100", ComputeMode::CountPrimesOnly, "* N   +", "4", "2");
+    EXPECT_EQ(host.Run(), engine::RunOutcome::Refused);
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_EQ(host.messages.shown[0].text, "Filtered range contains no primes except 2.");
+    EXPECT_EQ(host.Text(), "");
+}
+
+}  // namespace
+}  // namespace enginetest

@@ -1,0 +1,205 @@
+// Histogram data gathering: values, statistics, bins, redraw cadence and the
+// closing of a run, through whole runs with a recording view.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "FakeHost.h"
+#include "Oracle.h"
+#include "engine/HistogramRun.h"
+#include "engine/HistogramView.h"
+
+namespace enginetest {
+namespace {
+
+using engine::ComputeMode;
+using engine::HistogramKind;
+
+class RecordingView : public engine::HistogramView {
+public:
+    int SelectedBinsEntry() const override { return selected; }
+    void SelectBinsEntry(int index) override {
+        selected = index;
+        selections.push_back(index);
+    }
+    void BeginGraph(const engine::HistogramState&, const std::string& text) override {
+        explanation = text;
+        ++begun;
+    }
+    void Render(engine::HistogramState& state, bool final) override {
+        renders.push_back(state.gatheredCount);
+        if (final) ++finals;
+        if (overlapAt > 0 && state.gatheredCount >= overlapAt) state.binOverlapFound = true;
+    }
+    void HideGraph() override { ++hidden; }
+
+    int selected = 5;
+    std::vector<int> selections;
+    std::string explanation;
+    std::vector<int32_t> renders;
+    int begun = 0;
+    int finals = 0;
+    int hidden = 0;
+    int32_t overlapAt = 0;
+};
+
+FakeHost GraphHost(RecordingView& view, const std::string& start, const std::string& end,
+                   ComputeMode mode) {
+    FakeHost host;
+    host.view = &view;
+    host.request.startText = start;
+    host.request.endText = end;
+    host.request.mode = mode;
+    return host;
+}
+
+TEST(HistogramRun, NpfValuesAndStatistics) {
+    RecordingView view;
+    FakeHost host = GraphHost(view, "2", "100", ComputeMode::DoNPFGraph);
+    host.Run();
+    const engine::HistogramState& s = host.histogram;
+    // Oracle: distinct primes of 2..100.
+    double sum = 0, squares = 0;
+    std::array<int, 10> perCount{};
+    for (int n = 2; n <= 100; ++n) {
+        const int k = static_cast<int>(TrialFactors(n).size());
+        sum += k;
+        squares += k * k;
+        ++perCount[static_cast<size_t>(k)];
+    }
+    EXPECT_EQ(s.valueCount, 99);
+    EXPECT_DOUBLE_EQ(s.valueSum, sum);
+    EXPECT_DOUBLE_EQ(s.valueSquareSum, squares);
+    EXPECT_DOUBLE_EQ(s.valueMean, sum / 99);
+    EXPECT_NEAR(s.valueStdDev, std::sqrt(squares / 99 - (sum / 99) * (sum / 99)), 1e-12);
+    // k distinct primes land in bin floor(k / (10/96)) of setting 4.
+    const int bins[] = {0, 9, 19, 28};
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(s.binCounts[static_cast<size_t>(bins[k])][4], perCount[static_cast<size_t>(k)]);
+    }
+    EXPECT_EQ(host.Text(), "");
+    EXPECT_EQ(view.finals, 1);
+    EXPECT_EQ(view.selections, (std::vector<int>{4, 5}));  // fixed 96 bins, then put back
+    EXPECT_EQ(host.selectedModes,
+              (std::vector<ComputeMode>{ComputeMode::DisplayAllNumbers, ComputeMode::DoNPFGraph}));
+    ASSERT_FALSE(host.messages.shown.empty());
+    EXPECT_EQ(host.messages.shown.back(),
+              (engine::Message{"Click OK to close the text box at left.",
+                               "Frequencies of integers with n prime factors"}));
+}
+
+TEST(HistogramRun, NineBinTableBothWays) {
+    // The quotient x / (10/96) in extended precision.
+    const int expected[] = {9, 19, 28, 38, 47, 57, 67, 76, 86};
+    for (int value = 1; value <= 9; ++value) {
+        engine::HistogramState state;
+        engine::HistogramRun npf(ComputeMode::DoNPFGraph, state, nullptr, 0, "");
+        npf.SetUp(2);
+        npf.SetValue(30, value, 0);
+        npf.Record(30, 1);
+        EXPECT_EQ(state.binCounts[static_cast<size_t>(expected[value - 1])][4], 1) << value;
+    }
+}
+
+TEST(HistogramRun, PalmenColourFourInBin47) {
+    engine::HistogramState state;
+    engine::HistogramRun run(ComputeMode::DoPCGraph, state, nullptr, 0, "");
+    run.SetUp(1);
+    run.SetValue(16, 1, 4);  // colour 4: value 5
+    run.Record(16, 1);
+    EXPECT_EQ(state.binCounts[47][4], 1);
+    EXPECT_EQ(state.binCounts[48][4], 0);
+}
+
+TEST(HistogramRun, EkZeroInBin25With96Bins) {
+    RecordingView view;
+    view.selected = 4;
+    engine::HistogramState state;
+    engine::HistogramRun run(ComputeMode::DoEKGraph, state, &view, 0, "");
+    run.SetUp(1000000);
+    state.value = 0.0;
+    run.Record(1000000, 1);
+    EXPECT_EQ(state.binCounts[25][4], 1);
+    EXPECT_NEAR(state.binLowerEdges[4], -25 * 5.0 / 96, 1e-15);
+    // Counted once in every listed setting.
+    int total = 0;
+    for (const auto& row : state.binCounts) {
+        for (int32_t count : row) total += count;
+    }
+    EXPECT_EQ(total, 8);
+}
+
+TEST(HistogramRun, CadenceByFilterOperator) {
+    struct Case {
+        std::string caption, a, b;
+        int32_t gathered;
+        int expectedRenders;  // during the run, the final one not counted
+    };
+    const Case cases[] = {
+        {"* N   +", "", "", 1999, 3},   // every 500 numbers without a filter
+        {"* N   +", "2", "1", 999, 19},  // the odd numbers, every 50 with "*"
+        {"/ N   +", "720", "0", 29, 5},   // the divisors of 720 above 1, every 5 with "/"
+        {"^ N   +", "2", "0", 10, 10},    // 2 .. 1024, every number with "^"
+    };
+    for (const Case& c : cases) {
+        RecordingView view;
+        FakeHost host = GraphHost(view, "2", "2000", ComputeMode::DoNPFGraph);
+        host.request.filterCaption = c.caption;
+        host.request.filterAText = c.a;
+        host.request.filterBText = c.b;
+        host.Run();
+        EXPECT_EQ(host.histogram.gatheredCount, c.gathered) << c.caption << c.a;
+        EXPECT_EQ(static_cast<int>(view.renders.size()) - 1, c.expectedRenders) << c.caption << c.a;
+    }
+}
+
+TEST(HistogramRun, BinOverlapStopsTheEkScan) {
+    RecordingView view;
+    view.overlapAt = 1000;
+    FakeHost host = GraphHost(view, "1000000", "1100000", ComputeMode::DoEKGraph);
+    host.Run();
+    EXPECT_EQ(host.flags.currentNumber, 1000999);
+    EXPECT_TRUE(host.flags.stopRequested);
+    ASSERT_GE(host.messages.shown.size(), 2u);
+    EXPECT_EQ(host.messages.shown[0].text, "Bin overlap! Computation stopped.");
+    EXPECT_EQ(host.messages.shown.back().title, "EK values");
+    EXPECT_EQ(host.histogram.lastNumber, 1000999);
+}
+
+TEST(HistogramRun, EqualValuesKeepDeviationZero) {
+    engine::HistogramState state;
+    engine::HistogramRun run(ComputeMode::DoNPFGraph, state, nullptr, 0, "");
+    run.SetUp(2);
+    run.SetValue(3, 1, 1);
+    run.SetValue(5, 1, 1);
+    EXPECT_EQ(state.valueStdDev, 0.0);
+    run.SetValue(6, 2, 2);
+    EXPECT_GT(state.valueStdDev, 0.0);
+}
+
+TEST(HistogramRun, ExplanationTexts) {
+    EXPECT_EQ(engine::HistogramRun::ExplanationText(HistogramKind::NPF, 96, true, "3*N + 1"),
+              "This histogram is formed by counting \r\nthe integers (from the start number "
+              "onwards) which have exactly 1, 2, 3 ... prime factors.  (Prime numbers and "
+              "powers of prime numbers have exactly 1 prime factor.)\r\n\r\nFilter: 3*N + 1");
+    const std::string ek = engine::HistogramRun::ExplanationText(HistogramKind::EK, 120, false, "");
+    EXPECT_NE(ek.find("assigned to the 120 bins and the histogram"), std::string::npos);
+    EXPECT_NE(ek.find("  The magenta graph is the Gaussian"), std::string::npos);
+    EXPECT_EQ(engine::HistogramRun::ExplanationText(HistogramKind::EK, 120, true, "x")
+                  .find("magenta"),
+              std::string::npos);
+    EXPECT_EQ(engine::HistogramRun::ExplanationText(HistogramKind::PC, 96, true, "2^N ")
+                  .find("red line"),
+              std::string::npos);
+}
+
+TEST(HistogramRun, TextRunHidesThePicture) {
+    RecordingView view;
+    FakeHost host = GraphHost(view, "1", "10", ComputeMode::DisplayAllNumbers);
+    host.Run();
+    EXPECT_EQ(view.hidden, 1);
+    EXPECT_EQ(view.begun, 0);
+}
+
+}  // namespace
+}  // namespace enginetest
