@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include "numkern.h"
@@ -28,7 +29,8 @@ struct Kernel {
 };
 
 struct ScanResult {
-    double seconds = 0;
+    double seconds = 0;     // wall clock
+    double cpuSeconds = 0;  // this process's processor time: others' load doesn't count
     int64_t sumOfK = 0;
     int64_t primes = 0;
 };
@@ -59,12 +61,19 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+double ProcessCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 // One run over first .. last, as the program's scan makes it.
 ScanResult Scan(const Kernel& kernel, int32_t first, int32_t last) {
     ScanResult result;
     int32_t primes[10];
     int16_t exponents[10];
     const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = ProcessCpuSeconds();
     kernel.calculatePrimes(last);
     for (int64_t n = first; n <= last; ++n) {
         std::memset(exponents + 1, 0, 9 * sizeof exponents[0]);
@@ -73,6 +82,7 @@ ScanResult Scan(const Kernel& kernel, int32_t first, int32_t last) {
         result.primes += static_cast<int64_t>((k == 1) & (exponents[1] == 1));
     }
     result.seconds = SecondsSince(start);
+    result.cpuSeconds = ProcessCpuSeconds() - cpuStart;
     return result;
 }
 
@@ -91,17 +101,17 @@ void Report(const Kernel& kernel, const char* name, int32_t first, int32_t last,
     const ScanResult scan = Scan(kernel, first, last);
     const double count = static_cast<double>(int64_t{last} - first + 1);
     const double nanoseconds = scan.seconds * 1e9 / count;
-    std::printf("%-28s %.3f s  %6.2f ns/number  (sum of k %lld, primes %lld)\n", name,
-                scan.seconds, nanoseconds, static_cast<long long>(scan.sumOfK),
-                static_cast<long long>(scan.primes));
+    std::printf("%-28s %7.3f s %6.2f ns/number (CPU %.2f)  sum of k %lld, primes %lld\n", name,
+                scan.seconds, nanoseconds, scan.cpuSeconds * 1e9 / count,
+                static_cast<long long>(scan.sumOfK), static_cast<long long>(scan.primes));
     if (!withGnu) return;
     const double gnu = GnuFactorNanoseconds(first);
     if (gnu < 0) {
         std::printf("%-28s GNU factor could not be run\n", "");
         return;
     }
-    std::printf("%-28s GNU factor %8.1f ns/number on 10^6 numbers: %.0fx slower\n", "", gnu,
-                gnu / nanoseconds);
+    std::printf("%-28s GNU factor %.1f ns/number on %d..%lld: the kernel is %.0fx faster\n", "",
+                gnu, first, static_cast<long long>(first + kGnuCount - 1), gnu / nanoseconds);
 }
 
 }  // namespace

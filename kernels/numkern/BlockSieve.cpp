@@ -1,26 +1,27 @@
 #include "BlockSieve.h"
 
+#include <algorithm>
+
 namespace numkern {
 
 void BlockSieve::BuildSteps(const PrimeTable& table) {
     m_stepCount = 0;
-    const uint64_t limit = table.CoveredLimit() < kMaxNumber ? table.CoveredLimit() : kMaxNumber;
-    auto addPowers = [&](const TablePrime& entry, uint64_t power, StepKind kind) {
-        for (; power <= limit; power *= entry.prime) {
-            m_steps[m_stepCount++] = {static_cast<uint32_t>(power), entry.inverse, 0,
-                                      static_cast<uint16_t>(entry.prime), kind};
+    const uint64_t limit = std::min(table.CoveredLimit(), kMaxNumber);
+    auto addSteps = [&](bool chunkPart) {
+        for (const TablePrime& entry : table) {
+            const uint64_t p = entry.prime;
+            const bool inPattern = p <= kLargestPatternPrime;
+            for (uint64_t power = inPattern ? p * p : p; power <= limit; power *= p) {
+                if ((power < kChunkPowerBound) != chunkPart) continue;
+                const StepKind kind = power == p ? StepKind::AddPrime : StepKind::Raise;
+                m_steps[m_stepCount++] = {static_cast<uint32_t>(power), entry.inverse, 0,
+                                          static_cast<uint16_t>(p), kind};
+            }
         }
     };
-    for (const TablePrime& entry : table) {
-        const uint64_t p = entry.prime;
-        if (p <= kPatternPrimes[kPatternPrimeCount - 1]) {
-            addPowers(entry, p * p, StepKind::RaisePattern);
-        } else {
-            m_steps[m_stepCount++] = {entry.prime, entry.inverse, 0,
-                                      static_cast<uint16_t>(entry.prime), StepKind::AddPrime};
-            addPowers(entry, p * p, StepKind::RaiseLast);
-        }
-    }
+    addSteps(true);
+    m_chunkStepCount = m_stepCount;
+    addSteps(false);
     m_stepsBound = table.Bound();
     m_placedAt = 0;
 }
@@ -33,6 +34,32 @@ void BlockSieve::PlaceSteps(uint32_t first) {
     m_placedAt = first;
 }
 
+void BlockSieve::WalkSteps(Step* begin, Step* end, FactorRecord* records, uint32_t size) {
+    // The walk steps an address held as an integer, which may run past the
+    // records without forming an invalid pointer.
+    const uintptr_t base = reinterpret_cast<uintptr_t>(records);
+    const uintptr_t stop = base + uintptr_t{size} * sizeof(FactorRecord);
+    for (Step* step = begin; step != end; ++step) {
+        // Locals, so that the loops keep them in registers: the records'
+        // stores could alias the step as far as the compiler knows.
+        const uintptr_t stride = uintptr_t{step->power} * sizeof(FactorRecord);
+        const uint32_t inverse = step->inverse;
+        const uint16_t prime = step->prime;
+        uintptr_t at = base + uintptr_t{step->next} * sizeof(FactorRecord);
+        if (step->kind == StepKind::AddPrime) {
+            for (; at < stop; at += stride) {
+                AppendPrime(*reinterpret_cast<FactorRecord*>(at), prime, inverse);
+            }
+        } else {
+            const __m128i wanted = _mm_set1_epi16(static_cast<int16_t>(prime));
+            for (; at < stop; at += stride) {
+                RaisePrime(*reinterpret_cast<FactorRecord*>(at), wanted, inverse);
+            }
+        }
+        step->next = static_cast<uint32_t>((at - stop) / sizeof(FactorRecord));
+    }
+}
+
 void BlockSieve::Sieve(const PrimeTable& table, uint32_t first, uint32_t end,
                        FactorBlock& block) {
     if (table.Bound() != m_stepsBound) BuildSteps(table);
@@ -40,44 +67,14 @@ void BlockSieve::Sieve(const PrimeTable& table, uint32_t first, uint32_t end,
 
     const uint32_t size = end - first;
     FactorRecord* records = block.Reset(first, size);
-    LaySmallPrimePattern(records, first, size);
-
-    for (uint32_t s = 0; s < m_stepCount; ++s) {
-        Step& step = m_steps[s];
-        // Locals, so that the loops keep them in registers: the records'
-        // stores could alias the step as far as the compiler knows.
-        const uint32_t power = step.power;
-        const uint32_t inverse = step.inverse;
-        const uint16_t prime = step.prime;
-        uint32_t i = step.next;
-        switch (step.kind) {
-            case StepKind::AddPrime:
-                for (; i < size; i += power) {
-                    FactorRecord& record = records[i];
-                    const uint8_t count = record.count;
-                    record.primes[count] = prime;
-                    record.exponents[count] = 1;
-                    record.count = static_cast<uint8_t>(count + 1);
-                    record.inverse *= inverse;
-                }
-                break;
-            case StepKind::RaiseLast:
-                for (; i < size; i += power) {
-                    FactorRecord& record = records[i];
-                    ++record.exponents[record.count - 1];
-                    record.inverse *= inverse;
-                }
-                break;
-            case StepKind::RaisePattern:
-                for (; i < size; i += power) {
-                    FactorRecord& record = records[i];
-                    ++record.exponents[PatternSlot(record, prime)];
-                    record.inverse *= inverse;
-                }
-                break;
-        }
-        step.next = i - size;
+    Step* const chunkSteps = m_steps.data();
+    Step* const blockSteps = chunkSteps + m_chunkStepCount;
+    for (uint32_t done = 0; done < size; done += kChunkSize) {
+        const uint32_t chunk = std::min(kChunkSize, size - done);
+        LaySmallPrimePattern(records + done, first + done, chunk);
+        WalkSteps(chunkSteps, blockSteps, records + done, chunk);
     }
+    WalkSteps(blockSteps, m_steps.data() + m_stepCount, records, size);
     m_placedAt = end;
 }
 

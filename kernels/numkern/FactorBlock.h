@@ -31,44 +31,42 @@ public:
     // Writes the factorisation of n (Contains(n)) and returns k. Inline and
     // free of branches that depend on n: this is the per-number cost of a run.
     int32_t Emit(uint32_t n, int32_t* primes, int16_t* exponents) const {
-        const FactorRecord& record = m_records[n - m_first];
+        const FactorRecord* const record = m_records.data() + (n - m_first);
         const uint32_t twos = static_cast<uint32_t>(__builtin_ctz(n));  // n >= 1
-        const uint32_t cofactor = (n >> twos) * record.inverse;
         const uint32_t hasTwo = twos != 0 ? 1 : 0;
+        const uint32_t cofactor = (n >> twos) * record->inverse;
         const uint32_t hasCofactor = cofactor > 1 ? 1 : 0;
+        const uint32_t last = hasTwo + record->count;
 
         primes[1] = 2;
         exponents[1] = static_cast<int16_t>(twos);
         // All eight slots are copied, the unused ones as zeros, in three
         // stores: cheaper than a loop that ends at a different place for every
         // number. Slot 1 + hasTwo + 7 <= 9 stays inside the caller's arrays.
-        int32_t* const oddPrimes = primes + 1 + hasTwo;
-        int16_t* const oddExponents = exponents + 1 + hasTwo;
         const __m128i zero = _mm_setzero_si128();
-        const __m128i recordPrimes = _mm_load_si128(reinterpret_cast<const __m128i*>(record.primes));
+        const __m128i recordPrimes = _mm_load_si128(reinterpret_cast<const __m128i*>(record->primes));
         const __m128i recordExponents =
-            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(record.exponents));
+            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(record->exponents));
+        int32_t* const oddPrimes = primes + 1 + hasTwo;
         _mm_storeu_si128(reinterpret_cast<__m128i*>(oddPrimes),
                          _mm_unpacklo_epi16(recordPrimes, zero));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(oddPrimes + 4),
                          _mm_unpackhi_epi16(recordPrimes, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(oddExponents),
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(exponents + 1 + hasTwo),
                          _mm_unpacklo_epi8(recordExponents, zero));
+        // Omega of the odd sieved part: the sum of the exponent bytes.
+        const uint32_t recordOmega =
+            static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_sad_epu8(recordExponents, zero)));
 
         // A cofactor above 1 is the largest prime. It is written whatever it
         // is, as an unconditional store costs less than a mispredicted branch:
         // a cofactor 1 goes to the slot after the last prime with exponent 0,
         // or, when k = 9 fills the arrays, to slot 0, which the colour
         // overwrites.
-        const uint32_t last = hasTwo + record.count;
         const uint32_t slot = last < 9 ? last + 1 : 0;
         primes[slot] = static_cast<int32_t>(cofactor);
         exponents[slot] = static_cast<int16_t>(hasCofactor);
 
-        // Omega: the record's exponents summed bytewise (each sum < 256).
-        uint64_t packed;
-        std::memcpy(&packed, record.exponents, sizeof packed);
-        const uint32_t recordOmega = static_cast<uint32_t>((packed * 0x0101010101010101u) >> 56);
         primes[0] = static_cast<int32_t>((twos + recordOmega + hasCofactor) & 7u);
         return static_cast<int32_t>(last + hasCofactor);
     }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include <emmintrin.h>
+
 namespace numkern {
 
 // The most odd primes up to kMaxTablePrime that divide one number up to
@@ -19,5 +21,24 @@ struct alignas(32) FactorRecord {
     uint8_t count;                         // slots in use
 };
 static_assert(sizeof(FactorRecord) == 32);
+
+// Appends a prime p (above the record's primes) with exponent 1; `inverse`
+// is p^-1 (mod 2^32).
+inline void AppendPrime(FactorRecord& record, uint16_t prime, uint32_t inverse) {
+    record.primes[record.count] = prime;
+    record.exponents[record.count] = 1;
+    ++record.count;
+    record.inverse *= inverse;
+}
+
+// Raises the exponent of a prime the record holds by one; `wanted` has the
+// prime in each 16-bit lane, so that one comparison of all eight slots finds
+// it.
+inline void RaisePrime(FactorRecord& record, __m128i wanted, uint32_t inverse) {
+    const __m128i primes = _mm_load_si128(reinterpret_cast<const __m128i*>(record.primes));
+    const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(primes, wanted));
+    ++record.exponents[__builtin_ctz(static_cast<unsigned>(mask)) / 2];
+    record.inverse *= inverse;
+}
 
 }  // namespace numkern

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "Inverse.h"
 
@@ -33,7 +34,7 @@ void LaySmallPrimePattern(FactorRecord* records, uint32_t first, uint32_t size) 
     uint32_t phase = first % kPatternPeriod;
     for (uint32_t done = 0; done < size;) {
         const uint32_t run = std::min(kPatternPeriod - phase, size - done);
-        std::copy_n(kPattern.data() + phase, run, records + done);
+        std::memcpy(records + done, kPattern.data() + phase, run * sizeof(FactorRecord));
         done += run;
         phase = 0;
     }

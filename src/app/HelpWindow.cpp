@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -80,6 +79,9 @@ void HelpWindow::ShowHelp(const QWidget& mainWindow) {
     }
     if (m_helpText.isEmpty()) m_helpText = HelpText(m_manualAddress, m_palmenAddress);
     PlaceBeside(mainWindow);
+    // Also here, not only on activation: a window manager may refuse to
+    // activate a window that did not ask for it.
+    ApplyTexts();
     show();
     raise();
     activateWindow();
@@ -106,11 +108,12 @@ void HelpWindow::ArrangeContents() {
 void HelpWindow::ApplyTexts() {
     setWindowTitle(kCaption);
     m_cmdClose->setText(kCloseCaption);
-    // Setting the text again scrolls to the top; the reader keeps the place.
-    QScrollBar* scrollBar = m_txbHelp1->verticalScrollBar();
-    const int position = scrollBar->value();
+    // Setting the same text again would scroll back to the top: the text is
+    // put in only when the box holds something else, so the reader keeps the
+    // place.
+    if (!m_shownText.isEmpty() && m_txbHelp1->toPlainText() == m_shownText) return;
     m_txbHelp1->setPlainText(m_helpText);
-    scrollBar->setValue(position);
+    m_shownText = m_txbHelp1->toPlainText();
 }
 
 bool HelpWindow::event(QEvent* event) {

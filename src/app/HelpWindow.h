@@ -42,7 +42,8 @@ private:
 
     QString m_manualAddress;
     QString m_palmenAddress;
-    QString m_helpText;  // empty until the first ShowHelp
+    QString m_helpText;   // empty until the first ShowHelp
+    QString m_shownText;  // m_helpText as the text box gives it back
     QPlainTextEdit* m_txbHelp1;
     QPushButton* m_cmdClose;
 };

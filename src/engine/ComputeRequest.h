@@ -7,6 +7,10 @@
 
 namespace engine {
 
+// How a scan visits the range: the fastest way the request allows, or every
+// number in turn (the plain walk, kept to compare against).
+enum class ScanStrategy { Fastest, EveryNumber };
+
 // The inputs of one run, as read from the window (texts in UTF-8).
 struct ComputeRequest {
     std::string startText;
@@ -19,6 +23,7 @@ struct ComputeRequest {
     std::string filterBText;
     std::string filterCaption = "* N   +";
     int binSettingIndex = 5;  // selected entry of the bins list (0..7)
+    ScanStrategy strategy = ScanStrategy::Fastest;
 };
 
 }  // namespace engine

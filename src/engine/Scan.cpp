@@ -1,8 +1,10 @@
 #include "engine/Scan.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "engine/EkValue.h"
+#include "engine/FilterCandidates.h"
 #include "engine/HistogramState.h"
 #include "engine/OutputLimit.h"
 #include "format/NumberText.h"
@@ -210,76 +212,140 @@ void Scan::WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool i
     if (!m_line.empty()) Append(m_line);
 }
 
-Scan::Ending Scan::ScanRange() {
+// Inline: the scan runs it for every number of the range.
+inline std::optional<Scan::Ending> Scan::Visit(int32_t n) {
+    if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
+        return Ending::Abandoned;
+    }
+    m_flags.currentNumber = n;
+    numlib::FactorResult& result = m_result;
+    m_kernel.Factor(m_scanStart, n, result);
+    if (Passes(n)) {
+        m_rangeFound = true;
+        const bool isPrime = result.IsPrime();
+        double ekValue = 0;
+        if (m_histogram) {
+            m_histogram->SetValue(n, result.count, result.Color());
+        } else if (m_ekNote) {
+            ekValue = EkValue(n, result.count);
+        }
+        bool isPair = false;
+        if (isPrime) {
+            if (m_pairsMode) {
+                isPair = Passes(n - 2) && m_prevOddWasPrime;
+                if (isPair) ++m_primeCount;
+            } else {
+                ++m_primeCount;
+            }
+        }
+        if (!m_countOnly) {
+            WriteNumberLine(n, result, isPrime, isPair, ekValue);
+            if (m_ekGraph && m_histogram->OverlapFound()) {
+                m_messages.ShowMessage({"Bin overlap! Computation stopped."});
+                m_flags.stopRequested = true;
+                m_lastNumber = n;
+                return Ending::Stopped;
+            }
+        }
+        if (n & 1) {
+            m_prevOddWasPrime = isPrime;
+            m_prevOddColor = result.Color();
+        }
+        if (m_powerFilter && TextRun()) {
+            m_output.MoveCaretToEnd();
+            m_output.Repaint();
+        }
+    } else if (m_filter.Error()) {
+        if (TextRun()) Append("Filter error: " + m_filter.ErrorText() + "\r\n");
+        return Ending::Abandoned;
+    }
+    if (n == m_nextProgress && ProgressPoint(n)) {
+        m_lastNumber = n;
+        return Ending::Stopped;
+    }
+    return std::nullopt;
+}
+
+Scan::Ending Scan::WalkEveryNumber() {
     const int32_t end = m_plan.end;
-    const ComputeMode mode = m_plan.mode;
-    const bool pairsMode = mode == ComputeMode::DisplayPrimePairsOnly;
-    const bool countOnly = mode == ComputeMode::CountPrimesOnly;
-    const bool ekNote = TextRun() && m_plan.request.showFactorCount;
-    const bool powerFilter = m_filter.Active() && m_plan.form.isExp;
-    const int64_t pairsLimit = pairsMode && powerFilter ? int64_t{m_plan.filter->b} + 4 : end;
-    const bool ekGraph = m_histogram && m_histogram->Kind() == HistogramKind::EK;
-
-    m_kernel.CalculatePrimes(end);
-    numlib::FactorResult result;
-    const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
-    m_nextProgress = (int64_t{m_scanStart} + step - 1) / step * step;
-    m_outputLength = m_output.Length();
-
     for (int32_t n = m_scanStart;; ++n) {
-        if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
-            return Ending::Abandoned;
+        if (n > m_visitLimit) {
+            // The limit of the pairs of powers; the output limit is checked first.
+            if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
+                return Ending::Abandoned;
+            }
+            break;
         }
-        if (n > pairsLimit) break;  // two powers 2^N + b that differ by 2 are b + 2, b + 4
-        m_flags.currentNumber = n;
-        m_kernel.Factor(m_scanStart, n, result);
-        if (Passes(n)) {
-            m_rangeFound = true;
-            const bool isPrime = result.IsPrime();
-            double ekValue = 0;
-            if (m_histogram) {
-                m_histogram->SetValue(n, result.count, result.Color());
-            } else if (ekNote) {
-                ekValue = EkValue(n, result.count);
-            }
-            bool isPair = false;
-            if (isPrime) {
-                if (pairsMode) {
-                    isPair = Passes(n - 2) && m_prevOddWasPrime;
-                    if (isPair) ++m_primeCount;
-                } else {
-                    ++m_primeCount;
-                }
-            }
-            if (!countOnly) {
-                WriteNumberLine(n, result, isPrime, isPair, ekValue);
-                if (ekGraph && m_histogram->OverlapFound()) {
-                    m_messages.ShowMessage({"Bin overlap! Computation stopped."});
-                    m_flags.stopRequested = true;
-                    m_lastNumber = n;
-                    return Ending::Stopped;
-                }
-            }
-            if (n & 1) {
-                m_prevOddWasPrime = isPrime;
-                m_prevOddColor = result.Color();
-            }
-            if (powerFilter && TextRun()) {
-                m_output.MoveCaretToEnd();
-                m_output.Repaint();
-            }
-        } else if (m_filter.Error()) {
-            if (TextRun()) Append("Filter error: " + m_filter.ErrorText() + "\r\n");
-            return Ending::Abandoned;
-        }
-        if (n == m_nextProgress && ProgressPoint(n)) {
-            m_lastNumber = n;
-            return Ending::Stopped;
-        }
+        if (auto ending = Visit(n)) return *ending;
         if (n == end) break;
     }
     m_lastNumber = end;
     return Ending::Normal;
+}
+
+bool Scan::ProgressBefore(int32_t next) {
+    // The numbers below `next` pass no filter: the last progress point among
+    // them is shown, as a walk over each number would have reached it.
+    if (m_nextProgress >= next) return false;
+    const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
+    const auto point = static_cast<int32_t>((int64_t{next} - 1) / step * step);
+    m_flags.currentNumber = point;
+    if (!ProgressPoint(point)) return false;
+    m_lastNumber = point;
+    return true;
+}
+
+Scan::Ending Scan::WalkCandidates() {
+    const int64_t end = m_plan.end;
+    const int64_t limit = std::min<int64_t>(end, m_visitLimit);
+    FilterCandidates candidates(*m_plan.filter, m_scanStart, static_cast<int32_t>(limit));
+    int64_t last = int64_t{m_scanStart} - 1;  // the last number visited
+    int32_t n = 0;
+    while (candidates.Next(n)) {
+        // A walk would check the output limit at the number after the last one visited.
+        if (n > last + 1 && m_outputLength > kOutputLimit &&
+            CheckOutputLimit(m_output, m_messages)) {
+            return Ending::Abandoned;
+        }
+        if (ProgressBefore(n)) return Ending::Stopped;
+        if (auto ending = Visit(n)) return *ending;
+        last = n;
+    }
+    // The rest of the range passes nothing; it still meets the output limit
+    // and its progress points as in a walk.
+    if (last < end) {
+        if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
+            return Ending::Abandoned;
+        }
+        if (ProgressBefore(static_cast<int32_t>(limit + 1))) return Ending::Stopped;
+        if (limit < end && m_outputLength > kOutputLimit &&
+            CheckOutputLimit(m_output, m_messages)) {
+            return Ending::Abandoned;
+        }
+    }
+    m_lastNumber = static_cast<int32_t>(end);
+    return Ending::Normal;
+}
+
+Scan::Ending Scan::ScanRange() {
+    const ComputeMode mode = m_plan.mode;
+    m_pairsMode = mode == ComputeMode::DisplayPrimePairsOnly;
+    m_countOnly = mode == ComputeMode::CountPrimesOnly;
+    m_ekNote = TextRun() && m_plan.request.showFactorCount;
+    m_powerFilter = m_filter.Active() && m_plan.form.isExp;
+    m_ekGraph = m_histogram && m_histogram->Kind() == HistogramKind::EK;
+    // Two powers 2^N + b that differ by 2 are b + 2 and b + 4: the pairs scan ends there.
+    m_visitLimit = m_pairsMode && m_powerFilter ? int64_t{m_plan.filter->b} + 4 : m_plan.end;
+
+    m_kernel.CalculatePrimes(m_plan.end);
+    const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
+    m_nextProgress = (int64_t{m_scanStart} + step - 1) / step * step;
+    m_outputLength = m_output.Length();
+
+    if (m_filter.Active() && m_plan.request.strategy == ScanStrategy::Fastest) {
+        return WalkCandidates();
+    }
+    return WalkEveryNumber();
 }
 
 void Scan::WriteEmptyRangeLine() {

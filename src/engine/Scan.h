@@ -37,6 +37,12 @@ private:
     void WriteHeadings();
     void HandleOneAndTwo();
     Ending ScanRange();
+    Ending WalkEveryNumber();
+    Ending WalkCandidates();
+    // The work on one number of the range; an ending when the scan stops there.
+    std::optional<Ending> Visit(int32_t n);
+    // Progress points for the numbers skipped before `next`.
+    bool ProgressBefore(int32_t next);
     void WriteEmptyRangeLine();
     void WriteSummary();
     void Finish();
@@ -72,6 +78,15 @@ private:
     bool m_prevOddWasPrime = false;
     int m_prevOddColor = 0;
     int64_t m_nextProgress = 0;
+
+    // Fixed for the scan: what the work on one number needs to know.
+    numlib::FactorResult m_result;
+    bool m_pairsMode = false;
+    bool m_countOnly = false;
+    bool m_ekNote = false;
+    bool m_powerFilter = false;
+    bool m_ekGraph = false;
+    int64_t m_visitLimit = 0;
 };
 
 }  // namespace engine

@@ -1,26 +1,21 @@
 #include "numlib/NumKernel.h"
 
+#include "numlib/KernelLibrary.h"
 #include "util/ProgramFolder.h"
 
 namespace numlib {
 
 NumKernel NumKernel::Load(const std::string& folder) {
+    static constexpr const char* kDescription = "number-theory library";
     NumKernel kernel;
-    const std::string path = util::JoinPath(folder, kLibraryName);
-    std::string error;
-    if (!kernel.m_library.Open(path, error)) {
-        throw KernelLoadError("Cannot load the number-theory library " + path + ": " + error);
-    }
+    kernel.m_library = OpenKernelLibrary(folder, kLibraryName, kDescription);
     std::string missing;
     util::ResolveExport(kernel.m_library, "calculate_primes", kernel.m_calculatePrimes, missing);
     util::ResolveExport(kernel.m_library, "factor", kernel.m_factor, missing);
     util::ResolveExport(kernel.m_library, "is_prime", kernel.m_isPrime, missing);
     util::ResolveExport(kernel.m_library, "separate_thousands", kernel.m_separateThousands,
                         missing);
-    if (!missing.empty()) {
-        throw KernelLoadError("The number-theory library " + path + " has no function '" +
-                              missing + "'.");
-    }
+    RequireExports(kernel.m_library, kDescription, missing);
     return kernel;
 }
 

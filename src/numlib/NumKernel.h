@@ -1,20 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 #include "numlib/FactorResult.h"
+#include "numlib/KernelLibrary.h"
 #include "util/SharedLibrary.h"
 
 namespace numlib {
-
-// Raised when a kernel library or one of its exports cannot be had. The
-// message names the library's path and, for a missing export, its name.
-class KernelLoadError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The number-theory kernel libnumkern.so, loaded from the program's folder.
 // The one way the program reaches the kernel.

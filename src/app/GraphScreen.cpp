@@ -1,0 +1,64 @@
+#include "app/GraphScreen.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/MainWindowControls.h"
+#include "app/MessageService.h"
+#include "util/ProgramTexts.h"
+
+namespace app {
+
+namespace {
+
+// Program texts: the switch's caption on the text screen and on the graph
+// screen, and the message before any graph was made.
+constexpr int16_t kShowGraphCaption = 28;
+constexpr int16_t kShowTextCaption = 29;
+constexpr int16_t kNoGraphYetText = 30;
+
+}  // namespace
+
+GraphScreen::GraphScreen(const MainWindowControls& ui, const util::ProgramTexts& texts,
+                         MessageService& messages)
+    : m_text3(ui.text3),
+      m_picGraph(ui.picGraph),
+      m_switch(ui.cmdSwitchDisplay),
+      m_copy(ui.copyButton),
+      m_clearOutput(ui.clearOutputButton),
+      m_texts(texts),
+      m_messages(messages) {}
+
+void GraphScreen::Reset() {
+    ShowGraph(false);
+    m_switch->setText(QString::fromStdString(m_texts.ProgramText(kShowGraphCaption)));
+    m_noGraphYet = true;
+}
+
+void GraphScreen::SwitchDisplay() {
+    if (m_graphShown) {
+        ShowGraph(false);
+    } else if (m_noGraphYet) {
+        m_messages.ShowMessage({m_texts.ProgramText(kNoGraphYetText)});
+        return;
+    } else {
+        ShowGraph(true);
+    }
+    ShowScreenControls();
+}
+
+void GraphScreen::ShowScreenControls() {
+    m_switch->setText(QString::fromStdString(
+        m_texts.ProgramText(m_graphShown ? kShowTextCaption : kShowGraphCaption)));
+    m_copy->setEnabled(!m_graphShown);
+    m_clearOutput->setEnabled(!m_graphShown);
+}
+
+void GraphScreen::ShowGraph(bool shown) {
+    m_graphShown = shown;
+    m_picGraph->setVisible(shown);
+    m_text3->setVisible(!shown);
+}
+
+}  // namespace app

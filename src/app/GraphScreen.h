@@ -1,0 +1,49 @@
+#pragma once
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace util {
+class ProgramTexts;
+}
+
+namespace app {
+
+class MessageService;
+struct MainWindowControls;
+
+// The shared screen of the output text and the graph picture, and the button
+// cmdSwitchDisplay that switches between them. Only one of the two is visible.
+class GraphScreen {
+public:
+    GraphScreen(const MainWindowControls& ui, const util::ProgramTexts& texts,
+                MessageService& messages);
+
+    // Start-up: the text screen shown, no graph made yet.
+    void Reset();
+    // cmdSwitchDisplay: the other screen, or, before any graph was made,
+    // only the message saying so.
+    void SwitchDisplay();
+    // After a run: the button names the other screen, and the output
+    // buttons work only while the text is shown.
+    void ShowScreenControls();
+
+    bool GraphShown() const { return m_graphShown; }
+    bool NoGraphYet() const { return m_noGraphYet; }
+
+private:
+    void ShowGraph(bool shown);
+
+    QPlainTextEdit* m_text3;
+    QLabel* m_picGraph;
+    QPushButton* m_switch;
+    QPushButton* m_copy;
+    QPushButton* m_clearOutput;
+    const util::ProgramTexts& m_texts;
+    MessageService& m_messages;
+    bool m_graphShown = false;
+    bool m_noGraphYet = true;
+};
+
+}  // namespace app

@@ -1,0 +1,68 @@
+#include "app/KeyFilters.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <utility>
+
+#include "app/MessageService.h"
+#include "app/NumberKeys.h"
+
+namespace app {
+
+namespace {
+
+bool IsHelpKeyRelease(const QEvent& event) {
+    return event.type() == QEvent::KeyRelease &&
+           static_cast<const QKeyEvent&>(event).key() == Qt::Key_F1;
+}
+
+}  // namespace
+
+NumberKeyFilter::NumberKeyFilter(QLineEdit& field, MessageService& messages, Actions actions)
+    : QObject(&field), m_field(field), m_messages(messages), m_actions(std::move(actions)) {
+    field.installEventFilter(this);
+}
+
+bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &m_field) return false;
+    if (IsHelpKeyRelease(*event)) {
+        m_actions.help();
+        return true;
+    }
+    if (event->type() == QEvent::FocusOut && m_actions.focusLost) {
+        // A message box or another window taking the focus is no move to another control.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            m_actions.focusLost();
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const std::optional<char16_t> code = KeyPressCode(*static_cast<QKeyEvent*>(event));
+    if (!code) return false;
+    if (*code == kEnterCode) {
+        m_actions.enter();
+        return true;
+    }
+    if (!IsNumberKeyAllowed(*code) || m_field.text().size() == kMaxEntryLength) {
+        m_messages.Beep();
+        return true;
+    }
+    if (m_actions.accepted) m_actions.accepted();
+    return false;
+}
+
+HelpKeyFilter::HelpKeyFilter(QWidget& control, std::function<void()> help)
+    : QObject(&control), m_help(std::move(help)) {
+    control.installEventFilter(this);
+}
+
+bool HelpKeyFilter::eventFilter(QObject*, QEvent* event) {
+    if (!IsHelpKeyRelease(*event)) return false;
+    m_help();
+    return true;
+}
+
+}  // namespace app

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QLineEdit;
+
+namespace app {
+
+class MessageService;
+
+// The key handling of a number field (Text1, Text2, txbA, txbB): Enter runs
+// its action instead of reaching the field; any other key that brings a
+// character passes only when IsNumberKeyAllowed accepts it and the field is
+// shorter than kMaxEntryLength, else it beeps and is dropped. F1 released
+// opens the help window. Installed on the field it filters.
+class NumberKeyFilter : public QObject {
+public:
+    struct Actions {
+        std::function<void()> enter;
+        std::function<void()> help;
+        std::function<void()> accepted;   // a key went through (may be empty)
+        std::function<void()> focusLost;  // the focus moved to another control (may be empty)
+    };
+
+    NumberKeyFilter(QLineEdit& field, MessageService& messages, Actions actions);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit& m_field;
+    MessageService& m_messages;
+    Actions m_actions;
+};
+
+// F1 released on a button opens the help window.
+class HelpKeyFilter : public QObject {
+public:
+    HelpKeyFilter(QWidget& control, std::function<void()> help);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void()> m_help;
+};
+
+}  // namespace app

@@ -1,0 +1,114 @@
+#include "app/ModeOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <utility>
+
+#include "app/MainWindowControls.h"
+#include "engine/HistogramState.h"
+
+namespace app {
+
+namespace {
+
+using engine::ComputeMode;
+
+// What a text mode does to the end number and the display controls.
+struct TextModeRule {
+    bool remembersEndNumber;
+    bool palmenColorEnabled;
+    bool factorCountEnabled;
+};
+
+TextModeRule RuleOf(ComputeMode mode) {
+    switch (mode) {
+        case ComputeMode::DisplayPrimePairsOnly: return {false, true, false};
+        case ComputeMode::CountPrimesOnly: return {false, false, false};
+        case ComputeMode::DisplayAllFactors: return {true, true, false};
+        default: return {false, true, true};
+    }
+}
+
+constexpr int kDefaultBinsEntry = 4;  // 96
+
+}  // namespace
+
+ModeOptions::ModeOptions(const MainWindowControls& ui, Hooks hooks)
+    : m_options(ui.modeOptions),
+      m_showPalmenColor(ui.showPalmenColor),
+      m_showEKValue(ui.showEKValue),
+      m_bins(ui.cboNumBins),
+      m_endField(ui.text2),
+      m_hooks(std::move(hooks)) {}
+
+QRadioButton* ModeOptions::Option(ComputeMode mode) const {
+    return m_options[static_cast<size_t>(mode)];
+}
+
+void ModeOptions::Select(ComputeMode mode) {
+    Option(mode)->setChecked(true);
+    Clicked(mode);
+}
+
+void ModeOptions::Clicked(ComputeMode mode) {
+    if (engine::IsGraphMode(mode)) {
+        m_showPalmenColor->setEnabled(false);
+        m_showEKValue->setEnabled(false);
+        m_bins->setEnabled(mode == ComputeMode::DoEKGraph);
+        m_hooks.setInputFocus();
+        return;
+    }
+    const TextModeRule rule = RuleOf(mode);
+    if (rule.remembersEndNumber) {
+        m_rememberedEndNumber = m_endField->text();
+    } else if (!m_rememberedEndNumber.isEmpty()) {
+        m_endField->setText(m_rememberedEndNumber);
+        m_rememberedEndNumber.clear();
+    }
+    m_showPalmenColor->setEnabled(rule.palmenColorEnabled);
+    m_showEKValue->setEnabled(rule.factorCountEnabled);
+    m_bins->setEnabled(false);
+    // The defaults select this option during start-up; the focus waits for its end.
+    if (mode != ComputeMode::DisplayAllNumbers || m_hooks.startupCompleted()) {
+        m_hooks.setInputFocus();
+    }
+}
+
+void ModeOptions::Clear(ComputeMode mode) {
+    QRadioButton* option = Option(mode);
+    if (!option->isChecked()) return;
+    // An option of an exclusive group can only be cleared with the group rule off.
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+bool ModeOptions::IsSelected(ComputeMode mode) const { return Option(mode)->isChecked(); }
+
+ComputeMode ModeOptions::Mode() const {
+    for (size_t i = 0; i < m_options.size(); ++i) {
+        if (m_options[i]->isChecked()) return static_cast<ComputeMode>(i);
+    }
+    return ComputeMode::DisplayAllNumbers;
+}
+
+void ModeOptions::FillBinsList() {
+    m_bins->clear();
+    for (int bins : engine::kBinsList) m_bins->addItem(QString::number(bins));
+    SelectBinsEntry(kDefaultBinsEntry);
+}
+
+void ModeOptions::SelectBinsEntry(int index) {
+    m_bins->setCurrentIndex(index);
+    BinsChosen();
+}
+
+void ModeOptions::BinsChosen() {
+    m_numberOfBins = m_bins->currentText().toInt();
+    m_hooks.setInputFocus();
+}
+
+}  // namespace app

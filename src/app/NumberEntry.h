@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+
+#include "format/Separator.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace app {
+
+class MessageService;
+struct MainWindowControls;
+
+// The window's side of the number fields: the start and end fields with their
+// prime markers, and the cleaning of all four number fields. The cleaning
+// itself is the engine's; this class shows its warnings and sets the markers.
+class NumberEntry {
+public:
+    // `separator` reads the thousands separator option selected now.
+    NumberEntry(const MainWindowControls& ui, MessageService& messages,
+                std::function<format::Separator()> separator);
+
+    // Which field: 1 the start number, 2 the end number. Removes the leading
+    // zeros of both fields, then checks the asked one: true when it is empty
+    // or acceptable (its marker set), false after warning that it is too large.
+    bool ValidateNumberField(int which);
+
+    // Cleans and reformats Text1, Text2, txbA and txbB; false when the start
+    // or end number was too large (warned, and the field holds the largest number).
+    bool NormalizeNumberFields();
+
+    // ClearStartNumberButton index 0 or 1: empties the field and its marker.
+    void Clear(int index);
+
+    // "Nothing to do!": the caret to the end of the start field, which gets the focus.
+    void FocusStartField();
+
+private:
+    QLineEdit* Field(int which) const;
+    QLabel* Marker(int which) const;
+    void SetMarker(int which);
+    void WarnTooLarge(int which);
+
+    QLineEdit* m_start;
+    QLineEdit* m_end;
+    QLabel* m_startMarker;
+    QLabel* m_endMarker;
+    QLineEdit* m_filterA;
+    QLineEdit* m_filterB;
+    MessageService& m_messages;
+    std::function<format::Separator()> m_separator;
+};
+
+}  // namespace app

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/OutputText.h"
+
+class QPlainTextEdit;
+
+namespace app {
+
+// The output window Text3 as the compute driver and the state file see it.
+// The text box keeps one '\n' per line break; here every line break is CR LF
+// and counts two characters, so that lengths, cuts and the saved text match
+// the engine's own text exactly.
+//
+// Appended text is collected and handed to the text box in one piece at the
+// next caret move, repaint, cut or read, which keeps a long run from
+// re-laying out the box for every line.
+class OutputWindow final : public engine::OutputText {
+public:
+    explicit OutputWindow(QPlainTextEdit& text3) : m_text3(text3) {}
+
+    void Append(std::string_view text) override;
+    size_t Length() const override;
+    void KeepFirst(size_t count) override;
+    void MoveCaretToEnd() override;
+    void Repaint() override;
+
+    // The whole text, line breaks as CR LF.
+    QString Text();
+    // Replaces the whole text (line breaks CR LF, LF or CR).
+    void SetText(const QString& text);
+    void Clear();
+    // Hands the collected text to the text box.
+    void Flush();
+
+private:
+    QPlainTextEdit& m_text3;
+    QString m_pending;  // appended, not yet in the text box; line breaks CR LF
+};
+
+// `text` with each CR LF, and each lone CR, written as '\n'.
+QString ToTextBoxBreaks(QString text);
+
+}  // namespace app

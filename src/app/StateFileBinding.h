@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+
+#include "persist/SavedState.h"
+#include "persist/StateFilePath.h"
+#include "persist/StateReader.h"
+
+namespace app {
+
+class FilterControls;
+class MessageService;
+class ModeOptions;
+class OutputWindow;
+class SeparatorOptions;
+struct MainWindowControls;
+
+// The window's side of the state file: which control each item comes from
+// and goes to, and the messages around saving and restoring.
+class StateFileBinding {
+public:
+    struct Parts {
+        const MainWindowControls& ui;
+        ModeOptions& modes;
+        SeparatorOptions& separators;
+        FilterControls& filter;
+        OutputWindow& output;
+        MessageService& messages;
+        std::function<void()> applyDefaults;
+        std::function<bool()> startupCompleted;
+    };
+
+    explicit StateFileBinding(Parts parts);
+
+    // Fixed once at start-up.
+    void SetLocation(persist::StateFileLocation location) { m_location = std::move(location); }
+    const persist::StateFileLocation& Location() const { return m_location; }
+
+    // Writes the file; an output longer than the file keeps is shortened in
+    // the window too. A failure is always reported; a success only when not quiet.
+    void SaveState(bool quiet);
+    // Reads the file and applies it item by item; a failure keeps the items
+    // read and then applies the defaults. Reports only once start-up is complete.
+    void RestoreState();
+
+private:
+    persist::SavedState Collect();
+    void Apply(const persist::StateReadResult& read);
+
+    Parts m_parts;
+    persist::StateFileLocation m_location;
+};
+
+}  // namespace app

@@ -1,0 +1,85 @@
+#include "app/WindowHost.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <utility>
+
+#include "app/BusyState.h"
+#include "app/MainWindowControls.h"
+#include "app/MessageService.h"
+#include "app/ModeOptions.h"
+#include "app/NumberEntry.h"
+#include "app/OutputWindow.h"
+#include "app/SeparatorOptions.h"
+
+namespace app {
+
+WindowHost::WindowHost(Parts parts) : m_parts(std::move(parts)) {
+    m_clock.setObjectName(QStringLiteral("Clock"));
+    m_clock.setInterval(engine::kClockIntervalMs);
+    QObject::connect(&m_clock, &QTimer::timeout, [this] { engine::OnClockTick(m_flags); });
+}
+
+bool WindowHost::NormalizeNumberFields() { return m_parts.numbers.NormalizeNumberFields(); }
+
+engine::ComputeRequest WindowHost::ReadRequest() {
+    const MainWindowControls& ui = m_parts.ui;
+    engine::ComputeRequest request;
+    request.startText = ui.text1->text().toStdString();
+    request.endText = ui.text2->text().toStdString();
+    request.mode = m_parts.modes.Mode();
+    request.showFactorCount = ui.showEKValue->isChecked();
+    request.showPalmenColor = ui.showPalmenColor->isChecked();
+    request.separator = m_parts.separators.Selected();
+    request.filterAText = ui.txbA->text().toStdString();
+    request.filterBText = ui.txbB->text().toStdString();
+    request.filterCaption = ui.lblFilterType->text().toStdString();
+    request.binSettingIndex = ui.cboNumBins->currentIndex();
+    return request;
+}
+
+engine::OutputText& WindowHost::Output() { return m_parts.output; }
+
+void WindowHost::FocusStartField() { m_parts.numbers.FocusStartField(); }
+
+void WindowHost::SetFilterBText(const std::string& text) {
+    m_parts.ui.txbB->setText(QString::fromStdString(text));
+}
+
+void WindowHost::SelectMode(engine::ComputeMode mode) { m_parts.modes.Select(mode); }
+
+void WindowHost::EnterBusyState(const engine::BusyInfo& run) { m_parts.busy.Enter(run); }
+
+void WindowHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) {
+    if (m_ending) return;
+    m_parts.busy.Leave(closing);
+}
+
+void WindowHost::ShowProgress(int32_t n) {
+    if (m_ending) return;
+    m_parts.busy.ShowProgress(n, m_parts.separators.Selected());
+}
+
+void WindowHost::ProcessEvents() {
+    if (m_ending) return;
+    QCoreApplication::processEvents();
+}
+
+void WindowHost::EndRun() {
+    m_ending = true;
+    m_flags.stopRequested = true;
+    m_clock.stop();
+}
+
+void WindowHost::ShowMessage(const engine::Message& message) {
+    if (m_ending) return;
+    // What the run wrote so far is on screen while the message waits.
+    m_parts.output.Flush();
+    m_parts.messages.ShowMessage(message);
+}
+
+}  // namespace app

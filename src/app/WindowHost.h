@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QTimer>
+
+#include <functional>
+
+#include "engine/ComputeHost.h"
+#include "engine/HistogramState.h"
+
+namespace app {
+
+class BusyState;
+class FilterControls;
+class MessageService;
+class ModeOptions;
+class NumberEntry;
+class OutputWindow;
+class SeparatorOptions;
+struct MainWindowControls;
+
+// The main window as the compute driver sees it: the request read from the
+// controls, the output window, the messages, the busy state, the clock and
+// the event yield at progress points.
+class WindowHost final : public engine::ComputeHost, private engine::MessageSink {
+public:
+    struct Parts {
+        const MainWindowControls& ui;
+        NumberEntry& numbers;
+        ModeOptions& modes;
+        SeparatorOptions& separators;
+        OutputWindow& output;
+        BusyState& busy;
+        MessageService& messages;
+        std::function<void()> setInputFocus;
+    };
+
+    explicit WindowHost(Parts parts);
+
+    bool NormalizeNumberFields() override;
+    engine::ComputeRequest ReadRequest() override;
+    engine::OutputText& Output() override;
+    engine::MessageSink& Messages() override { return *this; }
+    engine::RunFlags& Flags() override { return m_flags; }
+    engine::HistogramView* Histograms() override { return nullptr; }
+    engine::HistogramState& HistogramData() override { return m_histogramData; }
+
+    void FocusStartField() override;
+    void SetInputFocus() override { m_parts.setInputFocus(); }
+    void SetFilterBText(const std::string& text) override;
+    void SelectMode(engine::ComputeMode mode) override;
+
+    void EnterBusyState(const engine::BusyInfo& run) override;
+    void LeaveBusyState(const engine::BusyInfo& run, const engine::Message* closing) override;
+    void StartClock() override { m_clock.start(); }
+    void StopClock() override { m_clock.stop(); }
+    void ShowProgress(int32_t n) override;
+    void ProcessEvents() override;
+
+    // The Stop button.
+    void RequestStop() { m_flags.stopRequested = true; }
+    // The program ends in the middle of a run: the scan stops at the progress
+    // point it is in, and nothing more is shown or processed.
+    void EndRun();
+    bool Ending() const { return m_ending; }
+
+private:
+    void ShowMessage(const engine::Message& message) override;
+
+    Parts m_parts;
+    engine::RunFlags m_flags;
+    engine::HistogramState m_histogramData;
+    QTimer m_clock;
+    bool m_ending = false;
+};
+
+}  // namespace app

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/BusyState.h"
+#include "app/FilterControls.h"
+#include "app/GraphScreen.h"
+#include "app/MainWindowControls.h"
+#include "app/ModeOptions.h"
+#include "app/NumberEntry.h"
+#include "app/OutputWindow.h"
+#include "app/SeparatorOptions.h"
+#include "app/StateFileBinding.h"
+#include "app/WindowHost.h"
+#include "util/ProgramTexts.h"
+
+namespace app {
+
+class BoxMessageService;
+class HelpWindow;
+class MessageService;
+class OutputClipboard;
+
+// The main window: the whole program as the user sees it. It owns the state
+// of the program and wires the events of its controls to the compute driver
+// and to the helpers that hold the rules of each group of controls.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    // `messages` shows every message box and sounds the beep; null: message
+    // boxes on this window.
+    explicit frmMain(MessageService* messages = nullptr);
+    ~frmMain() override;
+
+    // The window's load: the program texts and the kernel, the controls and
+    // their defaults, the window shown, the saved state restored and the
+    // fields cleaned. False when the program cannot run (the reason was shown).
+    bool Start();
+
+    // What ends the program once the state is saved (Quit, closing the
+    // window). QCoreApplication::exit(0) unless set.
+    void SetProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
+
+    bool StartupCompleted() const { return m_startupCompleted; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void InitializeWindow();
+    void ApplyDefaults();
+    void ShowIntroduction();
+    void SetInputFocus();
+    void Compute();
+    void OpenHelp();
+    void OpenLink(int16_t addressText);
+    void EndProgram();
+
+    void ConnectNumberFields();
+    void ConnectOptions();
+    void ConnectFilter();
+    void ConnectCommands();
+
+    QString Text(int16_t number) const;
+
+    std::unique_ptr<BoxMessageService> m_ownMessages;
+    MessageService& m_messages;
+    util::ProgramTexts m_texts;
+    std::string m_programTextFile;
+    MainWindowControls m_ui;
+    OutputWindow m_output;
+    SeparatorOptions m_separators;
+    NumberEntry m_numbers;
+    ModeOptions m_modes;
+    FilterControls m_filter;
+    GraphScreen m_screen;
+    BusyState m_busy;
+    WindowHost m_host;
+    StateFileBinding m_state;
+    OutputClipboard* m_clipboard = nullptr;
+    HelpWindow* m_help = nullptr;
+    std::function<void()> m_programEnd;
+    bool m_startupCompleted = false;
+    bool m_ending = false;
+};
+
+}  // namespace app

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace stats {
+
+// Writes `image` to `fileName`: a PNG file when the name ends in ".png"
+// (any case), otherwise a Windows bitmap (BMP). Returns an empty text on
+// success, else a description naming the file and the reason.
+QString SaveGraphImage(const QImage& image, const QString& fileName);
+
+}  // namespace stats

@@ -1,0 +1,224 @@
+#include "stats/HistogramRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "format/NumberText.h"
+#include "stats/Colors.h"
+#include "stats/DecimalText.h"
+#include "stats/GraphLayout.h"
+#include "stats/RenderSteps.h"
+#include "stats/TextSheet.h"
+
+namespace stats {
+
+namespace detail {
+
+int Round(double value) { return static_cast<int>(std::lrint(value)); }
+
+int32_t& RenderContext::Count(int bin) const {
+    return state.binCounts[static_cast<size_t>(bin)][static_cast<size_t>(setting)];
+}
+
+std::string RenderContext::Fmt(int64_t n) const { return format::FormatNumber(n, separator); }
+
+void RenderContext::PrintRightAligned(const std::string& text, int row, int endX) const {
+    surface.PrintAt(text, row, endX - kCharWidth * static_cast<int>(text.size()));
+}
+
+void RenderContext::PrintTotal(const std::string& text, int row, int x) const {
+    surface.PrintAt(std::string(text.size(), '-'), row, x);
+    surface.PrintAt(text, row + 1, x);
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::RenderContext;
+using detail::Round;
+using engine::HistogramKind;
+
+// Rows 25 and 26: bins, range, mean and deviation.
+void PrintStatistics(const RenderContext& c) {
+    const engine::HistogramState& s = c.state;
+    const bool ek = s.kind == HistogramKind::EK;
+    c.surface.ClearRow(25);
+    if (ek) {
+        c.surface.PrintAt(std::to_string(c.layout.numBins) +
+                              " bins, bin size = " + FormatDecimals(c.layout.binSize, 3),
+                          25, 7);
+    }
+    c.surface.PrintAt("Range: " + c.Fmt(s.startNumber) + " to " + c.Fmt(s.lastNumber), 25,
+                      ek ? 207 : 7);
+    c.surface.ClearRow(26);
+    if (s.kind == HistogramKind::PC) return;
+    std::string mean = "Mean = " + FormatDecimals(s.valueMean, 5);
+    if (ek) mean += " = 1/" + FormatDecimals(1 / s.valueMean, 4);
+    c.surface.PrintAt(mean, 26, 7);
+    if (ek) {
+        c.surface.PrintAt("Std. dev. = " + FormatDecimals(s.valueStdDev, 5) + " = 2/" +
+                              FormatDecimals(2 / s.valueStdDev, 3),
+                          26, 207);
+    } else {
+        c.surface.PrintAt("Standard deviation = " + FormatDecimals(s.valueStdDev, 5), 26, 112);
+    }
+}
+
+void FindTallestBin(RenderContext& c) {
+    for (int i = 0; i < c.layout.numBins; ++i) {
+        if (c.Count(i) > c.maxCount) {
+            c.maxCount = c.Count(i);
+            c.maxIndex = i;
+        }
+    }
+}
+
+// The Gaussian factor of the tallest bin, and above the y axis the count
+// that the full axis height stands for, underlined in red.
+void PrintFullScale(RenderContext& c) {
+    const GraphLayout& l = c.layout;
+    const double centre = c.maxIndex * l.binSize + l.BinStart() + l.binSize / 2;
+    const double z = (centre - c.state.valueMean) / c.state.valueStdDev;
+    c.gaussFactor = std::exp(-z * z / 2);
+    // A bin far out in the tail makes g tiny; the count is capped to stay an integer.
+    const double fullScale = std::min(std::floor(c.maxCount / c.gaussFactor), 1e18);
+    const std::string text = c.Fmt(static_cast<int64_t>(fullScale));
+    c.surface.PrintLabel(text, 7, RowTop(1));
+    c.surface.Line(7, 7, 7 + kCharWidth * static_cast<int>(text.size()), 7, kRed);
+}
+
+// The red mean line and the lines at the standard deviations, with their
+// values on row 24 when they are far enough apart to be read.
+void DrawMarkers(const RenderContext& c, double meanX) {
+    const GraphLayout& l = c.layout;
+    const double mean = c.state.valueMean;
+    const double sd = c.state.valueStdDev;
+    const bool ek = c.state.kind == HistogramKind::EK;
+    DrawingSurface& surface = c.surface;
+    surface.ClearRow(24);
+    surface.SetDrawColor(kRed);
+    surface.Line(Round(meanX), l.yBase, Round(meanX), l.yTop, kRed);
+    surface.PrintLabel(FormatDecimals(mean, 3), Round(meanX - 9), RowTop(24));
+    for (const int k : {-1, 1, -2, 2, 3, 4, 5}) {
+        const double v = mean + k * sd;
+        const double xv = meanX + (v - mean) * l.unit;
+        const int x = Round(xv);
+        if (std::abs(k) <= 3) {
+            surface.Line(x, l.yBase, x, Round(l.yBase - l.axisHeight * std::exp(-k * k / 2.0)),
+                         kRed);
+        } else {
+            surface.Line(x, l.yBase + 3, x, l.yBase, kRed);
+        }
+        if (l.unit * sd > 37) {
+            // Room for the minus sign of the values left of the mean.
+            const bool shift = ek && (k == -1 || k == -2);
+            surface.PrintLabel(FormatDecimals(v, 3), Round(xv - (shift ? 16 : 9)), RowTop(24));
+        }
+    }
+    surface.SetDrawColor(kBlack);
+}
+
+void TraceGaussian(DrawingSurface& surface, const GraphLayout& l, double centre, double deviation,
+                   QRgb color) {
+    for (int x = l.margin; x <= l.xEnd; ++x) {
+        const double z = (x - centre) / deviation;
+        const int y = Round(l.yBase - l.axisHeight * std::exp(-z * z / 2));
+        if (x == l.margin) {
+            surface.SetPoint(x, y, color);
+        } else {
+            surface.LineTo(x, y, color);
+        }
+    }
+}
+
+void PrintFilterNote(const RenderContext& c) {
+    const std::string& description = c.state.filterDescription;
+    const int row = c.state.kind == HistogramKind::PC ? 25 : 20;
+    const int x = c.layout.xEnd - kCharWidth * static_cast<int>(description.size()) - kCharWidth;
+    c.surface.PrintAt("Filter:", row, x);
+    c.surface.PrintAt(description, row + 1, x);
+}
+
+// Keeps the message of a rendering for the text form.
+class MessageKeeper : public engine::MessageSink {
+public:
+    void ShowMessage(const engine::Message& message) override { m_texts.push_back(message.text); }
+    const std::vector<std::string>& Texts() const { return m_texts; }
+
+private:
+    std::vector<std::string> m_texts;
+};
+
+}  // namespace
+
+LineFitter KernelLineFitter() {
+    return [](const numlib::LineFitPoints& points) {
+        return numlib::LsqKernel::Instance().Fit(points);
+    };
+}
+
+std::string StdDevZeroText(int32_t gatheredCount) {
+    if (gatheredCount == 0) return "No numbers in range.";
+    if (gatheredCount == 1) return "Only one number in range.";
+    return "Standard deviation is zero.";
+}
+
+void RenderHistogram(engine::HistogramState& state, const RenderRequest& request,
+                     DrawingSurface& surface, engine::MessageSink& messages,
+                     const LineFitter& fit) {
+    const HistogramKind kind = state.kind;
+    const int setting = RenderedBinsEntry(kind, request.selectedBinsEntry);
+    const GraphLayout layout = ComputeGraphLayout(kind, setting, surface.Height());
+    if (state.valueStdDev == 0 && kind != HistogramKind::PC) {
+        if (request.final) messages.ShowMessage({StdDevZeroText(state.gatheredCount)});
+        return;
+    }
+    RenderContext c{state, layout, surface, request.separator, setting};
+    PrintStatistics(c);
+    surface.FilledBox(0, layout.yBase, kGraphWidth - 1, 0, kBackground);
+    surface.SetDrawColor(kBlack);
+    FindTallestBin(c);
+    if (kind != HistogramKind::PC) PrintFullScale(c);
+
+    state.binOverlapFound = false;
+    switch (kind) {
+        case HistogramKind::EK:
+            detail::DrawEkRows(c);
+            break;
+        case HistogramKind::NPF:
+            detail::DrawNpfRows(c);
+            break;
+        case HistogramKind::PC:
+            detail::DrawPaletteRows(c, fit);
+            break;
+    }
+
+    if (kind != HistogramKind::PC) {
+        const double meanX = layout.XOf(state.valueMean);
+        DrawMarkers(c, meanX);
+        if (kind == HistogramKind::EK) {
+            TraceGaussian(surface, layout, layout.XOf(1.0 / 6), layout.unit * 2.0 / 3, kMagenta);
+        }
+        TraceGaussian(surface, layout, meanX, layout.unit * state.valueStdDev, kRed);
+    }
+    DrawAxes(surface, layout);
+    if (state.filterActive) PrintFilterNote(c);
+}
+
+std::vector<std::string> HistogramTable(const engine::HistogramState& state, int selectedBinsEntry,
+                                        format::Separator separator, const LineFitter& fit) {
+    engine::HistogramState copy = state;
+    TextSheet sheet(kSurfaceWidth, kSurfaceHeight);
+    MessageKeeper messages;
+    RenderHistogram(copy, {true, selectedBinsEntry, separator}, sheet, messages, fit);
+    if (!messages.Texts().empty()) return messages.Texts();
+    return sheet.Lines();
+}
+
+std::vector<std::string> HistogramTable(const engine::HistogramState& state, int selectedBinsEntry,
+                                        format::Separator separator) {
+    return HistogramTable(state, selectedBinsEntry, separator, KernelLineFitter());
+}
+
+}  // namespace stats

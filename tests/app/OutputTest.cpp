@@ -1,0 +1,186 @@
+// The output window: its text as the engine counts it, clearing, copying and
+// the copy button's caption.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <string>
+
+#include "WindowTestSupport.h"
+#include "app/OutputWindow.h"
+
+using apptest::WindowFixture;
+
+namespace {
+
+// Selects `length` characters of Text3 from `position`.
+void Select(QPlainTextEdit* text3, int position, int length) {
+    QTextCursor cursor = text3->textCursor();
+    cursor.setPosition(position);
+    cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+    text3->setTextCursor(cursor);
+}
+
+// A left (or other) button pressed inside Text3 at character `position`.
+void PressAt(QPlainTextEdit* text3, int position, Qt::MouseButton button = Qt::LeftButton) {
+    QTextCursor cursor(text3->document());
+    cursor.setPosition(position);
+    QTest::mousePress(text3->viewport(), button, Qt::NoModifier,
+                      text3->cursorRect(cursor).center() + QPoint(2, 0));
+}
+
+}  // namespace
+
+class OutputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lengthCountsEachLineBreakAsTwo();
+    void keepFirstCutsAsTheEngineCounts_data();
+    void keepFirstCutsAsTheEngineCounts();
+    void copyWithoutSelectionTakesTheTrimmedText();
+    void copyWithSelectionTakesTheSelection();
+    void copyOfAnEmptyWindowChangesNothing();
+    void captionFollowsTheSelectionAtTheLeftButton();
+    void clearOutputEmptiesAndMovesTheFocus();
+};
+
+void OutputTest::lengthCountsEachLineBreakAsTwo() {
+    QPlainTextEdit text3;
+    app::OutputWindow output(text3);
+    QCOMPARE(output.Length(), size_t{0});
+    output.Append(" 1\r\n 2 is prime\r\n");
+    QCOMPARE(output.Length(), size_t{17});
+    output.MoveCaretToEnd();
+    QCOMPARE(text3.toPlainText(), QStringLiteral(" 1\n 2 is prime\n"));
+    QCOMPARE(output.Length(), size_t{17});
+    output.Append("x");
+    QCOMPARE(output.Length(), size_t{18});
+    QCOMPARE(output.Text(), QStringLiteral(" 1\r\n 2 is prime\r\nx"));
+    // What the user types counts the same way.
+    text3.setPlainText(QStringLiteral("ab\n\ncd"));
+    QCOMPARE(output.Length(), size_t{8});
+    QCOMPARE(output.Text(), QStringLiteral("ab\r\n\r\ncd"));
+}
+
+void OutputTest::keepFirstCutsAsTheEngineCounts_data() {
+    QTest::addColumn<int>("count");
+    const std::string text = "ab\r\ncd\r\n\r\nefg\r\n";
+    for (int count = 0; count <= static_cast<int>(text.size()) + 1; ++count) {
+        QTest::addRow("%d", count) << count;
+    }
+}
+
+void OutputTest::keepFirstCutsAsTheEngineCounts() {
+    QFETCH(int, count);
+    const std::string text = "ab\r\ncd\r\n\r\nefg\r\n";
+    QPlainTextEdit text3;
+    app::OutputWindow output(text3);
+    output.Append(text);
+    output.KeepFirst(static_cast<size_t>(count));
+    std::string expected = text.substr(0, static_cast<size_t>(count));
+    // The text box holds no half line break: a cut between CR and LF takes the CR too.
+    if (!expected.empty() && expected.back() == '\r') expected.pop_back();
+    QCOMPARE(output.Text(), QString::fromStdString(expected));
+    QCOMPARE(output.Length(), expected.size());
+}
+
+void OutputTest::copyWithoutSelectionTakesTheTrimmedText() {
+    WindowFixture fixture;
+    auto* text3 = fixture.Find<QPlainTextEdit>("Text3");
+    text3->setPlainText(QStringLiteral("   12 = (2^2) * 3\n 13 is prime  \n  "));
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    apptest::Click(fixture.Find<QPushButton>("CopyButton"));
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("12 = (2^2) * 3\r\n 13 is prime  \r\n"));
+    QCOMPARE(text3->toPlainText(), QStringLiteral("12 = (2^2) * 3\n 13 is prime  \n"));
+    QCOMPARE(fixture.Find<QPushButton>("CopyButton")->text(), QStringLiteral("Copy to clipboard"));
+    QCOMPARE(fixture.Window().focusWidget(), fixture.Find<QWidget>("ComputeButton"));
+}
+
+void OutputTest::copyWithSelectionTakesTheSelection() {
+    WindowFixture fixture;
+    fixture.Find<QLineEdit>("Text1")->setText(QStringLiteral("1"));
+    fixture.Find<QLineEdit>("Text2")->setText(QStringLiteral("4"));
+    apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
+    auto* text3 = fixture.Find<QPlainTextEdit>("Text3");
+    const QString whole = text3->toPlainText();
+    const int line = static_cast<int>(whole.indexOf(QStringLiteral(" 2 is prime")));
+    QVERIFY(line > 0);
+    Select(text3, line, 11);
+    PressAt(text3, line + 3);
+    auto* copy = fixture.Find<QPushButton>("CopyButton");
+    QCOMPARE(copy->text(), QStringLiteral("Copy selected text"));
+    apptest::Click(copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" 2 is prime"));
+    QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
+
+    // The copy took the leading blank off the output.
+    QCOMPARE(text3->toPlainText(), whole.mid(1));
+
+    // Two lines with their break; a selection of blanks is still a selection.
+    const int moved = line - 1;
+    Select(text3, moved, 16);
+    apptest::Click(copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" 2 is prime\r\n 3 i"));
+    Select(text3, moved, 1);
+    apptest::Click(copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" "));
+    QCOMPARE(text3->toPlainText(), whole.mid(1));
+}
+
+void OutputTest::copyOfAnEmptyWindowChangesNothing() {
+    WindowFixture fixture;
+    auto* text3 = fixture.Find<QPlainTextEdit>("Text3");
+    auto* copy = fixture.Find<QPushButton>("CopyButton");
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    for (const QString& text : {QString(), QStringLiteral("    ")}) {
+        text3->setPlainText(text);
+        fixture.Find<QWidget>("Text1")->setFocus();
+        apptest::Click(copy);
+        QCOMPARE(text3->toPlainText(), QString());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+        QCOMPARE(copy->text(), QStringLiteral("Copy results to clipboard"));
+    }
+}
+
+void OutputTest::captionFollowsTheSelectionAtTheLeftButton() {
+    WindowFixture fixture;
+    auto* text3 = fixture.Find<QPlainTextEdit>("Text3");
+    auto* copy = fixture.Find<QPushButton>("CopyButton");
+    text3->setPlainText(QStringLiteral(" 12 = (2^2) * 3\n 13 is prime\n"));
+    PressAt(text3, 2);
+    QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
+    Select(text3, 1, 5);
+    PressAt(text3, 3, Qt::RightButton);
+    QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
+    Select(text3, 1, 5);
+    PressAt(text3, 3);
+    QCOMPARE(copy->text(), QStringLiteral("Copy selected text"));
+    // While the button cannot be used (the graph screen), the caption stays.
+    copy->setEnabled(false);
+    text3->setTextCursor(QTextCursor(text3->document()));
+    PressAt(text3, 20);
+    QCOMPARE(copy->text(), QStringLiteral("Copy selected text"));
+}
+
+void OutputTest::clearOutputEmptiesAndMovesTheFocus() {
+    WindowFixture fixture;
+    auto* text3 = fixture.Find<QPlainTextEdit>("Text3");
+    text3->setPlainText(QStringLiteral(" 1\n"));
+    apptest::Click(fixture.Find<QPushButton>("ClearOutputButton"));
+    QCOMPARE(text3->toPlainText(), QString());
+    QCOMPARE(fixture.Window().focusWidget(), fixture.Find<QWidget>("ComputeButton"));
+    fixture.Find<QLineEdit>("Text2")->clear();
+    apptest::Click(fixture.Find<QPushButton>("ClearOutputButton"));
+    QCOMPARE(fixture.Window().focusWidget(), fixture.Find<QWidget>("Text2"));
+    fixture.Find<QLineEdit>("Text1")->clear();
+    apptest::Click(fixture.Find<QPushButton>("ClearOutputButton"));
+    QCOMPARE(fixture.Window().focusWidget(), fixture.Find<QWidget>("Text1"));
+}
+
+QTEST_MAIN(OutputTest)
+#include "OutputTest.moc"

@@ -1,0 +1,153 @@
+#include "WindowTestSupport.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QRadioButton>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace apptest {
+
+app::MessageAnswer RecordingMessages::Ask(const engine::Message& message,
+                                          app::MessageButtons kind) {
+    messages.push_back(message);
+    buttons.push_back(kind);
+    if (onMessage) onMessage(message);
+    return kind == app::MessageButtons::Ok ? app::MessageAnswer::Ok : answer;
+}
+
+WindowFixture::WindowFixture(const std::function<void(const QString&)>& prepare)
+    : m_oldDataHome(qgetenv("XDG_DATA_HOME")) {
+    qputenv("XDG_DATA_HOME", m_dataFolder.path().toLocal8Bit());
+    if (prepare) prepare(m_dataFolder.path());
+    m_window = std::make_unique<app::frmMain>(&m_messages);
+    m_window->SetProgramEnd([this] { ++m_programEnds; });
+    m_started = m_window->Start();
+    if (m_started) {
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_window.get())) qWarning("the window did not become active");
+    }
+}
+
+WindowFixture::~WindowFixture() {
+    m_window.reset();
+    qputenv("XDG_DATA_HOME", m_oldDataHome);
+}
+
+QString WindowFixture::StateFilePath() const {
+    return m_dataFolder.path() + QStringLiteral("/Primorator/prmr.usr");
+}
+
+void Click(QWidget* control) {
+    const bool indicator = qobject_cast<QRadioButton*>(control) != nullptr ||
+                           qobject_cast<QCheckBox*>(control) != nullptr;
+    const QPoint point = indicator ? QPoint(6, control->height() / 2) : control->rect().center();
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, point);
+}
+
+QStringList OutputLines(QWidget& window) {
+    auto* text3 = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+    QStringList lines = text3->toPlainText().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+bool IsPrimeByTrialDivision(int n) {
+    if (n < 2) return false;
+    for (int d = 2; d * d <= n; ++d) {
+        if (n % d == 0) return false;
+    }
+    return true;
+}
+
+int CountPrimesUpTo(int n) {
+    int count = 0;
+    for (int i = 2; i <= n; ++i) count += IsPrimeByTrialDivision(i) ? 1 : 0;
+    return count;
+}
+
+QString WithCommas(long long n) {
+    QString digits = QString::number(n);
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3) digits.insert(i, QLatin1Char(','));
+    return digits;
+}
+
+QString FactorLine(int n) {
+    QString line = QLatin1Char(' ') + WithCommas(n);
+    if (n == 1) return line;
+    if (IsPrimeByTrialDivision(n)) return line + QStringLiteral(" is prime");
+    struct Power {
+        int prime;
+        int exponent;
+    };
+    std::vector<Power> powers;
+    int rest = n;
+    for (int p = 2; rest > 1; ++p) {
+        int exponent = 0;
+        while (rest % p == 0) {
+            rest /= p;
+            ++exponent;
+        }
+        if (exponent > 0) powers.push_back({p, exponent});
+    }
+    QStringList terms;
+    for (const Power& power : powers) {
+        QString term = WithCommas(power.prime);
+        if (power.exponent > 1) {
+            term += QLatin1Char('^') + QString::number(power.exponent);
+            if (powers.size() > 1) term = QLatin1Char('(') + term + QLatin1Char(')');
+        }
+        terms << term;
+    }
+    return line + QStringLiteral(" = ") + terms.join(QStringLiteral(" * "));
+}
+
+QString ShippedProgramText(int number) {
+    QFile file(QStringLiteral(PRIMORATOR_DATA_DIR "/prmr.dat"));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read the shipped program texts");
+    const QString prefix = QString::number(number) + QLatin1Char('\t');
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (!line.startsWith(prefix)) continue;
+        QString text;
+        const QString raw = line.mid(prefix.size());
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            const QChar next = i + 1 < raw.size() ? raw.at(i + 1) : QChar();
+            if (raw.at(i) == QLatin1Char('\\') && (next == QLatin1Char('n') || next == QLatin1Char('\\'))) {
+                text += next == QLatin1Char('n') ? QLatin1Char('\n') : QLatin1Char('\\');
+                ++i;
+            } else if (raw.at(i) != QLatin1Char('\r')) {
+                text += raw.at(i);
+            }
+        }
+        return text;
+    }
+    return {};
+}
+
+void SaveScreenshot(QWidget& window, const QString& name) {
+    const QByteArray folder = qgetenv("PRIMORATOR_SCREENSHOT_DIR");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    window.grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + name +
+                       QStringLiteral(".png"));
+}
+
+void AtFirstProgressPoint(QWidget& window, std::function<void()> action) {
+    auto* timer = new QTimer(&window);
+    timer->setInterval(0);
+    auto* stop = window.findChild<QPushButton*>(QStringLiteral("StopButton"));
+    auto* reached = window.findChild<QLabel*>(QStringLiteral("lblI"));
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+        if (stop->isHidden() || reached->text().isEmpty()) return;
+        timer->stop();
+        timer->deleteLater();
+        action();
+    });
+    timer->start();
+}
+
+}  // namespace apptest
