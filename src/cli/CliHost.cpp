@@ -80,10 +80,11 @@ void CliHost::EnterBusyState(const engine::BusyInfo& run) {
     }
 }
 
-void CliHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) {
+// The histogram's closing message asks to close the window's text box: the
+// tool has none, so it is not shown.
+void CliHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message*) {
     if (m_progress) m_progress->Erase();
     m_progress.reset();
-    if (closing != nullptr) m_messages.ShowMessage(*closing);
 }
 
 void CliHost::StartClock() {

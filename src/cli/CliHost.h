@@ -37,7 +37,8 @@ public:
     engine::OutputText& Output() override { return m_output; }
     engine::MessageSink& Messages() override { return m_messages; }
     engine::RunFlags& Flags() override { return m_flags; }
-    engine::HistogramView* Histograms() override { return nullptr; }
+    engine::HistogramView* Histograms() override { return m_histogramView; }
+    void SetHistogramView(engine::HistogramView* view) { m_histogramView = view; }
     engine::HistogramState& HistogramData() override { return m_histogram; }
 
     void FocusStartField() override {}
@@ -63,6 +64,7 @@ private:
     StreamMessages m_messages;
     engine::RunFlags m_flags;
     engine::HistogramState m_histogram;
+    engine::HistogramView* m_histogramView = nullptr;
     engine::NumberFields m_fields;
     engine::ComputeMode m_mode;
     std::unique_ptr<ProgressLine> m_progress;

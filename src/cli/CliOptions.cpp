@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "engine/HistogramState.h"
+
 namespace cli {
 
 namespace {
@@ -13,6 +15,9 @@ const std::map<std::string, engine::ComputeMode>& ModeOptions() {
         {"--pairs", engine::ComputeMode::DisplayPrimePairsOnly},
         {"--count", engine::ComputeMode::CountPrimesOnly},
         {"--divisors", engine::ComputeMode::DisplayAllFactors},
+        {"--npf", engine::ComputeMode::DoNPFGraph},
+        {"--ek", engine::ComputeMode::DoEKGraph},
+        {"--pc", engine::ComputeMode::DoPCGraph},
     };
     return modes;
 }
@@ -66,6 +71,26 @@ std::optional<CliOptions> ParseArguments(const std::vector<std::string>& argumen
                 error = "--filter '" + *text + "': " + why;
                 return std::nullopt;
             }
+        } else if (arg == "--bins") {
+            auto bins = value("--bins");
+            if (!bins) return std::nullopt;
+            int entry = -1;
+            for (size_t k = 0; k < engine::kBinsList.size(); ++k) {
+                if (*bins == std::to_string(engine::kBinsList[k])) entry = static_cast<int>(k);
+            }
+            if (entry < 0) {
+                error = "--bins takes 40, 48, 60, 80, 96, 120, 160 or 240, not '" + *bins + "'";
+                return std::nullopt;
+            }
+            options.binsEntry = entry;
+        } else if (arg == "--image") {
+            auto file = value("--image");
+            if (!file) return std::nullopt;
+            if (file->empty()) {
+                error = "--image needs a file name";
+                return std::nullopt;
+            }
+            options.imageFile = *file;
         } else if (arg == "--show-color") {
             options.showColor = true;
         } else if (arg == "--show-count") {
@@ -92,6 +117,10 @@ std::optional<CliOptions> ParseArguments(const std::vector<std::string>& argumen
         error = "a start number is needed";
         return std::nullopt;
     }
+    if (!options.imageFile.empty() && !engine::IsGraphMode(options.mode)) {
+        error = "--image goes with --npf, --ek or --pc";
+        return std::nullopt;
+    }
     if (numbers.size() > 2) {
         error = "at most a start and an end number may be given";
         return std::nullopt;
@@ -111,12 +140,17 @@ std::string UsageText() {
            "  --pairs       the prime pairs (p, p + 2) only\n"
            "  --count       only count the primes\n"
            "  --divisors    all proper factors of every number\n"
+           "  --npf         histogram of the numbers with 1, 2, 3 ... distinct primes\n"
+           "  --ek          histogram of the Erdos-Kac values (NPF(n) - ln ln n) / sqrt(ln ln n)\n"
+           "  --pc          frequencies of the eight Palmen colors, with a fitted line\n"
            "\n"
            "OPTIONS:\n"
            "  --separator comma|space|apostrophe|none   thousands separator (default comma)\n"
            "  --filter EXPR   only numbers of a form: a, an operator * / ^, the letter N,\n"
            "                  a sign + - or +|-, and b; blanks optional; b may be left out\n"
            "                  ('3*N' means b = 0): '2^N+1', '10 * N - 3', '12/N+|-0'\n"
+           "  --bins N        the EK histogram's bins: 40 48 60 80 96 120 (default) 160 240\n"
+           "  --image FILE    save a histogram's final picture (BMP, or PNG by the name)\n"
            "  --show-color    show each number's Palmen color\n"
            "  --show-count    show each number's count of distinct primes and EK value\n"
            "  --no-limit      no output limit: lines stream out as they are made\n"

@@ -20,6 +20,8 @@ struct CliOptions {
     bool crlf = false;
     bool help = false;
     bool version = false;
+    int binsEntry = 5;       // the EK histogram's bins (120 by default)
+    std::string imageFile;   // where a histogram's picture is saved, when given
     std::string startText;
     std::string endText;
 };

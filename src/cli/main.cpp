@@ -1,8 +1,12 @@
 // primorator-cli: the compute engine without a window.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include <QGuiApplication>
+
+#include "cli/CliHistogramView.h"
 #include "cli/CliHost.h"
 #include "cli/CliOptions.h"
 #include "cli/StreamOutput.h"
@@ -52,6 +56,16 @@ int main(int argc, char** argv) {
     }
 
     cli::CliHost::InstallInterruptHandler();
+    // Drawing a picture needs the fonts of a GUI application, without a screen.
+    std::unique_ptr<QGuiApplication> gui;
+    if (!options->imageFile.empty()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int guiArgc = 1;
+        gui = std::make_unique<QGuiApplication>(guiArgc, argv);
+    }
+    cli::StreamMessages histogramMessages(stderr);
+    cli::CliHistogramView histogram(options->binsEntry, options->separator, histogramMessages,
+                                    gui != nullptr);
     engine::RunOutcome outcome;
     if (options->noLimit) {
         // Lines stream out as they are made: a large buffer keeps writes few.
@@ -59,13 +73,25 @@ int main(int argc, char** argv) {
         std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
         cli::StreamOutput output(stdout, options->crlf);
         cli::CliHost host(*options, output, stderr);
+        host.SetHistogramView(&histogram);
         outcome = engine::RunCompute(host, *kernel);
     } else {
         engine::OutputBuffer output;
         cli::CliHost host(*options, output, stderr);
+        host.SetHistogramView(&histogram);
         outcome = engine::RunCompute(host, *kernel);
         const std::string text = cli::WithLineEnds(output.Text(), options->crlf);
         std::fwrite(text.data(), 1, text.size(), stdout);
+    }
+    if (engine::IsGraphMode(options->mode)) {
+        std::fputs(histogram.Table().c_str(), stdout);
+        if (gui != nullptr && outcome == engine::RunOutcome::Completed) {
+            const std::string failure = histogram.SaveImage(options->imageFile);
+            if (!failure.empty()) {
+                std::fprintf(stderr, "primorator-cli: %s\n", failure.c_str());
+                outcome = engine::RunOutcome::Failed;
+            }
+        }
     }
     std::fflush(stdout);
     return ExitStatus(outcome);

@@ -61,6 +61,7 @@ private slots:
     void secondRunStartsWithADividingLine();
     void refusedRunsLeaveTheOutputAlone_data();
     void refusedRunsLeaveTheOutputAlone();
+    void fullOutputStopsTheRunAndCutsTheText();
     void stopEndsTheRunAtTheNumberReached();
     void closingWhileBusyEndsTheProgramAtOnce();
 };
@@ -142,6 +143,32 @@ void ComputeTest::refusedRunsLeaveTheOutputAlone() {
     QCOMPARE(refusal.title, std::string("Primorator"));
     QVERIFY(refusal.icon == engine::MessageIcon::None);
     QCOMPARE(fixture.Window().focusWidget(), fixture.Find<QWidget>(focus.toLatin1().constData()));
+    QVERIFY(fixture.Find<QWidget>("StopButton")->isHidden());
+}
+
+void ComputeTest::fullOutputStopsTheRunAndCutsTheText() {
+    WindowFixture fixture;
+    // 55,297 characters, counting each line break as two: one above the limit.
+    QString earlier;
+    while (earlier.size() < 55297 - 60) earlier += QString(58, QLatin1Char('x')) + QStringLiteral("\r\n");
+    earlier += QString(55297 - earlier.size(), QLatin1Char('y'));
+    QCOMPARE(earlier.size(), 55297);
+    auto* text3 = fixture.Find<QPlainTextEdit>("Text3");
+    text3->setPlainText(QString(earlier).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    SetRange(fixture, QStringLiteral("1"), QStringLiteral("30"));
+    apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
+
+    // The headings and the numbers 1 and 2 come before the first check, at 3.
+    const QString written = earlier + QString(50, QLatin1Char('-')) +
+                            QStringLiteral("\r\n 1\r\n 2 is prime\r\n");
+    QVERIFY(written.at(written.size() - 257) != QLatin1Char('\r'));
+    const QString expected = written.left(written.size() - 256) +
+                             QStringLiteral("\r\n\r\nBuffer full.\r\n");
+    QCOMPARE(text3->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")), expected);
+    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
+    QCOMPARE(fixture.Messages().messages[0],
+             (engine::Message{"Cannot continue because the text buffer is full.", "Out of memory",
+                              engine::MessageIcon::Warning}));
     QVERIFY(fixture.Find<QWidget>("StopButton")->isHidden());
 }
 

@@ -48,6 +48,23 @@ TEST(FactorRun, RunsWithTheirLimits) {
     }
 }
 
+// High powers of small primes and squares of large ones, reached both from a
+// block started just before them and from a run that comes from far below.
+TEST(FactorRun, RunsAcrossHighPrimePowers) {
+    const int32_t powers[] = {1162261467 /* 3^19 */, 1220703125 /* 5^13 */,
+                              1977326743 /* 7^11 */,  214358881 /* 11^8 */,
+                              815730721 /* 13^8 */,   2147117569 /* 46337^2 */,
+                              1073741824 /* 2^30 */};
+    for (int32_t power : powers) {
+        SCOPED_TRACE(power);
+        calculate_primes(power + 100);
+        EXPECT_TRUE(RangeMatchesOracle(power - 100, power - 100, power + 100));
+        EXPECT_TRUE(RangeMatchesOracle(power - 70000, power - 70000, power - 60000));
+        EXPECT_TRUE(FactorMatchesOracle(power - 70000, power - 59999));
+        EXPECT_TRUE(RangeMatchesOracle(power - 70000, power - 59999, power + 10));
+    }
+}
+
 TEST(FactorRandom, NumbersOutOfOrder) {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int32_t> anyNumber(1, kMaxNumber);

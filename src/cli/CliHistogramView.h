@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "engine/HistogramView.h"
+#include "engine/Message.h"
+#include "format/Separator.h"
+#include "stats/HistogramPicture.h"
+#include "stats/HistogramRenderer.h"
+#include "stats/TextSheet.h"
+
+namespace cli {
+
+// The command-line tool's histogram: each rendering of a run is drawn on a
+// text sheet (or, with --image, on the picture the window would show), so
+// the bin-overlap rule acts as in the window; the final table is printed.
+class CliHistogramView : public engine::HistogramView {
+public:
+    CliHistogramView(int binsEntry, format::Separator separator, engine::MessageSink& messages,
+                     bool withPicture);
+
+    int SelectedBinsEntry() const override { return m_binsEntry; }
+    void SelectBinsEntry(int index) override { m_binsEntry = index; }
+    void BeginGraph(const engine::HistogramState& state, const std::string& explanation) override;
+    void Render(engine::HistogramState& state, bool final) override;
+    void HideGraph() override {}
+
+    // The text the final picture shows, one line each (empty before a final rendering).
+    const std::string& Table() const { return m_table; }
+    // Writes the final picture (BMP, or PNG by the name); an empty text on success.
+    std::string SaveImage(const std::string& fileName) const;
+
+private:
+    int m_binsEntry;
+    format::Separator m_separator;
+    engine::MessageSink& m_messages;
+    stats::LineFitter m_fit;
+    stats::TextSheet m_sheet;
+    std::unique_ptr<stats::HistogramPicture> m_picture;
+    std::string m_table;
+};
+
+}  // namespace cli
