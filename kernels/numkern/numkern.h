@@ -28,33 +28,43 @@ extern "C" {
 #endif
 
 /* Prepares the kernel for a run whose numbers go up to `limit`: builds the
- * prime table up to sqrt(limit). Called once per run before its first
- * factor(). A limit below 3 leaves the kernel with an empty table; factor()
- * still answers correctly then. Cost: O(sqrt(limit)). */
+ * table of the primes up to sqrt(limit). Called once per run before its first
+ * factor(). A limit below 3 leaves the table empty; factor() still answers
+ * correctly then, and also without any call of calculate_primes. Cost:
+ * O(sqrt(limit)), at most about 0.1 ms. */
 NUMKERN_API void calculate_primes(int32_t limit);
 
 /* Factors n. `first` is the first number of the run (the same in every call
- * of a run); calls normally come for n = first, first + 1, ... and are
- * served from a sieved block of consecutive numbers, but any n in
- * 1 .. 2,147,483,646 in any order gets a correct answer.
+ * of a run). Calls for n = first, first + 1, ... are served from a block of
+ * consecutive numbers that a factorisation sieve fills 32,768 at a time, a
+ * few nanoseconds per number. Any n in 1 .. 2,147,483,646 in any order gets
+ * a correct answer too: a number out of that order is factored by trial
+ * division (up to about 5,000 tests), and the number after it starts a block
+ * again.
  *
- * Returns k, the number of distinct primes (0 for n < 2). primes[1..k] are
+ * Returns k, the number of distinct primes (0 for n = 1). primes[1..k] are
  * the distinct primes ascending, exponents[1..k] their exponents; primes[0]
- * is the Palmen colour index 0..7 (see above), or -1 for n < 1. Elements
- * above k are left as they are. Both arrays hold at least 10 elements.
+ * is the Palmen colour index 0..7 (see above). Both arrays hold 10 elements,
+ * and nothing beyond element 9 is touched. Elements above k may be
+ * overwritten: prime elements with any value, exponent elements only with 0,
+ * so exponents the caller cleared stay 0; exponents[0] may be set to 0.
  * An n outside 1 .. 2,147,483,646 returns 0 and writes only primes[0] = -1. */
 NUMKERN_API int32_t factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents);
 
 /* 1 when n is prime, 0 otherwise; the second argument is ignored (callers
  * pass n twice). Exact for every n in 0 .. 2,147,483,646 without any prime
- * table, and fast enough to run on every key press. */
+ * table: Miller-Rabin to the bases 2, 3, 5 and 7, which no composite below
+ * 3,215,031,751 passes. A number outside that range gives 0. Cost: at most
+ * about a microsecond, fit for every key press. */
 NUMKERN_API int16_t is_prime(int32_t n, int32_t unused);
 
 /* Writes `text` (decimal digits, trimmed, an optional leading minus) into
  * `output` with `separator` (a character code: 44 comma, 32 space, 39
  * apostrophe) between groups of three digits counted from the right,
- * followed by a NUL. `output` is a buffer of 20 characters; at most 19 are
- * written before the NUL, so a longer text is cut. */
+ * followed by a NUL; "-123456" gives "-123,456". `output` is a buffer of 20
+ * characters: at most 19 are written before the NUL, so a longer result is
+ * cut after its last digit that fits, never ending in a separator. A null
+ * `text` gives "", a null `output` is left alone. */
 NUMKERN_API void separate_thousands(const char* text, int32_t separator, char* output);
 
 #ifdef __cplusplus

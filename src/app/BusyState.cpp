@@ -30,7 +30,6 @@ BusyState::BusyState(const MainWindowControls& ui, OutputWindow& output, GraphSc
       m_setInputFocus(std::move(setInputFocus)) {}
 
 void BusyState::Enter(const engine::BusyInfo& run) {
-    m_busy = true;
     m_run = run;
     // A histogram without a filter keeps the introduction: its picture tells the progress.
     if (!run.graphRun || run.filterActive) {
@@ -88,7 +87,6 @@ void BusyState::Leave(const engine::Message* closing) {
     // The captions and the output buttons follow the screen the run leaves shown.
     m_screen.ShowScreenControls();
     if (m_ui.copyButton->isEnabled()) m_output.MoveCaretToEnd();
-    m_busy = false;
     m_setInputFocus();
 }
 

@@ -27,8 +27,6 @@ public:
     // `closing` (may be null) is shown before the input groups come back.
     void Leave(const engine::Message* closing);
 
-    bool Busy() const { return m_busy; }
-
 private:
     const MainWindowControls& m_ui;
     OutputWindow& m_output;
@@ -36,7 +34,6 @@ private:
     MessageService& m_messages;
     std::function<void()> m_setInputFocus;
     engine::BusyInfo m_run;
-    bool m_busy = false;
 };
 
 }  // namespace app

@@ -30,7 +30,6 @@ public:
     void ShowScreenControls();
 
     bool GraphShown() const { return m_graphShown; }
-    bool NoGraphYet() const { return m_noGraphYet; }
 
 private:
     void ShowGraph(bool shown);

@@ -94,8 +94,8 @@ void BuildFrame3(QWidget& window, MainWindowControls& ui) {
     grid->setContentsMargins(0, 2, 0, 2);
     grid->setHorizontalSpacing(4);
     const QFont mono = MonospacedFont();
-    const int fieldWidth = QFontMetrics(mono).horizontalAdvance(QLatin1Char('0')) *
-                               kNumberFieldChars + 8;
+    const int fieldWidth =
+        QFontMetrics(mono).horizontalAdvance(QLatin1Char('0')) * kNumberFieldChars + 8;
     const char* captions[] = {"Start number:", "End number:"};
     const char* labelNames[] = {"Label2", "Label3"};
     const char* fieldNames[] = {"Text1", "Text2"};
@@ -203,13 +203,13 @@ void BuildFrame1(QWidget& window, MainWindowControls& ui) {
     auto* column = new QVBoxLayout(ui.frame1);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(3);
-    const char* names[] = {"DisplayAllNumbers", "DisplayAllFactors", "DisplayPrimesOnly",
-                           "DisplayPrimePairsOnly", "CountPrimesOnly", "DoNPFGraph",
-                           "DoEKGraph", "DoPCGraph"};
+    const char* names[] = {
+        "DisplayAllNumbers", "DisplayAllFactors", "DisplayPrimesOnly", "DisplayPrimePairsOnly",
+        "CountPrimesOnly",   "DoNPFGraph",        "DoEKGraph",         "DoPCGraph"};
     const char* captions[] = {"Factor all numbers in range", "Display all factors of numbers",
-                              "Display primes only", "Display prime pairs only",
-                              "Count primes only", "Plot integers with n  prime factors",
-                              "Plot EK values with", "Plot Palmen color frequencies"};
+                              "Display primes only",         "Display prime pairs only",
+                              "Count primes only",           "Plot integers with n  prime factors",
+                              "Plot EK values with",         "Plot Palmen color frequencies"};
     for (size_t i = 0; i < ui.modeOptions.size(); ++i) {
         ui.modeOptions[i] = Make<QRadioButton>(ui.frame1, names[i], QLatin1String(captions[i]));
     }
@@ -299,7 +299,8 @@ void BuildBusyControls(QWidget& window, MainWindowControls& ui) {
     ui.lblIntroduction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const QFont bold = Bold(ProportionalFont());
-    ui.lblNowComputing = Make<QLabel>(&window, "lblNowComputing", QStringLiteral("Now computing ..."));
+    ui.lblNowComputing =
+        Make<QLabel>(&window, "lblNowComputing", QStringLiteral("Now computing ..."));
     ui.lblNowComputing->setGeometry(kNowComputing);
     ui.lblNowComputing->setFont(bold);
     ui.lblNowComputing->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -318,8 +319,8 @@ void BuildBusyControls(QWidget& window, MainWindowControls& ui) {
     ui.stopButton->setFont(bold);
     ui.stopButton->hide();
 
-    ui.lblVeltraneSystems = Make<LinkLabel>(&window, "lblVeltraneSystems",
-                                            QStringLiteral("Primorator project"));
+    ui.lblVeltraneSystems =
+        Make<LinkLabel>(&window, "lblVeltraneSystems", QStringLiteral("Primorator project"));
     ui.lblVeltraneSystems->setGeometry(kPublisher);
     ui.lblOnlineDocumentation =
         Make<LinkLabel>(&window, "lblOnlineDocumentation", QStringLiteral("Online user manual"));

@@ -10,10 +10,14 @@ namespace {
 
 QMessageBox::Icon BoxIcon(engine::MessageIcon icon) {
     switch (icon) {
-        case engine::MessageIcon::Information: return QMessageBox::Information;
-        case engine::MessageIcon::Warning: return QMessageBox::Warning;
-        case engine::MessageIcon::Error: return QMessageBox::Critical;
-        case engine::MessageIcon::None: break;
+        case engine::MessageIcon::Information:
+            return QMessageBox::Information;
+        case engine::MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case engine::MessageIcon::Error:
+            return QMessageBox::Critical;
+        case engine::MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }

@@ -25,10 +25,14 @@ struct TextModeRule {
 
 TextModeRule RuleOf(ComputeMode mode) {
     switch (mode) {
-        case ComputeMode::DisplayPrimePairsOnly: return {false, true, false};
-        case ComputeMode::CountPrimesOnly: return {false, false, false};
-        case ComputeMode::DisplayAllFactors: return {true, true, false};
-        default: return {false, true, true};
+        case ComputeMode::DisplayPrimePairsOnly:
+            return {false, true, false};
+        case ComputeMode::CountPrimesOnly:
+            return {false, false, false};
+        case ComputeMode::DisplayAllFactors:
+            return {true, true, false};
+        default:
+            return {false, true, true};
     }
 }
 
@@ -106,9 +110,6 @@ void ModeOptions::SelectBinsEntry(int index) {
     BinsChosen();
 }
 
-void ModeOptions::BinsChosen() {
-    m_numberOfBins = m_bins->currentText().toInt();
-    m_hooks.setInputFocus();
-}
+void ModeOptions::BinsChosen() { m_hooks.setInputFocus(); }
 
 }  // namespace app

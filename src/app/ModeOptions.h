@@ -38,17 +38,16 @@ public:
     engine::ComputeMode Mode() const;
     bool IsSelected(engine::ComputeMode mode) const;
 
-    // The end number put aside by "Display all factors of numbers".
-    const QString& RememberedEndNumber() const { return m_rememberedEndNumber; }
+    // Forgets the end number put aside by "Display all factors of numbers".
     void ForgetEndNumber() { m_rememberedEndNumber.clear(); }
 
     // Fills the bins list and selects its fifth entry.
     void FillBinsList();
     // Selects a bins entry from code (-1: none); its rule runs as on a user's choice.
     void SelectBinsEntry(int index);
-    // The rule of a bins choice: the number of bins follows the entry.
+    // The rule of a bins choice. The picture reads the number of bins from
+    // the list when it is drawn.
     void BinsChosen();
-    int NumberOfBins() const { return m_numberOfBins; }
 
 private:
     QRadioButton* Option(engine::ComputeMode mode) const;
@@ -60,7 +59,6 @@ private:
     QLineEdit* m_endField;
     Hooks m_hooks;
     QString m_rememberedEndNumber;
-    int m_numberOfBins = 0;
 };
 
 }  // namespace app

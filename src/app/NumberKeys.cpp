@@ -22,12 +22,17 @@ std::optional<char16_t> KeyPressCode(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return kEnterCode;
-        case Qt::Key_Backspace: return kBackspaceCode;
-        case Qt::Key_Escape: return kEscapeCode;
+        case Qt::Key_Enter:
+            return kEnterCode;
+        case Qt::Key_Backspace:
+            return kBackspaceCode;
+        case Qt::Key_Escape:
+            return kEscapeCode;
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: return std::nullopt;  // moves the focus
-        default: break;
+        case Qt::Key_Backtab:
+            return std::nullopt;  // moves the focus
+        default:
+            break;
     }
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) && key >= Qt::Key_A &&

@@ -55,9 +55,8 @@ void OutputClipboard::Copy() {
 bool OutputClipboard::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_copyButton.isEnabled()) {
-        m_copyButton.setText(QLatin1String(m_text3.textCursor().hasSelection()
-                                               ? kCopySelectionCaption
-                                               : kCopyWholeCaption));
+        m_copyButton.setText(QLatin1String(
+            m_text3.textCursor().hasSelection() ? kCopySelectionCaption : kCopyWholeCaption));
     }
     return false;
 }

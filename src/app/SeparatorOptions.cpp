@@ -17,10 +17,14 @@ SeparatorOptions::SeparatorOptions(const MainWindowControls& ui, std::function<v
 
 QRadioButton* SeparatorOptions::Option(format::Separator separator) const {
     switch (separator) {
-        case format::Separator::Comma: return m_comma;
-        case format::Separator::Space: return m_space;
-        case format::Separator::Apostrophe: return m_apostrophe;
-        case format::Separator::None: break;
+        case format::Separator::Comma:
+            return m_comma;
+        case format::Separator::Space:
+            return m_space;
+        case format::Separator::Apostrophe:
+            return m_apostrophe;
+        case format::Separator::None:
+            break;
     }
     return m_none;
 }

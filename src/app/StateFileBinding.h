@@ -34,7 +34,6 @@ public:
 
     // Fixed once at start-up.
     void SetLocation(persist::StateFileLocation location) { m_location = std::move(location); }
-    const persist::StateFileLocation& Location() const { return m_location; }
 
     // Writes the file; an output longer than the file keeps is shortened in
     // the window too. A failure is always reported; a success only when not quiet.

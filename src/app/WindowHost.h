@@ -61,7 +61,6 @@ public:
     // The program ends in the middle of a run: the scan stops at the progress
     // point it is in, and nothing more is shown or processed.
     void EndRun();
-    bool Ending() const { return m_ending; }
 
 private:
     void ShowMessage(const engine::Message& message) override;

@@ -58,8 +58,8 @@ frmMain::frmMain(MessageService* messages)
                [this] { ApplyDefaults(); }, [this] { return m_startupCompleted; }}),
       m_programEnd([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("frmMain"));
-    m_clipboard = new OutputClipboard(*m_ui.text3, m_output, *m_ui.copyButton,
-                                      [this] { SetInputFocus(); });
+    m_clipboard =
+        new OutputClipboard(*m_ui.text3, m_output, *m_ui.copyButton, [this] { SetInputFocus(); });
     ConnectNumberFields();
     ConnectOptions();
     ConnectFilter();
@@ -80,7 +80,9 @@ void frmMain::ConnectNumberFields() {
                             {[this, which] {
                                  if (m_numbers.ValidateNumberField(which)) Compute();
                              },
-                             help, {}, [this, which] { m_numbers.ValidateNumberField(which); }});
+                             help,
+                             {},
+                             [this, which] { m_numbers.ValidateNumberField(which); }});
     }
     for (int index : {0, 1}) {
         connect(m_ui.clearStartNumberButton[static_cast<size_t>(index)], &QPushButton::clicked,
@@ -97,8 +99,8 @@ void frmMain::ConnectOptions() {
         connect(m_ui.modeOptions[i], &QRadioButton::clicked, this,
                 [this, mode] { m_modes.Clicked(mode); });
     }
-    for (QRadioButton* option : {m_ui.commaSeparator, m_ui.spaceSeparator,
-                                 m_ui.apostropheSeparator, m_ui.noSeparator}) {
+    for (QRadioButton* option :
+         {m_ui.commaSeparator, m_ui.spaceSeparator, m_ui.apostropheSeparator, m_ui.noSeparator}) {
         connect(option, &QRadioButton::clicked, this, [this] { m_separators.Clicked(); });
     }
     for (QCheckBox* box : {m_ui.showPalmenColor, m_ui.showEKValue}) {
@@ -111,7 +113,8 @@ void frmMain::ConnectFilter() {
     const std::pair<QPushButton*, char> operators[] = {
         {m_ui.cmdMult, '*'}, {m_ui.cmdDiv, '/'}, {m_ui.cmdExp, '^'}};
     for (const auto& [button, op] : operators) {
-        connect(button, &QPushButton::clicked, this, [this, op = op] { m_filter.OperatorClicked(op); });
+        connect(button, &QPushButton::clicked, this,
+                [this, op = op] { m_filter.OperatorClicked(op); });
     }
     const std::pair<QPushButton*, const char*> signs[] = {
         {m_ui.cmdPlus, "+"}, {m_ui.cmdMinus, "-"}, {m_ui.cmdPlusMinus, "+|-"}};
@@ -122,8 +125,10 @@ void frmMain::ConnectFilter() {
     connect(m_ui.cmdReset, &QPushButton::clicked, this, [this] { m_filter.ResetClicked(); });
     for (QLineEdit* field : {m_ui.txbA, m_ui.txbB}) {
         new NumberKeyFilter(*field, m_messages,
-                            {[this] { Compute(); }, [this] { OpenHelp(); },
-                             [this] { m_filter.KeyAccepted(); }, {}});
+                            {[this] { Compute(); },
+                             [this] { OpenHelp(); },
+                             [this] { m_filter.KeyAccepted(); },
+                             {}});
     }
 }
 
@@ -161,8 +166,7 @@ void frmMain::ConnectCommands() {
 bool frmMain::Start() {
     m_startupCompleted = false;
     m_programTextFile = "prmr.dat";
-    if (!LoadProgramTextsOrReport(m_texts, util::ProgramFolder(), m_programTextFile,
-                                  m_messages)) {
+    if (!LoadProgramTextsOrReport(m_texts, util::ProgramFolder(), m_programTextFile, m_messages)) {
         return false;
     }
     if (!LoadKernelOrReport(m_messages)) return false;
@@ -202,7 +206,8 @@ void frmMain::InitializeWindow() {
     m_state.SetLocation(persist::StateFilePath(persist::kStateFileName, Text(kStateFolder)));
     const QRect output = m_ui.text3->geometry();
     m_ui.txbPlot->setGeometry(m_ui.frame1->x(), output.y(),
-                              m_ui.frame1->width() - kPlotWidthLessTwips / kTwipsPerPixel, output.height());
+                              m_ui.frame1->width() - kPlotWidthLessTwips / kTwipsPerPixel,
+                              output.height());
     m_ui.txbPlot->hide();
     m_ui.lblOnlineDocumentation->setToolTip(
         OnlineManualToolTip(DisplayAddress(Text(kManualAddress))));

@@ -13,21 +13,37 @@ std::string WithLineEnds(std::string_view text, bool crlf) {
     return out;
 }
 
+namespace {
+constexpr size_t kWriteSize = 1 << 20;
+}  // namespace
+
+StreamOutput::StreamOutput(std::FILE* stream, bool crlf) : m_stream(stream), m_crlf(crlf) {
+    m_pending.reserve(kWriteSize + 4096);
+}
+
+StreamOutput::~StreamOutput() { Flush(); }
+
+void StreamOutput::Flush() {
+    std::fwrite(m_pending.data(), 1, m_pending.size(), m_stream);
+    m_pending.clear();
+}
+
 void StreamOutput::Append(std::string_view text) {
     m_written += text.size();
     if (m_crlf) {
-        std::fwrite(text.data(), 1, text.size(), m_stream);
-        return;
-    }
-    // Line pieces end in "\r\n": write each run up to a CR that starts one.
-    size_t begin = 0;
-    for (size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '\r' && text[i + 1] == '\n') {
-            std::fwrite(text.data() + begin, 1, i - begin, m_stream);
-            begin = i + 1;
+        m_pending.append(text);
+    } else {
+        // Line pieces end in "\r\n": each CR that starts one is left out.
+        size_t begin = 0;
+        for (size_t i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] == '\r' && text[i + 1] == '\n') {
+                m_pending.append(text.substr(begin, i - begin));
+                begin = i + 1;
+            }
         }
+        m_pending.append(text.substr(begin));
     }
-    std::fwrite(text.data() + begin, 1, text.size() - begin, m_stream);
+    if (m_pending.size() >= kWriteSize) Flush();
 }
 
 }  // namespace cli

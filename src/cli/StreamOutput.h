@@ -14,7 +14,10 @@ std::string WithLineEnds(std::string_view text, bool crlf);
 // no limit, nothing to cut, nothing kept in memory.
 class StreamOutput : public engine::OutputText {
 public:
-    StreamOutput(std::FILE* stream, bool crlf) : m_stream(stream), m_crlf(crlf) {}
+    StreamOutput(std::FILE* stream, bool crlf);
+    ~StreamOutput() override;
+    StreamOutput(const StreamOutput&) = delete;
+    StreamOutput& operator=(const StreamOutput&) = delete;
 
     void Append(std::string_view text) override;
     size_t Length() const override { return m_written; }
@@ -23,10 +26,14 @@ public:
     void Repaint() override {}
     bool Limited() const override { return false; }
 
+    // Writes out what is gathered (also done when the output ends).
+    void Flush();
+
 private:
     std::FILE* m_stream;
     bool m_crlf;
     size_t m_written = 0;
+    std::string m_pending;  // gathered into large writes
 };
 
 }  // namespace cli

@@ -68,9 +68,7 @@ int main(int argc, char** argv) {
                                     gui != nullptr);
     engine::RunOutcome outcome;
     if (options->noLimit) {
-        // Lines stream out as they are made: a large buffer keeps writes few.
-        static char buffer[1 << 20];
-        std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+        // Lines stream out as they are made, gathered into large writes.
         cli::StreamOutput output(stdout, options->crlf);
         cli::CliHost host(*options, output, stderr);
         host.SetHistogramView(&histogram);

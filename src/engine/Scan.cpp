@@ -212,56 +212,71 @@ void Scan::WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool i
     if (!m_line.empty()) Append(m_line);
 }
 
-// Inline: the scan runs it for every number of the range.
-inline std::optional<Scan::Ending> Scan::Visit(int32_t n) {
-    if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
-        return Ending::Abandoned;
+std::optional<Scan::Ending> Scan::Passed(int32_t n, bool isPrime) {
+    numlib::FactorResult& result = m_result;
+    double ekValue = 0;
+    if (m_histogram) {
+        m_histogram->SetValue(n, result.count, result.Color());
+    } else if (m_ekNote) {
+        ekValue = EkValue(n, result.count);
+    }
+    bool isPair = false;
+    if (isPrime) {
+        if (m_pairsMode) {
+            isPair = Passes(n - 2) && m_prevOddWasPrime;
+            if (isPair) ++m_primeCount;
+        } else {
+            ++m_primeCount;
+        }
+    }
+    WriteNumberLine(n, result, isPrime, isPair, ekValue);
+    if (m_ekGraph && m_histogram->OverlapFound()) {
+        m_messages.ShowMessage({"Bin overlap! Computation stopped."});
+        m_flags.stopRequested = true;
+        m_lastNumber = n;
+        return Ending::Stopped;
+    }
+    if (m_powerFilter && TextRun()) {
+        m_output.MoveCaretToEnd();
+        m_output.Repaint();
+    }
+    return std::nullopt;
+}
+
+Scan::Ending Scan::FilterFailed() {
+    m_messages.ShowMessage({m_filter.ErrorText(), "Error condition"});
+    if (TextRun()) Append("Filter error: " + m_filter.ErrorText() + "\r\n");
+    return Ending::Abandoned;
+}
+
+// The scan runs this for every number of the range: what counting needs is
+// here, the writing of lines out of line in Passed().
+[[gnu::always_inline]] inline std::optional<Scan::Ending> Scan::Visit(int32_t n) {
+    if (m_outputLength > kOutputLimit) [[unlikely]] {
+        if (CheckOutputLimit(m_output, m_messages)) return Ending::Abandoned;
     }
     m_flags.currentNumber = n;
-    numlib::FactorResult& result = m_result;
-    m_kernel.Factor(m_scanStart, n, result);
-    if (Passes(n)) {
+    m_kernel.Factor(m_scanStart, n, m_result);
+    if (m_filter.IsInFilter(n)) [[likely]] {
         m_rangeFound = true;
-        const bool isPrime = result.IsPrime();
-        double ekValue = 0;
-        if (m_histogram) {
-            m_histogram->SetValue(n, result.count, result.Color());
-        } else if (m_ekNote) {
-            ekValue = EkValue(n, result.count);
-        }
-        bool isPair = false;
-        if (isPrime) {
-            if (m_pairsMode) {
-                isPair = Passes(n - 2) && m_prevOddWasPrime;
-                if (isPair) ++m_primeCount;
-            } else {
-                ++m_primeCount;
-            }
-        }
-        if (!m_countOnly) {
-            WriteNumberLine(n, result, isPrime, isPair, ekValue);
-            if (m_ekGraph && m_histogram->OverlapFound()) {
-                m_messages.ShowMessage({"Bin overlap! Computation stopped."});
-                m_flags.stopRequested = true;
-                m_lastNumber = n;
-                return Ending::Stopped;
-            }
+        const bool isPrime = m_result.IsPrime();
+        if (m_countOnly) {
+            m_primeCount += isPrime ? 1 : 0;
+        } else if (auto ending = Passed(n, isPrime)) {
+            return ending;
         }
         if (n & 1) {
             m_prevOddWasPrime = isPrime;
-            m_prevOddColor = result.Color();
+            m_prevOddColor = m_result.Color();
         }
-        if (m_powerFilter && TextRun()) {
-            m_output.MoveCaretToEnd();
-            m_output.Repaint();
-        }
-    } else if (m_filter.Error()) {
-        if (TextRun()) Append("Filter error: " + m_filter.ErrorText() + "\r\n");
-        return Ending::Abandoned;
+    } else if (m_filter.Error()) [[unlikely]] {
+        return FilterFailed();
     }
-    if (n == m_nextProgress && ProgressPoint(n)) {
-        m_lastNumber = n;
-        return Ending::Stopped;
+    if (n == m_nextProgress) [[unlikely]] {
+        if (ProgressPoint(n)) {
+            m_lastNumber = n;
+            return Ending::Stopped;
+        }
     }
     return std::nullopt;
 }

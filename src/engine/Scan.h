@@ -41,6 +41,10 @@ private:
     Ending WalkCandidates();
     // The work on one number of the range; an ending when the scan stops there.
     std::optional<Ending> Visit(int32_t n);
+    // A number that passed the filter outside the count-only mode.
+    std::optional<Ending> Passed(int32_t n, bool isPrime);
+    // The filter's arithmetic failed: the message and the note end the scan.
+    Ending FilterFailed();
     // Progress points for the numbers skipped before `next`.
     bool ProgressBefore(int32_t next);
     void WriteEmptyRangeLine();

@@ -63,6 +63,7 @@ private slots:
     void refusedRunsLeaveTheOutputAlone();
     void fullOutputStopsTheRunAndCutsTheText();
     void stopEndsTheRunAtTheNumberReached();
+    void histogramRunHidesTheOptionsAndKeepsTheIntroduction();
     void closingWhileBusyEndsTheProgramAtOnce();
 };
 
@@ -89,7 +90,8 @@ void ComputeTest::factoringWritesEveryLineAndTheSummary() {
     auto* text3 = fixture.Find<QPlainTextEdit>("Text3");
     QCOMPARE(text3->textCursor().position(), static_cast<int>(text3->toPlainText().size()));
     QCOMPARE(fixture.Window().focusWidget(), fixture.Find<QWidget>("ComputeButton"));
-    QCOMPARE(fixture.Find<QPushButton>("cmdSwitchDisplay")->text(), apptest::ShippedProgramText(28));
+    QCOMPARE(fixture.Find<QPushButton>("cmdSwitchDisplay")->text(),
+             apptest::ShippedProgramText(28));
     QVERIFY(fixture.Find<QPushButton>("CopyButton")->isEnabled());
     apptest::SaveScreenshot(fixture.Window(), QStringLiteral("after-1-to-30"));
 }
@@ -111,15 +113,29 @@ void ComputeTest::refusedRunsLeaveTheOutputAlone_data() {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("nothing") << "" << "" << "DisplayAllNumbers" << "Nothing to do!" << "Text1";
-    QTest::newRow("no start") << "" << "5" << "DisplayAllNumbers" << "Start number invalid."
+    QTest::newRow("nothing") << ""
+                             << ""
+                             << "DisplayAllNumbers"
+                             << "Nothing to do!"
+                             << "Text1";
+    QTest::newRow("no start") << ""
+                              << "5"
+                              << "DisplayAllNumbers"
+                              << "Start number invalid."
                               << "Text1";
-    QTest::newRow("NPF from 1") << "1" << "100" << "DoNPFGraph"
-                                << "Start number must be at least 2." << "ComputeButton";
-    QTest::newRow("EK below a million") << "5" << "100" << "DoEKGraph"
+    QTest::newRow("NPF from 1") << "1"
+                                << "100"
+                                << "DoNPFGraph"
+                                << "Start number must be at least 2."
+                                << "ComputeButton";
+    QTest::newRow("EK below a million") << "5"
+                                        << "100"
+                                        << "DoEKGraph"
                                         << "Start number must be at least 1,000,000"
                                         << "ComputeButton";
-    QTest::newRow("EK single number") << "2,000,000" << "2,000,000" << "DoEKGraph"
+    QTest::newRow("EK single number") << "2,000,000"
+                                      << "2,000,000"
+                                      << "DoEKGraph"
                                       << "End number must be greater than start number."
                                       << "ComputeButton";
 }
@@ -150,7 +166,8 @@ void ComputeTest::fullOutputStopsTheRunAndCutsTheText() {
     WindowFixture fixture;
     // 55,297 characters, counting each line break as two: one above the limit.
     QString earlier;
-    while (earlier.size() < 55297 - 60) earlier += QString(58, QLatin1Char('x')) + QStringLiteral("\r\n");
+    while (earlier.size() < 55297 - 60)
+        earlier += QString(58, QLatin1Char('x')) + QStringLiteral("\r\n");
     earlier += QString(55297 - earlier.size(), QLatin1Char('y'));
     QCOMPARE(earlier.size(), 55297);
     auto* text3 = fixture.Find<QPlainTextEdit>("Text3");
@@ -159,11 +176,11 @@ void ComputeTest::fullOutputStopsTheRunAndCutsTheText() {
     apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
 
     // The headings and the numbers 1 and 2 come before the first check, at 3.
-    const QString written = earlier + QString(50, QLatin1Char('-')) +
-                            QStringLiteral("\r\n 1\r\n 2 is prime\r\n");
+    const QString written =
+        earlier + QString(50, QLatin1Char('-')) + QStringLiteral("\r\n 1\r\n 2 is prime\r\n");
     QVERIFY(written.at(written.size() - 257) != QLatin1Char('\r'));
-    const QString expected = written.left(written.size() - 256) +
-                             QStringLiteral("\r\n\r\nBuffer full.\r\n");
+    const QString expected =
+        written.left(written.size() - 256) + QStringLiteral("\r\n\r\nBuffer full.\r\n");
     QCOMPARE(text3->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")), expected);
     QCOMPARE(fixture.Messages().messages.size(), size_t{1});
     QCOMPARE(fixture.Messages().messages[0],
@@ -206,6 +223,34 @@ void ComputeTest::stopEndsTheRunAtTheNumberReached() {
     QVERIFY(fixture.Find<QWidget>("Frame4")->isVisible());
     QCOMPARE(fixture.Window().focusWidget(), fixture.Find<QWidget>("ComputeButton"));
     QVERIFY(fixture.Messages().messages.empty());
+}
+
+void ComputeTest::histogramRunHidesTheOptionsAndKeepsTheIntroduction() {
+    WindowFixture fixture;
+    apptest::Click(fixture.Find<QRadioButton>("DoNPFGraph"));
+    SetRange(fixture, QStringLiteral("2"), QStringLiteral("100,000"));
+    bool optionsVisible = true;
+    BusyView busy;
+    apptest::AtFirstProgressPoint(fixture.Window(), [&] {
+        optionsVisible = fixture.Find<QWidget>("Frame1")->isVisible();
+        busy = LookAtBusyWindow(fixture);
+        apptest::Click(fixture.Find<QPushButton>("StopButton"));
+    });
+    apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
+    // Without a filter the picture tells the progress: no "Now computing ...".
+    QVERIFY(!optionsVisible);
+    QVERIFY(busy.introductionVisible);
+    QVERIFY(!busy.nowComputingVisible);
+    QVERIFY(busy.stopVisible);
+    QVERIFY(!busy.frame4Visible);
+    // The run closes with its message and gives the graph option back.
+    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
+    QCOMPARE(QString::fromStdString(fixture.Messages().messages[0].text),
+             QStringLiteral("Click OK to close the text box at left."));
+    QVERIFY(fixture.Find<QRadioButton>("DoNPFGraph")->isChecked());
+    QVERIFY(fixture.Find<QWidget>("Frame1")->isVisible());
+    QVERIFY(fixture.Find<QWidget>("Frame1")->isEnabled());
+    QVERIFY(apptest::OutputLines(fixture.Window()).isEmpty());
 }
 
 void ComputeTest::closingWhileBusyEndsTheProgramAtOnce() {

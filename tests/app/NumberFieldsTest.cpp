@@ -50,8 +50,8 @@ private slots:
 void NumberFieldsTest::keyFilterAllowsDigitsCommaSpaceAndFourControlCodes() {
     const QString allowed = QStringLiteral("1234567890, ");
     for (char16_t code = 0; code < 256; ++code) {
-        const bool expected = code == 3 || code == 8 || code == 22 || code == 24 ||
-                              allowed.contains(QChar(code));
+        const bool expected =
+            code == 3 || code == 8 || code == 22 || code == 24 || allowed.contains(QChar(code));
         QVERIFY2(app::IsNumberKeyAllowed(code) == expected, qPrintable(QString::number(code)));
     }
 }
@@ -96,10 +96,9 @@ void NumberFieldsTest::fullFieldRefusesEveryCharacterKey() {
     const QString full = QStringLiteral("12345678901234");
     edit->setText(full);
     int beeps = 0;
-    for (auto [key, modifiers] : {std::pair{Qt::Key_5, Qt::NoModifier},
-                                  std::pair{Qt::Key_Backspace, Qt::NoModifier},
-                                  std::pair{Qt::Key_V, Qt::ControlModifier},
-                                  std::pair{Qt::Key_X, Qt::ControlModifier}}) {
+    for (auto [key, modifiers] :
+         {std::pair{Qt::Key_5, Qt::NoModifier}, std::pair{Qt::Key_Backspace, Qt::NoModifier},
+          std::pair{Qt::Key_V, Qt::ControlModifier}, std::pair{Qt::Key_X, Qt::ControlModifier}}) {
         QTest::keyClick(edit, key, modifiers);
         QCOMPARE(edit->text(), full);
         QCOMPARE(fixture.Messages().beeps, ++beeps);
@@ -146,8 +145,10 @@ void NumberFieldsTest::enterInTheEndFieldChecksOnlyItselfAndComputes() {
 void NumberFieldsTest::tooLargeNumbersAreRefused_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("start") << "Text1" << "Start number too large.";
-    QTest::newRow("end") << "Text2" << "End number too large.";
+    QTest::newRow("start") << "Text1"
+                           << "Start number too large.";
+    QTest::newRow("end") << "Text2"
+                         << "End number too large.";
 }
 
 void NumberFieldsTest::tooLargeNumbersAreRefused() {
@@ -191,13 +192,27 @@ void NumberFieldsTest::normalizingRewritesTheFields_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("comma") << "1234567" << "CommaSeparator" << "1,234,567";
-    QTest::newRow("zeros and blank") << "0012 345" << "CommaSeparator" << "12,345";
-    QTest::newRow("none") << "1,234,567" << "NoSeparator" << "1234567";
-    QTest::newRow("apostrophe") << "1234567" << "ApostropheSeparator" << "1'234'567";
-    QTest::newRow("space") << "1234567" << "SpaceSeparator" << "1 234 567";
-    QTest::newRow("only zeros") << "0000" << "CommaSeparator" << "";
-    QTest::newRow("only separators") << " , " << "CommaSeparator" << "";
+    QTest::newRow("comma") << "1234567"
+                           << "CommaSeparator"
+                           << "1,234,567";
+    QTest::newRow("zeros and blank") << "0012 345"
+                                     << "CommaSeparator"
+                                     << "12,345";
+    QTest::newRow("none") << "1,234,567"
+                          << "NoSeparator"
+                          << "1234567";
+    QTest::newRow("apostrophe") << "1234567"
+                                << "ApostropheSeparator"
+                                << "1'234'567";
+    QTest::newRow("space") << "1234567"
+                           << "SpaceSeparator"
+                           << "1 234 567";
+    QTest::newRow("only zeros") << "0000"
+                                << "CommaSeparator"
+                                << "";
+    QTest::newRow("only separators") << " , "
+                                     << "CommaSeparator"
+                                     << "";
 }
 
 void NumberFieldsTest::normalizingRewritesTheFields() {
@@ -220,8 +235,10 @@ void NumberFieldsTest::primeMarkersFollowTheField_data() {
     QTest::addColumn<QString>("marker");
     QTest::addColumn<int>("number");
     for (int number : {1, 2, 7, 8, 97, 561, 65537, 1000003, 2147483629, 2147483646}) {
-        QTest::addRow("start %d", number) << "Text1" << "lblStartP" << number;
-        QTest::addRow("end %d", number) << "Text2" << "lblEndP" << number;
+        QTest::addRow("start %d", number) << "Text1"
+                                          << "lblStartP" << number;
+        QTest::addRow("end %d", number) << "Text2"
+                                        << "lblEndP" << number;
     }
 }
 
@@ -232,7 +249,8 @@ void NumberFieldsTest::primeMarkersFollowTheField() {
     WindowFixture fixture;
     auto* edit = fixture.Find<QLineEdit>(field.toLatin1().constData());
     auto* label = fixture.Find<QLabel>(marker.toLatin1().constData());
-    const QString expected = apptest::IsPrimeByTrialDivision(number) ? QStringLiteral("P") : QString();
+    const QString expected =
+        apptest::IsPrimeByTrialDivision(number) ? QStringLiteral("P") : QString();
     edit->setText(apptest::WithCommas(number));
     LeaveField(edit, fixture.Find<QWidget>("ComputeButton"));
     QCOMPARE(label->text(), expected);

@@ -147,9 +147,8 @@ void StateTest::saveAndRestoreButtonsRoundTrip() {
     fixture.Find<QPlainTextEdit>("Text3")->clear();
     apptest::Click(fixture.Find<QPushButton>("cmdRestoreState"));
     QCOMPARE(fixture.Messages().messages.size(), size_t{2});
-    QCOMPARE(fixture.Messages().messages[1],
-             (engine::Message{"State restored OK.", "Restore state",
-                              engine::MessageIcon::Information}));
+    QCOMPARE(fixture.Messages().messages[1], (engine::Message{"State restored OK.", "Restore state",
+                                                              engine::MessageIcon::Information}));
     QCOMPARE(Text(fixture, "Text2"), QStringLiteral("1 000"));
     QCOMPARE(Text(fixture, "txbA"), QStringLiteral("12"));
     QCOMPARE(Text(fixture, "lblFilterType"), QStringLiteral("/ N   +"));
@@ -185,9 +184,8 @@ void StateTest::firstStartWithoutFileShowsTheDefaults() {
 void StateTest::failedRestoreKeepsItemsReadThenAppliesDefaults() {
     persist::SavedState state = SampleState();
     state.resetCaption = QStringLiteral("Restore");
-    WindowFixture fixture([&](const QString& data) {
-        WriteFile(LocationIn(data).path, FirstItems(state, 21));
-    });
+    WindowFixture fixture(
+        [&](const QString& data) { WriteFile(LocationIn(data).path, FirstItems(state, 21)); });
     // During start-up the failure is silent; what was read stays where the
     // defaults do not reach.
     QVERIFY(fixture.Messages().messages.empty());
@@ -205,7 +203,8 @@ void StateTest::failedRestoreKeepsItemsReadThenAppliesDefaults() {
     const engine::Message& message = fixture.Messages().messages[0];
     QVERIFY(QString::fromStdString(message.text)
                 .startsWith(QStringLiteral("Error when attempting to restore state:\r\n")));
-    QVERIFY(message.text.size() > std::string("Error when attempting to restore state:\r\n").size());
+    QVERIFY(message.text.size() >
+            std::string("Error when attempting to restore state:\r\n").size());
     QCOMPARE(message.title, std::string("Restore state"));
     QVERIFY(message.icon == engine::MessageIcon::Warning);
 }
@@ -224,10 +223,12 @@ void StateTest::savingCutsALongOutputInTheWindowToo() {
     WindowFixture fixture;
     // 614 lines of 100 characters with their CR LF, then 40 more: 61,440.
     QString text;
-    for (int line = 0; line < 614; ++line) text += QString(98, QLatin1Char('x')) + QStringLiteral("\r\n");
+    for (int line = 0; line < 614; ++line)
+        text += QString(98, QLatin1Char('x')) + QStringLiteral("\r\n");
     text += QString(40 + extra, QLatin1Char('y'));
     QCOMPARE(text.size(), 61440 + extra);
-    fixture.Find<QPlainTextEdit>("Text3")->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    fixture.Find<QPlainTextEdit>("Text3")->setPlainText(
+        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     apptest::Click(fixture.Find<QPushButton>("cmdSaveState"));
     const QString kept =
         cut ? text.left(61440) + QStringLiteral("\r\n[Output truncated to 60 KB.]\r\n") : text;

@@ -1,5 +1,5 @@
-// The main window at start-up: its controls, defaults, layout and the rules
-// of the option groups.
+// The main window at start-up: its defaults, the rules of the option groups,
+// the help keys and a program that cannot start.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
@@ -27,29 +27,6 @@ QString Caption(QWidget* control) {
     return {};
 }
 
-// The visible widgets directly inside `parent`.
-QList<QWidget*> VisibleChildren(QWidget* parent) {
-    QList<QWidget*> children;
-    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible()) children << child;
-    }
-    return children;
-}
-
-// A button's caption needs its text and a little room on each side (the
-// style's minimum button width is no matter); options, check boxes and
-// labels need their whole size hint.
-bool CaptionFits(QWidget* control) {
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
-        return button->fontMetrics().horizontalAdvance(button->text()) + 6 <= button->width();
-    }
-    return control->sizeHint().width() <= control->width();
-}
-
-QRect OnWindow(QWidget* control) {
-    return QRect(control->mapTo(control->window(), QPoint(0, 0)), control->size());
-}
-
 }  // namespace
 
 class WindowTest : public QObject {
@@ -58,10 +35,6 @@ class WindowTest : public QObject {
 private slots:
     void firstStartShowsTheDefaults();
     void firstStartShowsTheIntroduction();
-    void controlsCarryTheirCaptions_data();
-    void controlsCarryTheirCaptions();
-    void regionsAreWhereTheyBelong();
-    void controlsNeitherOverlapNorCutTheirCaptions();
     void separatorOptionsRewriteFieldsAndIntroduction_data();
     void separatorOptionsRewriteFieldsAndIntroduction();
     void allFactorsModeRemembersTheEndNumber();
@@ -126,106 +99,13 @@ void WindowTest::firstStartShowsTheDefaults() {
 
 void WindowTest::firstStartShowsTheIntroduction() {
     WindowFixture fixture;
-    const QString expected = QStringLiteral("Primorator is for factoring positive integers <= "
-                                            "2,147,483,646.  ") +
+    const QString expected = QStringLiteral(
+                                 "Primorator is for factoring positive integers <= "
+                                 "2,147,483,646.  ") +
                              apptest::ShippedProgramText(31) +
                              QStringLiteral("  Click on \"Help\" for more information.");
     QVERIFY(!apptest::ShippedProgramText(31).isEmpty());
     QCOMPARE(fixture.Find<QLabel>("lblIntroduction")->text(), expected);
-}
-
-void WindowTest::controlsCarryTheirCaptions_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const char* table[][2] = {
-        {"Label2", "Start number:"}, {"Label3", "End number:"},
-        {"ClearStartNumberButton_0", "Clear"}, {"ClearStartNumberButton_1", "Clear"},
-        {"Label8", "Thousands separator:"}, {"CommaSeparator", "Comma"},
-        {"SpaceSeparator", "Space"}, {"ApostropheSeparator", "Apostrophe"},
-        {"NoSeparator", "None"}, {"DisplayAllNumbers", "Factor all numbers in range"},
-        {"DisplayPrimesOnly", "Display primes only"},
-        {"DisplayPrimePairsOnly", "Display prime pairs only"},
-        {"CountPrimesOnly", "Count primes only"},
-        {"DisplayAllFactors", "Display all factors of numbers"},
-        {"DoNPFGraph", "Plot integers with n  prime factors"},
-        {"DoEKGraph", "Plot EK values with"}, {"lblBins", "bins"},
-        {"DoPCGraph", "Plot Palmen color frequencies"},
-        {"ShowPalmenColor", "Show Palmen color"},
-        {"ShowEKValue", "Show number of prime factors"}, {"lblFilter", "Filter:"},
-        {"cmdMult", "*"}, {"cmdDiv", "/"}, {"cmdExp", "^"}, {"cmdPlus", "+"},
-        {"cmdMinus", "-"}, {"cmdPlusMinus", "+|-"}, {"cmdReset", "No filter"},
-        {"ComputeButton", "Compute"}, {"HelpButton", "Help"},
-        {"CopyButton", "Copy results to clipboard"}, {"ClearOutputButton", "Clear output window"},
-        {"cmdSaveState", "Save state"}, {"cmdRestoreState", "Restore state"},
-        {"QuitButton", "Quit"}, {"StopButton", "Stop"},
-        {"lblNowComputing", "Now computing ..."},
-        {"lblOnlineDocumentation", "Online user manual"},
-        {"lblVeltraneSystems", "Primorator project"}};
-    for (const auto& row : table) {
-        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
-    }
-}
-
-void WindowTest::controlsCarryTheirCaptions() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    WindowFixture fixture;
-    QCOMPARE(Caption(fixture.Find<QWidget>(name.toLatin1().constData())), caption);
-}
-
-void WindowTest::regionsAreWhereTheyBelong() {
-    WindowFixture fixture;
-    // Twips / 15, rounded: the regions of the window's layout.
-    const std::pair<const char*, QRect> regions[] = {
-        {"Frame3", {7, 14, 265, 57}},          {"Frame1", {14, 84, 259, 313}},
-        {"Frame4", {49, 392, 190, 167}},       {"Frame2", {266, 80, 379, 40}},
-        {"lblIntroduction", {273, 7, 477, 69}}, {"picGraph", {273, 123, 484, 407}},
-        {"Text3", {273, 123, 484, 407}},       {"lblNowComputing", {518, 60, 134, 22}},
-        {"lblI", {651, 60, 106, 15}},          {"StopButton", {693, 91, 62, 22}},
-        {"lblVeltraneSystems", {272, 544, 211, 20}},
-        {"lblOnlineDocumentation", {581, 544, 170, 20}}};
-    for (const auto& [name, region] : regions) {
-        QCOMPARE(fixture.Find<QWidget>(name)->geometry(), region);
-    }
-    // The plot text stands in the option group's place, as high as the output.
-    QCOMPARE(fixture.Find<QWidget>("txbPlot")->geometry(), QRect(14, 123, 239, 407));
-}
-
-void WindowTest::controlsNeitherOverlapNorCutTheirCaptions() {
-    WindowFixture fixture;
-    app::frmMain& window = fixture.Window();
-    // The reset button with its widest caption, as a typed filter shows it.
-    fixture.Find<QPushButton>("cmdReset")->show();
-    QList<QWidget*> controls;
-    for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4"}) {
-        QWidget* group = fixture.Find<QWidget>(frame);
-        for (QWidget* control : VisibleChildren(group)) {
-            QVERIFY2(group->rect().contains(control->geometry()),
-                     qPrintable(control->objectName()));
-            controls << control;
-        }
-    }
-    for (const char* name : {"lblIntroduction", "Text3", "lblVeltraneSystems",
-                             "lblOnlineDocumentation"}) {
-        controls << fixture.Find<QWidget>(name);
-    }
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        QVERIFY2(window.rect().contains(OnWindow(controls[i])),
-                 qPrintable(controls[i]->objectName()));
-        for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            QVERIFY2(!OnWindow(controls[i]).intersects(OnWindow(controls[j])),
-                     qPrintable(controls[i]->objectName() + QLatin1Char('/') +
-                                controls[j]->objectName()));
-        }
-        auto* label = qobject_cast<QLabel*>(controls[i]);
-        const bool wraps = label != nullptr && label->wordWrap();
-        if (!Caption(controls[i]).isEmpty() && !wraps) {
-            QVERIFY2(CaptionFits(controls[i]), qPrintable(controls[i]->objectName()));
-        }
-    }
-    // The introduction's text fits its label.
-    auto* introduction = fixture.Find<QLabel>("lblIntroduction");
-    QVERIFY(introduction->heightForWidth(introduction->width()) <= introduction->height());
 }
 
 void WindowTest::separatorOptionsRewriteFieldsAndIntroduction_data() {
@@ -233,11 +113,22 @@ void WindowTest::separatorOptionsRewriteFieldsAndIntroduction_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("filterA");
     QTest::addColumn<QString>("figure");
-    QTest::newRow("space") << "SpaceSeparator" << "1 234 567" << "12 345" << "2 147 483 646";
-    QTest::newRow("apostrophe") << "ApostropheSeparator" << "1'234'567" << "12'345"
+    QTest::newRow("space") << "SpaceSeparator"
+                           << "1 234 567"
+                           << "12 345"
+                           << "2 147 483 646";
+    QTest::newRow("apostrophe") << "ApostropheSeparator"
+                                << "1'234'567"
+                                << "12'345"
                                 << "2'147'483'646";
-    QTest::newRow("none") << "NoSeparator" << "1234567" << "12345" << "2147483646";
-    QTest::newRow("comma") << "CommaSeparator" << "1,234,567" << "12,345" << "2,147,483,646";
+    QTest::newRow("none") << "NoSeparator"
+                          << "1234567"
+                          << "12345"
+                          << "2147483646";
+    QTest::newRow("comma") << "CommaSeparator"
+                           << "1,234,567"
+                           << "12,345"
+                           << "2,147,483,646";
 }
 
 void WindowTest::separatorOptionsRewriteFieldsAndIntroduction() {
@@ -304,9 +195,9 @@ void WindowTest::modeOptionsSetTheDisplayControls() {
 void WindowTest::modeOptionFocusesAnEmptyStartField() {
     WindowFixture fixture;
     fixture.Find<QLineEdit>("Text1")->clear();
-    for (const char* option : {"DisplayPrimesOnly", "DisplayPrimePairsOnly", "CountPrimesOnly",
-                               "DisplayAllFactors", "DisplayAllNumbers", "DoNPFGraph",
-                               "DoEKGraph", "DoPCGraph"}) {
+    for (const char* option :
+         {"DisplayPrimesOnly", "DisplayPrimePairsOnly", "CountPrimesOnly", "DisplayAllFactors",
+          "DisplayAllNumbers", "DoNPFGraph", "DoEKGraph", "DoPCGraph"}) {
         fixture.Find<QPushButton>("ComputeButton")->setFocus();
         apptest::Click(fixture.Find<QRadioButton>(option));
         QVERIFY2(fixture.Window().focusWidget() == fixture.Find<QWidget>("Text1"), option);
@@ -322,7 +213,8 @@ void WindowTest::switchDisplayBeforeAnyGraphOnlyTells() {
     QCOMPARE(fixture.Messages().messages[0].title, std::string("Primorator"));
     QVERIFY(fixture.Find<QWidget>("Text3")->isVisible());
     QVERIFY(fixture.Find<QWidget>("picGraph")->isHidden());
-    QCOMPARE(fixture.Find<QPushButton>("cmdSwitchDisplay")->text(), apptest::ShippedProgramText(28));
+    QCOMPARE(fixture.Find<QPushButton>("cmdSwitchDisplay")->text(),
+             apptest::ShippedProgramText(28));
 }
 
 void WindowTest::helpOpensFromF1AndTheHelpButton_data() {
@@ -371,9 +263,11 @@ void WindowTest::programTextsThatCannotBeLoadedAreFatal_data() {
     QTest::addColumn<bool>("writeFile");
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << false << QByteArray() << "Cannot open file containing program text.\r\n";
+    QTest::newRow("missing") << false << QByteArray()
+                             << "Cannot open file containing program text.\r\n";
     QTest::newRow("empty") << true << QByteArray() << "File is empty.";
-    QTest::newRow("only comments") << true << QByteArray("# nothing\n") << "No program text was read.";
+    QTest::newRow("only comments")
+        << true << QByteArray("# nothing\n") << "No program text was read.";
     QTest::newRow("duplicate") << true << QByteArray("1\tOne\n1\tAgain\n")
                                << "Duplicate in program text at line 2.";
     QTest::newRow("no text") << true << QByteArray("1\tOne\n\n2\n") << "Missing string at line 3.";
@@ -392,8 +286,8 @@ void WindowTest::programTextsThatCannotBeLoadedAreFatal() {
     }
     apptest::RecordingMessages messages;
     util::ProgramTexts texts;
-    QVERIFY(!app::LoadProgramTextsOrReport(texts, folder.path().toStdString(), "prmr.dat",
-                                           messages));
+    QVERIFY(
+        !app::LoadProgramTextsOrReport(texts, folder.path().toStdString(), "prmr.dat", messages));
     QCOMPARE(messages.messages.size(), size_t{1});
     QCOMPARE(QString::fromStdString(messages.messages[0].text), message);
     QCOMPARE(messages.messages[0].title, std::string());

@@ -2,11 +2,11 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QRadioButton>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -29,7 +29,8 @@ WindowFixture::WindowFixture(const std::function<void(const QString&)>& prepare)
     m_started = m_window->Start();
     if (m_started) {
         m_window->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_window.get())) qWarning("the window did not become active");
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qWarning("the window did not become active");
     }
 }
 
@@ -116,7 +117,8 @@ QString ShippedProgramText(int number) {
         const QString raw = line.mid(prefix.size());
         for (qsizetype i = 0; i < raw.size(); ++i) {
             const QChar next = i + 1 < raw.size() ? raw.at(i + 1) : QChar();
-            if (raw.at(i) == QLatin1Char('\\') && (next == QLatin1Char('n') || next == QLatin1Char('\\'))) {
+            if (raw.at(i) == QLatin1Char('\\') &&
+                (next == QLatin1Char('n') || next == QLatin1Char('\\'))) {
                 text += next == QLatin1Char('n') ? QLatin1Char('\n') : QLatin1Char('\\');
                 ++i;
             } else if (raw.at(i) != QLatin1Char('\r')) {

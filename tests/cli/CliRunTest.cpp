@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <string>
 
 #include "util/ProgramFolder.h"
@@ -116,6 +117,59 @@ TEST(CliRun, FilterErrorEndsNormally) {
     EXPECT_EQ(r.out, "Filter: 2^N - 2,147,483,646\nFilter error: Overflow\n");
     EXPECT_EQ(r.err, "Error condition: Overflow\nError condition: Overflow\n");
     EXPECT_EQ(r.status, 0);
+}
+
+int DistinctPrimes(int n) {
+    int k = 0;
+    for (int p = 2; p * p <= n; ++p) {
+        if (n % p == 0) {
+            ++k;
+            while (n % p == 0) n /= p;
+        }
+    }
+    return k + (n > 1 ? 1 : 0);
+}
+
+TEST(CliRun, NpfTableAgainstTrialDivision) {
+    Result r = RunCli({"--npf", "2", "5000"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    int counts[10] = {};
+    for (int n = 2; n <= 5000; ++n) ++counts[DistinctPrimes(n)];
+    for (int k = 1; k <= 5; ++k) {
+        if (counts[k] == 0) continue;
+        std::string count = std::to_string(counts[k]);
+        if (count.size() > 3) count.insert(count.size() - 3, ",");
+        const std::regex row("\\n +" + std::to_string(k) + " +" + count + "\\n");
+        EXPECT_TRUE(std::regex_search(r.out, row)) << k << ": " << count << "\n" << r.out;
+    }
+    EXPECT_NE(r.out.find("Range: 2 to 5,000\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(CliRun, HistogramRefusalsAndImage) {
+    Result small = RunCli({"--ek", "5", "10"});
+    EXPECT_EQ(small.status, 2);
+    EXPECT_EQ(small.err, "Primorator: Start number must be at least 1,000,000\n");
+    Result bins = RunCli({"--ek", "--bins", "50", "1000000", "1000100"});
+    EXPECT_EQ(bins.status, 2);
+    EXPECT_EQ(bins.err, "primorator-cli: --bins takes 40, 48, 60, 80, 96, 120, 160 or 240, not '50'\n"
+                        "Try 'primorator-cli --help'.\n");
+    Result textImage = RunCli({"--image", "x.bmp", "1", "10"});
+    EXPECT_EQ(textImage.status, 2);
+
+    const std::string image = ::testing::TempDir() + "/colours.bmp";
+    std::remove(image.c_str());
+    Result colours = RunCli({"--pc", "--image", image, "1", "20000"});
+    EXPECT_EQ(colours.status, 0) << colours.err;
+    std::ifstream file(image, std::ios::binary);
+    std::string header(2, '\0');
+    file.read(header.data(), 2);
+    EXPECT_EQ(header, "BM");
+    EXPECT_NE(colours.out.find("Formula for linear fit: Percent = "), std::string::npos);
+
+    Result unwritable = RunCli({"--pc", "--image", "/nonexistent-folder/x.bmp", "1", "2000"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("/nonexistent-folder/x.bmp"), std::string::npos) << unwritable.err;
 }
 
 TEST(CliRun, HelpAndVersion) {

@@ -1,0 +1,167 @@
+// scan_bench: what the compute engine's scan costs on top of the kernel.
+//
+// Each figure is a whole run through engine::RunCompute with a host that
+// keeps nothing (as `primorator-cli --no-limit` does), beside the bare
+// kernel loop over the same numbers (calculate_primes, then factor for each
+// number, reading k and whether it is prime). Prints ns per number and the
+// scan's share. Options: --quick (smaller ranges), --full (also count only
+// over 1 .. 2,147,483,646).
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "engine/ComputeDriver.h"
+#include "engine/HistogramState.h"
+#include "numlib/NumKernel.h"
+
+namespace {
+
+// Output that only counts what it is given.
+class NullOutput : public engine::OutputText {
+public:
+    void Append(std::string_view text) override { m_length += text.size(); }
+    size_t Length() const override { return m_length; }
+    void KeepFirst(size_t) override {}
+    void MoveCaretToEnd() override {}
+    void Repaint() override {}
+    bool Limited() const override { return false; }
+
+private:
+    size_t m_length = 0;
+};
+
+class QuietMessages : public engine::MessageSink {
+public:
+    void ShowMessage(const engine::Message& message) override {
+        std::fprintf(stderr, "message: %s\n", message.text.c_str());
+    }
+};
+
+class BenchHost : public engine::ComputeHost {
+public:
+    explicit BenchHost(engine::ComputeRequest request) : m_request(std::move(request)) {}
+    bool NormalizeNumberFields() override { return true; }
+    engine::ComputeRequest ReadRequest() override { return m_request; }
+    engine::OutputText& Output() override { return m_output; }
+    engine::MessageSink& Messages() override { return m_messages; }
+    engine::RunFlags& Flags() override { return m_flags; }
+    engine::HistogramView* Histograms() override { return nullptr; }
+    engine::HistogramState& HistogramData() override { return m_histogram; }
+    void FocusStartField() override {}
+    void SetInputFocus() override {}
+    void SetFilterBText(const std::string&) override {}
+    void SelectMode(engine::ComputeMode) override {}
+    void EnterBusyState(const engine::BusyInfo&) override {}
+    void LeaveBusyState(const engine::BusyInfo&, const engine::Message*) override {}
+    void StartClock() override { m_clockStart = Clock::now(); }
+    void StopClock() override {}
+    void ShowProgress(int32_t) override {}
+    // The window's clock: the step is recalibrated three seconds into a run.
+    void ProcessEvents() override {
+        if (!m_flags.clockTicked && Clock::now() - m_clockStart > std::chrono::seconds(3)) {
+            engine::OnClockTick(m_flags);
+        }
+    }
+    size_t Written() const { return m_output.Length(); }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    engine::ComputeRequest m_request;
+    NullOutput m_output;
+    QuietMessages m_messages;
+    engine::RunFlags m_flags;
+    engine::HistogramState m_histogram;
+    Clock::time_point m_clockStart;
+};
+
+double Seconds(const std::function<void()>& work) {
+    const auto begin = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+double KernelLoop(const numlib::NumKernel& kernel, int32_t start, int32_t end) {
+    volatile int64_t sink = 0;
+    return Seconds([&] {
+        kernel.CalculatePrimes(end);
+        numlib::FactorResult result;
+        int64_t primes = 0;
+        for (int32_t n = start;; ++n) {
+            kernel.Factor(start, n, result);
+            primes += result.IsPrime() ? 1 : 0;
+            if (n == end) break;
+        }
+        sink = primes;
+    });
+}
+
+double EngineRun(engine::ComputeRequest request, size_t* written = nullptr) {
+    BenchHost host(std::move(request));
+    const double seconds = Seconds([&] { engine::RunCompute(host); });
+    if (written != nullptr) *written = host.Written();
+    return seconds;
+}
+
+engine::ComputeRequest Request(engine::ComputeMode mode, int64_t start, int64_t end) {
+    engine::ComputeRequest request;
+    request.mode = mode;
+    request.startText = std::to_string(start);
+    request.endText = std::to_string(end);
+    request.separator = format::Separator::None;
+    return request;
+}
+
+void Compare(const char* name, engine::ComputeMode mode, int32_t start, int32_t end) {
+    const auto& kernel = numlib::NumKernel::Instance();
+    const double numbers = static_cast<double>(end) - start + 1;
+    const double bare = KernelLoop(kernel, start, end);
+    size_t written = 0;
+    const double run = EngineRun(Request(mode, start, end), &written);
+    std::printf("%-34s %12.0f numbers  kernel %6.2f ns/n  run %6.2f ns/n  scan +%5.1f %%  (%zu bytes out)\n",
+                name, numbers, 1e9 * bare / numbers, 1e9 * run / numbers,
+                100.0 * (run - bare) / bare, written);
+}
+
+void Filtered(const char* name, engine::ComputeMode mode, const char* caption, const char* a,
+              const char* b, int32_t start, int32_t end) {
+    engine::ComputeRequest request = Request(mode, start, end);
+    request.filterCaption = caption;
+    request.filterAText = a;
+    request.filterBText = b;
+    const double fast = EngineRun(request);
+    request.strategy = engine::ScanStrategy::EveryNumber;
+    const double walk = EngineRun(request);
+    std::printf("%-34s candidates %8.3f s   every number %8.3f s   (%.1fx)\n", name, fast, walk,
+                walk / fast);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool quick = false, full = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--quick") == 0) quick = true;
+        if (std::strcmp(argv[i], "--full") == 0) full = true;
+    }
+    const int32_t span = quick ? 10000000 : 100000000;
+    using engine::ComputeMode;
+    std::printf("scan_bench: whole runs through the engine, no output limit, separator none\n");
+    Compare("count only, 1e9 ..", ComputeMode::CountPrimesOnly, 1000000000, 1000000000 + span - 1);
+    Compare("count only, 1 ..", ComputeMode::CountPrimesOnly, 1, span);
+    Compare("factor all, 1e9 ..", ComputeMode::DisplayAllNumbers, 1000000000,
+            1000000000 + span / 10 - 1);
+    Compare("primes only, 1e9 ..", ComputeMode::DisplayPrimesOnly, 1000000000,
+            1000000000 + span - 1);
+    Filtered("Mersenne primes, whole range", ComputeMode::DisplayPrimesOnly, "^ N   -", "2", "1", 1,
+             quick ? span : 2147483646);
+    Filtered("Fermat primes, whole range", ComputeMode::DisplayPrimesOnly, "^ N   +", "2", "1", 1,
+             quick ? span : 2147483646);
+    Filtered("count only, 10*N+1", ComputeMode::CountPrimesOnly, "* N   +", "10", "1", 1, span);
+    if (full) {
+        const double seconds = EngineRun(Request(ComputeMode::CountPrimesOnly, 1, 2147483646));
+        std::printf("count only, 1 .. 2,147,483,646: %.2f s\n", seconds);
+    }
+    return 0;
+}
