@@ -20,6 +20,10 @@ namespace numkern {
 // a block again. The table grows to kMaxTablePrime when a number lies beyond
 // what it covers, so every n in 1 .. kMaxNumber is answered correctly with or
 // without calculate_primes.
+//
+// The block is the unit a later export could share: counting the primes of a
+// range is counting, block by block, the records with no sieved prime and a
+// cofactor equal to the number (or the one prime itself).
 class Kernel {
 public:
     // Builds the table for a run up to `limit`. The block stays: its records

@@ -342,6 +342,36 @@ Scan::Ending Scan::WalkCandidates() {
     return Ending::Normal;
 }
 
+Scan::Ending Scan::CountInChunks() {
+    // Chunks small enough for the display to move and Stop to act within a
+    // fraction of a second, large enough that counting runs at sieve speed.
+    constexpr int64_t kChunk = int64_t{1} << 24;
+    const int64_t end = m_plan.end;
+    int64_t lo = m_scanStart;
+    while (lo <= end) {
+        if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
+            return Ending::Abandoned;
+        }
+        int64_t hi = std::min(end, lo + kChunk - 1);
+        // A chunk that holds a progress point ends there, so the point's count is exact.
+        const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
+        const int64_t point = hi / step * step;
+        const bool atPoint = point >= lo;
+        if (atPoint) hi = point;
+        m_primeCount += static_cast<int32_t>(
+            m_kernel.CountPrimes(static_cast<int32_t>(lo), static_cast<int32_t>(hi)));
+        m_flags.currentNumber = static_cast<int32_t>(hi);
+        if (atPoint && ProgressPoint(static_cast<int32_t>(hi))) {
+            m_lastNumber = static_cast<int32_t>(hi);
+            return Ending::Stopped;
+        }
+        lo = hi + 1;
+    }
+    m_rangeFound = true;
+    m_lastNumber = static_cast<int32_t>(end);
+    return Ending::Normal;
+}
+
 Scan::Ending Scan::ScanRange() {
     const ComputeMode mode = m_plan.mode;
     m_pairsMode = mode == ComputeMode::DisplayPrimePairsOnly;
@@ -352,12 +382,17 @@ Scan::Ending Scan::ScanRange() {
     // Two powers 2^N + b that differ by 2 are b + 2 and b + 4: the pairs scan ends there.
     m_visitLimit = m_pairsMode && m_powerFilter ? int64_t{m_plan.filter->b} + 4 : m_plan.end;
 
+    const bool fastest = m_plan.request.strategy == ScanStrategy::Fastest;
+    if (fastest && m_countOnly && !m_filter.Active() && m_kernel.CanCountPrimes()) {
+        m_outputLength = m_output.Length();
+        return CountInChunks();
+    }
     m_kernel.CalculatePrimes(m_plan.end);
     const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
     m_nextProgress = (int64_t{m_scanStart} + step - 1) / step * step;
     m_outputLength = m_output.Length();
 
-    if (m_filter.Active() && m_plan.request.strategy == ScanStrategy::Fastest) {
+    if (m_filter.Active() && fastest) {
         return WalkCandidates();
     }
     return WalkEveryNumber();
@@ -396,6 +431,7 @@ void Scan::Finish() {
         m_plan.mode = m_histogram->GraphMode();
         m_host.SelectMode(m_plan.mode);
     }
+    m_kernel.FinishRun();
     m_host.StopClock();
     m_host.LeaveBusyState(m_busy, graph ? &closing : nullptr);
 }

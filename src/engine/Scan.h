@@ -39,6 +39,8 @@ private:
     Ending ScanRange();
     Ending WalkEveryNumber();
     Ending WalkCandidates();
+    // Count only, no filter: the kernel counts whole chunks of the range.
+    Ending CountInChunks();
     // The work on one number of the range; an ending when the scan stops there.
     std::optional<Ending> Visit(int32_t n);
     // A number that passed the filter outside the count-only mode.

@@ -16,6 +16,10 @@ NumKernel NumKernel::Load(const std::string& folder) {
     util::ResolveExport(kernel.m_library, "separate_thousands", kernel.m_separateThousands,
                         missing);
     RequireExports(kernel.m_library, kDescription, missing);
+    std::string optional;
+    util::ResolveExport(kernel.m_library, "count_primes", kernel.m_countPrimes, optional);
+    util::ResolveExport(kernel.m_library, "finish_run", kernel.m_finishRun, optional);
+    util::ResolveExport(kernel.m_library, "set_sieve_threads", kernel.m_setSieveThreads, optional);
     return kernel;
 }
 

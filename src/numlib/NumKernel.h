@@ -40,6 +40,21 @@ public:
         m_separateThousands(text, separator, output);
     }
 
+    // Beyond the four functions every kernel has, ours also counts primes at
+    // sieve speed and sieves ahead on a second thread. A kernel without them
+    // still serves: counting then factors each number, and nothing runs ahead.
+    bool CanCountPrimes() const { return m_countPrimes != nullptr; }
+    // The primes of lo .. hi; only when CanCountPrimes().
+    int64_t CountPrimes(int32_t lo, int32_t hi) const { return m_countPrimes(lo, hi); }
+    // The run has ended: the kernel stops sieving ahead.
+    void FinishRun() const {
+        if (m_finishRun != nullptr) m_finishRun();
+    }
+    // 1 sieves in the caller's thread only, 2 also on a second thread.
+    void SetSieveThreads(int32_t count) const {
+        if (m_setSieveThreads != nullptr) m_setSieveThreads(count);
+    }
+
 private:
     NumKernel() = default;
 
@@ -48,6 +63,9 @@ private:
     int32_t (*m_factor)(int32_t, int32_t, int32_t*, int16_t*) = nullptr;
     int16_t (*m_isPrime)(int32_t, int32_t) = nullptr;
     void (*m_separateThousands)(const char*, int32_t, char*) = nullptr;
+    int64_t (*m_countPrimes)(int32_t, int32_t) = nullptr;
+    void (*m_finishRun)() = nullptr;
+    void (*m_setSieveThreads)(int32_t) = nullptr;
 };
 
 }  // namespace numlib
