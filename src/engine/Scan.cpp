@@ -262,6 +262,8 @@ Scan::Ending Scan::FilterFailed() {
         const bool isPrime = m_result.IsPrime();
         if (m_countOnly) {
             m_primeCount += isPrime ? 1 : 0;
+        } else if (!isPrime && m_primesOnlyText) {
+            // A composite number writes nothing in the prime listings.
         } else if (auto ending = Passed(n, isPrime)) {
             return ending;
         }
@@ -379,6 +381,8 @@ Scan::Ending Scan::ScanRange() {
     m_ekNote = TextRun() && m_plan.request.showFactorCount;
     m_powerFilter = m_filter.Active() && m_plan.form.isExp;
     m_ekGraph = m_histogram && m_histogram->Kind() == HistogramKind::EK;
+    m_primesOnlyText = TextRun() && !m_powerFilter &&
+                       (mode == ComputeMode::DisplayPrimesOnly || m_pairsMode);
     // Two powers 2^N + b that differ by 2 are b + 2 and b + 4: the pairs scan ends there.
     m_visitLimit = m_pairsMode && m_powerFilter ? int64_t{m_plan.filter->b} + 4 : m_plan.end;
 

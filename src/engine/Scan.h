@@ -92,6 +92,7 @@ private:
     bool m_ekNote = false;
     bool m_powerFilter = false;
     bool m_ekGraph = false;
+    bool m_primesOnlyText = false;  // a prime listing: composites need no more work
     int64_t m_visitLimit = 0;
 };
 
