@@ -5,9 +5,12 @@
 #include "Kernel.h"
 #include "Limits.h"
 #include "MillerRabin.h"
+#include "PrimeCount.h"
 
 namespace {
 
+// Its destructor joins the helper thread when the library is unloaded or the
+// process exits.
 constinit numkern::Kernel g_kernel;
 
 }  // namespace
@@ -20,10 +23,16 @@ int32_t factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
     return g_kernel.Factor(first, n, primes, exponents);
 }
 
+void finish_run(void) { g_kernel.FinishRun(); }
+
+void set_sieve_threads(int32_t count) { g_kernel.SetSieveThreads(count); }
+
 int16_t is_prime(int32_t n, int32_t /*unused*/) {
     if (n < 0 || static_cast<uint32_t>(n) > numkern::kMaxNumber) return 0;
     return numkern::IsPrimeMillerRabin(static_cast<uint32_t>(n)) ? 1 : 0;
 }
+
+int64_t count_primes(int32_t lo, int32_t hi) { return numkern::CountPrimes(lo, hi); }
 
 void separate_thousands(const char* text, int32_t separator, char* output) {
     if (output == nullptr) return;

@@ -15,10 +15,25 @@ uint32_t IntegerSquareRoot(uint32_t n) {
     return root;
 }
 
+// A run up to this fits in the block its first number (at least 3) starts:
+// it has nothing to sieve ahead.
+constexpr int32_t kOneBlockLimit = kBlockSize + 2;
+
 }  // namespace
 
 void Kernel::CalculatePrimes(int32_t limit) {
+    m_ahead.Stop();
+    // The ring's blocks are the stopped helper's; the next helper may refill them.
+    m_current = &m_block;
     m_table.Build(limit < 1 ? 0 : IntegerSquareRoot(static_cast<uint32_t>(limit)));
+    if (m_sieveAhead && limit > kOneBlockLimit) {
+        m_ahead.Start(m_table, std::min(static_cast<uint32_t>(limit), kMaxNumber));
+    }
+}
+
+void Kernel::SetSieveThreads(int32_t count) {
+    m_sieveAhead = count > 1;
+    if (!m_sieveAhead) m_ahead.Stop();
 }
 
 int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes,
@@ -28,17 +43,30 @@ int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes,
         return 0;
     }
     const uint32_t number = static_cast<uint32_t>(n);
-    if (!m_table.Covers(number)) m_table.Build(kMaxTablePrime);
+    if (!m_table.Covers(number)) {
+        // Beyond the run's limit: the helper, which reads the table, has nothing more to do.
+        m_ahead.Stop();
+        m_table.Build(kMaxTablePrime);
+    }
 
-    const bool runOrder = n == first || number == m_block.End() || number == m_afterTrialDivision;
+    const bool next = number == m_current->End();
+    const bool runOrder = next || n == first || number == m_afterTrialDivision;
     if (!runOrder) {
         m_afterTrialDivision = number + 1;
         return TrialDivide(m_table, number, primes, exponents);
     }
+    if (next) {
+        if (const FactorBlock* block = m_ahead.Take(number)) {
+            m_current = block;
+            return block->Emit(number, primes, exponents);
+        }
+    }
     // The block stops where the table's cover ends; the run's limit lies
-    // within it.
+    // within it. The ring goes on after it.
     const uint32_t end = std::min({number + kBlockSize, m_table.CoveredLimit() + 1, kMaxNumber + 1});
+    m_current = &m_block;
     m_sieve.Sieve(m_table, number, end, m_block);
+    m_ahead.Restart(end);
     return m_block.Emit(number, primes, exponents);
 }
 

@@ -5,34 +5,41 @@
 #include "BlockSieve.h"
 #include "FactorBlock.h"
 #include "PrimeTable.h"
+#include "SieveAhead.h"
 
 namespace numkern {
 
 // The state behind the exports: the prime table of the current run, the
-// sieve and the block it fills. Used from one thread at a time. Everything is
-// fixed-size and zero-initialised, so a Kernel can be static data that needs
-// no constructor to run.
+// sieve and the block it fills, and the helper thread that sieves ahead.
+// Used from one thread at a time. Everything is fixed-size and
+// zero-initialised, so a Kernel can be static data that needs no constructor
+// to run.
 //
-// factor() is served from the block while the numbers come in run order
-// (first, first + 1, ...): the number after the block, or the run's first
-// number, makes the sieve fill the next block. A number out of that order is
-// factored by trial division with the table, and the number after it starts
-// a block again. The table grows to kMaxTablePrime when a number lies beyond
+// factor() is served from the current block while the numbers come in run
+// order (first, first + 1, ...): the run's first number makes the caller's
+// sieve fill a block, and the number after a block takes the next one from
+// the helper's ring, or, with one sieve thread, from the caller's sieve
+// again. A number out of that order is factored by trial division with the
+// table, and the number after it starts a block again, which aims the ring
+// there too. The table grows to kMaxTablePrime when a number lies beyond
 // what it covers, so every n in 1 .. kMaxNumber is answered correctly with or
 // without calculate_primes.
-//
-// The block is the unit a later export could share: counting the primes of a
-// range is counting, block by block, the records with no sieved prime and a
-// cofactor equal to the number (or the one prime itself).
 class Kernel {
 public:
-    // Builds the table for a run up to `limit`. The block stays: its records
-    // are right whatever the table.
+    // Builds the table for a run up to `limit` and, with two sieve threads,
+    // starts the helper; a helper still running from the last run stops
+    // first. The current block stays: its records are right whatever the
+    // table.
     void CalculatePrimes(int32_t limit);
+    // The run has ended: the helper stops and is joined.
+    void FinishRun() { m_ahead.Stop(); }
+    // 1: every block is sieved in the calling thread; 2 (above 1): a helper
+    // sieves ahead from the next calculate_primes on. Going to 1 stops the helper.
+    void SetSieveThreads(int32_t count);
 
     int32_t Factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
         const uint32_t number = static_cast<uint32_t>(n);
-        if (m_block.Contains(number)) return m_block.Emit(number, primes, exponents);
+        if (m_current->Contains(number)) return m_current->Emit(number, primes, exponents);
         return FactorOutsideBlock(first, n, primes, exponents);
     }
 
@@ -42,7 +49,12 @@ private:
     PrimeTable m_table;
     BlockSieve m_sieve;
     FactorBlock m_block;
+    SieveAhead m_ahead;  // reads m_table while it runs: the table changes only when it is stopped
+    // The block factor() serves from: m_block, or the ring's block Take gave
+    // last, which stays the caller's until the next Take or Restart.
+    const FactorBlock* m_current = &m_block;
     uint32_t m_afterTrialDivision = 0;  // the number after the last one trial-divided
+    bool m_sieveAhead = true;
 };
 
 }  // namespace numkern

@@ -31,6 +31,7 @@ BusyState::BusyState(const MainWindowControls& ui, OutputWindow& output, GraphSc
 
 void BusyState::Enter(const engine::BusyInfo& run) {
     m_run = run;
+    m_busy = true;
     // A histogram without a filter keeps the introduction: its picture tells the progress.
     if (!run.graphRun || run.filterActive) {
         m_ui.lblIntroduction->hide();
@@ -69,6 +70,7 @@ void BusyState::ShowProgress(int32_t n, format::Separator separator) {
 }
 
 void BusyState::Leave(const engine::Message* closing) {
+    m_busy = false;
     m_ui.lblNowComputing->hide();
     m_ui.lblI->hide();
     m_ui.progressBar->hide();

@@ -26,6 +26,8 @@ public:
     void ShowProgress(int32_t n, format::Separator separator);
     // `closing` (may be null) is shown before the input groups come back.
     void Leave(const engine::Message* closing);
+    // Between Enter and Leave.
+    bool Busy() const { return m_busy; }
 
 private:
     const MainWindowControls& m_ui;
@@ -34,6 +36,7 @@ private:
     MessageService& m_messages;
     std::function<void()> m_setInputFocus;
     engine::BusyInfo m_run;
+    bool m_busy = false;
 };
 
 }  // namespace app

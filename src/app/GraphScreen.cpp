@@ -1,9 +1,9 @@
 #include "app/GraphScreen.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/GraphPicture.h"
 #include "app/MainWindowControls.h"
 #include "app/MessageService.h"
 #include "util/ProgramTexts.h"
@@ -53,6 +53,11 @@ void GraphScreen::ShowScreenControls() {
         m_texts.ProgramText(m_graphShown ? kShowTextCaption : kShowGraphCaption)));
     m_copy->setEnabled(!m_graphShown);
     m_clearOutput->setEnabled(!m_graphShown);
+}
+
+void GraphScreen::GraphBegun() {
+    m_noGraphYet = false;
+    ShowGraph(true);
 }
 
 void GraphScreen::ShowGraph(bool shown) {

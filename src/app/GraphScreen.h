@@ -1,8 +1,8 @@
 #pragma once
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QWidget;
 
 namespace util {
 class ProgramTexts;
@@ -28,6 +28,10 @@ public:
     // After a run: the button names the other screen, and the output
     // buttons work only while the text is shown.
     void ShowScreenControls();
+    // A histogram run begins: its picture is shown, and from now on a graph exists.
+    void GraphBegun();
+    // A text run begins: its output is shown.
+    void ShowText() { ShowGraph(false); }
 
     bool GraphShown() const { return m_graphShown; }
 
@@ -35,7 +39,7 @@ private:
     void ShowGraph(bool shown);
 
     QPlainTextEdit* m_text3;
-    QLabel* m_picGraph;
+    QWidget* m_picGraph;
     QPushButton* m_switch;
     QPushButton* m_copy;
     QPushButton* m_clearOutput;

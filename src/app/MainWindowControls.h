@@ -14,6 +14,7 @@ class QWidget;
 
 namespace app {
 
+class GraphPicture;
 class LinkLabel;
 
 // The controls of the main window, each named (objectName) as the program's
@@ -71,7 +72,7 @@ struct MainWindowControls {
 
     // On the window itself.
     QPlainTextEdit* text3 = nullptr;
-    QLabel* picGraph = nullptr;
+    GraphPicture* picGraph = nullptr;
     QPlainTextEdit* txbPlot = nullptr;
     QLabel* lblPlot = nullptr;
     QPushButton* stopButton = nullptr;

@@ -9,10 +9,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <cmath>
 
+#include "app/GraphPicture.h"
 #include "app/LinkLabel.h"
 #include "app/MainWindowControls.h"
 
@@ -52,6 +54,12 @@ constexpr int kMonospacedPixels = 12;
 // Room for the 14 characters a number field takes from the keyboard.
 constexpr int kNumberFieldChars = 14;
 constexpr int kClearButtonWidth = 44;
+// The space between the input groups on the left and the areas on the right.
+constexpr int kGapBeforeOutput = 10;
+// The introduction's text begins in line with the text of the output window.
+constexpr int kIntroductionIndent = 4;
+// The explanation beside a histogram is read as prose, a little larger than the captions.
+constexpr int kPlotTextPixels = 12;
 
 QFont ProportionalFont() {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -91,7 +99,8 @@ QWidget* MakeFrame(QWidget& window, const char* name, const QRect& region) {
 void BuildFrame3(QWidget& window, MainWindowControls& ui) {
     ui.frame3 = MakeFrame(window, "Frame3", kFrame3);
     auto* grid = new QGridLayout(ui.frame3);
-    grid->setContentsMargins(0, 2, 0, 2);
+    // Room on the right: the introduction begins where this group ends.
+    grid->setContentsMargins(0, 2, kGapBeforeOutput, 2);
     grid->setHorizontalSpacing(4);
     const QFont mono = MonospacedFont();
     const int fieldWidth =
@@ -201,7 +210,8 @@ void BuildFilterRows(MainWindowControls& ui, QVBoxLayout* column) {
 void BuildFrame1(QWidget& window, MainWindowControls& ui) {
     ui.frame1 = MakeFrame(window, "Frame1", kFrame1);
     auto* column = new QVBoxLayout(ui.frame1);
-    column->setContentsMargins(0, 0, 0, 0);
+    // Room on the right: the output area begins where this group ends.
+    column->setContentsMargins(0, 0, kGapBeforeOutput, 0);
     column->setSpacing(3);
     const char* names[] = {
         "DisplayAllNumbers", "DisplayAllFactors", "DisplayPrimesOnly", "DisplayPrimePairsOnly",
@@ -268,13 +278,8 @@ void BuildFrame4(QWidget& window, MainWindowControls& ui) {
 }
 
 void BuildOutputArea(QWidget& window, MainWindowControls& ui) {
-    ui.picGraph = Make<QLabel>(&window, "picGraph");
+    ui.picGraph = Make<GraphPicture>(&window, "picGraph");
     ui.picGraph->setGeometry(kGraph);
-    ui.picGraph->setAutoFillBackground(true);
-    QPalette white = ui.picGraph->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    ui.picGraph->setPalette(white);
-    ui.picGraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.picGraph->hide();
 
     ui.text3 = Make<QPlainTextEdit>(&window, "Text3");
@@ -283,7 +288,10 @@ void BuildOutputArea(QWidget& window, MainWindowControls& ui) {
     ui.text3->setGeometry(kGraph);
 
     ui.txbPlot = Make<QPlainTextEdit>(&window, "txbPlot");
-    ui.txbPlot->setFont(MonospacedFont());
+    QFont plotFont = ProportionalFont();
+    plotFont.setPixelSize(kPlotTextPixels);
+    ui.txbPlot->setFont(plotFont);
+    ui.txbPlot->document()->setDocumentMargin(6);
     ui.txbPlot->setReadOnly(true);
     ui.txbPlot->hide();
     ui.lblPlot = Make<QLabel>(&window, "lblPlot");
@@ -297,6 +305,7 @@ void BuildBusyControls(QWidget& window, MainWindowControls& ui) {
     ui.lblIntroduction->setWordWrap(true);
     ui.lblIntroduction->setTextFormat(Qt::PlainText);
     ui.lblIntroduction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.lblIntroduction->setContentsMargins(kIntroductionIndent, 0, 0, 0);
 
     const QFont bold = Bold(ProportionalFont());
     ui.lblNowComputing =

@@ -62,6 +62,7 @@ void ModeOptions::Clicked(ComputeMode mode) {
         m_showPalmenColor->setEnabled(false);
         m_showEKValue->setEnabled(false);
         m_bins->setEnabled(mode == ComputeMode::DoEKGraph);
+        m_hooks.deriveGraphLayout();
         m_hooks.setInputFocus();
         return;
     }
@@ -110,6 +111,11 @@ void ModeOptions::SelectBinsEntry(int index) {
     BinsChosen();
 }
 
-void ModeOptions::BinsChosen() { m_hooks.setInputFocus(); }
+void ModeOptions::BinsChosen() {
+    m_hooks.deriveGraphLayout();
+    m_hooks.setInputFocus();
+}
+
+int ModeOptions::BinsEntry() const { return m_bins->currentIndex(); }
 
 }  // namespace app

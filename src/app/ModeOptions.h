@@ -24,6 +24,8 @@ public:
     struct Hooks {
         std::function<void()> setInputFocus;
         std::function<bool()> startupCompleted;
+        // A histogram option or a bins choice: the graph geometry follows.
+        std::function<void()> deriveGraphLayout;
     };
 
     ModeOptions(const MainWindowControls& ui, Hooks hooks);
@@ -45,9 +47,11 @@ public:
     void FillBinsList();
     // Selects a bins entry from code (-1: none); its rule runs as on a user's choice.
     void SelectBinsEntry(int index);
-    // The rule of a bins choice. The picture reads the number of bins from
-    // the list when it is drawn.
+    // The rule of a bins choice: the geometry follows at once, the picture
+    // at its next rendering, which reads the number of bins from the list.
     void BinsChosen();
+    // The selected entry of the bins list (-1: none).
+    int BinsEntry() const;
 
 private:
     QRadioButton* Option(engine::ComputeMode mode) const;

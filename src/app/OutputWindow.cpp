@@ -1,6 +1,7 @@
 #include "app/OutputWindow.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -66,6 +67,13 @@ void OutputWindow::KeepFirst(size_t count) {
 }
 
 void OutputWindow::MoveCaretToEnd() {
+    // A run moves the caret at each progress point; with nothing new, the caret at the
+    // end and the last line in view, there is nothing to move, and laying out the text
+    // box to find that out would cost more than the scan's work between two points.
+    QScrollBar& scroll = *m_text3.verticalScrollBar();
+    if (m_pending.isEmpty() && scroll.value() == scroll.maximum() && m_text3.textCursor().atEnd()) {
+        return;
+    }
     Flush();
     QTextCursor caret = m_text3.textCursor();
     caret.movePosition(QTextCursor::End);

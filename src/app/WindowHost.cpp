@@ -18,7 +18,20 @@
 
 namespace app {
 
-WindowHost::WindowHost(Parts parts) : m_parts(std::move(parts)) {
+namespace {
+
+// A run's first progress points come every 20 numbers, far more often than
+// the screen or a click can tell (until the clock sets the step for three a
+// second): events run at a progress point at most this often, and the number
+// reached is shown at those points, the only ones at which it can be seen.
+constexpr qint64 kYieldIntervalMs = 10;
+
+}  // namespace
+
+WindowHost::WindowHost(Parts parts)
+    : m_parts(std::move(parts)),
+      // The renderer's messages wait, like the run's, while the program ends.
+      m_graph({m_parts.ui, m_parts.modes, m_parts.separators, m_parts.screen, *this}) {
     m_clock.setObjectName(QStringLiteral("Clock"));
     m_clock.setInterval(engine::kClockIntervalMs);
     QObject::connect(&m_clock, &QTimer::timeout, [this] { engine::OnClockTick(m_flags); });
@@ -52,7 +65,10 @@ void WindowHost::SetFilterBText(const std::string& text) {
 
 void WindowHost::SelectMode(engine::ComputeMode mode) { m_parts.modes.Select(mode); }
 
-void WindowHost::EnterBusyState(const engine::BusyInfo& run) { m_parts.busy.Enter(run); }
+void WindowHost::EnterBusyState(const engine::BusyInfo& run) {
+    m_sinceYield.invalidate();
+    m_parts.busy.Enter(run);
+}
 
 void WindowHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) {
     if (m_ending) return;
@@ -61,12 +77,14 @@ void WindowHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* 
 
 void WindowHost::ShowProgress(int32_t n) {
     if (m_ending) return;
-    m_parts.busy.ShowProgress(n, m_parts.separators.Selected());
+    m_yieldDue = !m_sinceYield.isValid() || m_sinceYield.hasExpired(kYieldIntervalMs);
+    if (m_yieldDue) m_parts.busy.ShowProgress(n, m_parts.separators.Selected());
 }
 
 void WindowHost::ProcessEvents() {
-    if (m_ending) return;
+    if (m_ending || !m_yieldDue) return;
     QCoreApplication::processEvents();
+    m_sinceYield.start();
 }
 
 void WindowHost::EndRun() {

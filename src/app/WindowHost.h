@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
 
 #include "engine/ComputeHost.h"
+#include "app/GraphView.h"
 #include "engine/HistogramState.h"
 
 namespace app {
 
 class BusyState;
 class FilterControls;
+class GraphScreen;
 class MessageService;
 class ModeOptions;
 class NumberEntry;
@@ -19,8 +22,8 @@ class SeparatorOptions;
 struct MainWindowControls;
 
 // The main window as the compute driver sees it: the request read from the
-// controls, the output window, the messages, the busy state, the clock and
-// the event yield at progress points.
+// controls, the output window, the messages, the histogram picture, the busy
+// state, the clock and the event yield at progress points.
 class WindowHost final : public engine::ComputeHost, private engine::MessageSink {
 public:
     struct Parts {
@@ -30,6 +33,7 @@ public:
         SeparatorOptions& separators;
         OutputWindow& output;
         BusyState& busy;
+        GraphScreen& screen;
         MessageService& messages;
         std::function<void()> setInputFocus;
     };
@@ -41,7 +45,7 @@ public:
     engine::OutputText& Output() override;
     engine::MessageSink& Messages() override { return *this; }
     engine::RunFlags& Flags() override { return m_flags; }
-    engine::HistogramView* Histograms() override { return nullptr; }
+    engine::HistogramView* Histograms() override { return &m_graph; }
     engine::HistogramState& HistogramData() override { return m_histogramData; }
 
     void FocusStartField() override;
@@ -62,13 +66,20 @@ public:
     // point it is in, and nothing more is shown or processed.
     void EndRun();
 
+    GraphView& Graph() { return m_graph; }
+    const GraphView& Graph() const { return m_graph; }
+    const engine::HistogramState& HistogramData() const { return m_histogramData; }
+
 private:
     void ShowMessage(const engine::Message& message) override;
 
     Parts m_parts;
     engine::RunFlags m_flags;
     engine::HistogramState m_histogramData;
+    GraphView m_graph;
     QTimer m_clock;
+    QElapsedTimer m_sinceYield;  // since events last ran at a progress point
+    bool m_yieldDue = true;      // this progress point shows and lets events run
     bool m_ending = false;
 };
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/GraphPicture.h"
 #include "app/HelpWindow.h"
 #include "app/KeyFilters.h"
 #include "app/LinkLabel.h"
@@ -48,12 +49,14 @@ frmMain::frmMain(MessageService* messages)
                        SetInputFocus();
                    }),
       m_numbers(m_ui, m_messages, [this] { return m_separators.Selected(); }),
-      m_modes(m_ui, {[this] { SetInputFocus(); }, [this] { return m_startupCompleted; }}),
+      m_modes(m_ui, {[this] { SetInputFocus(); }, [this] { return m_startupCompleted; },
+                     [this] { m_host.Graph().DeriveLayout(); }}),
       m_filter(m_ui, [this] { return isVisible(); }),
       m_screen(m_ui, m_texts, m_messages),
       m_busy(m_ui, m_output, m_screen, m_messages, [this] { SetInputFocus(); }),
-      m_host({m_ui, m_numbers, m_modes, m_separators, m_output, m_busy, m_messages,
+      m_host({m_ui, m_numbers, m_modes, m_separators, m_output, m_busy, m_screen, m_messages,
               [this] { SetInputFocus(); }}),
+      m_graphSaving(*this, m_host.Graph().Picture(), m_texts, m_messages),
       m_state({m_ui, m_modes, m_separators, m_filter, m_output, m_messages,
                [this] { ApplyDefaults(); }, [this] { return m_startupCompleted; }}),
       m_programEnd([] { QCoreApplication::exit(0); }) {
@@ -155,6 +158,10 @@ void frmMain::ConnectCommands() {
         m_screen.SwitchDisplay();
         SetInputFocus();
     });
+    // The picture's mouse rule is not among those that act while a run yields to events.
+    connect(m_ui.picGraph, &GraphPicture::rightButtonReleased, this, [this] {
+        if (!m_busy.Busy()) m_graphSaving.AskToSave();
+    });
     connect(m_ui.quitButton, &QPushButton::clicked, this, [this] { EndProgram(); });
     connect(m_ui.stopButton, &QPushButton::clicked, this, [this] { m_host.RequestStop(); });
     connect(m_ui.lblOnlineDocumentation, &LinkLabel::clicked, this,
@@ -183,6 +190,7 @@ bool frmMain::Start() {
     m_output.MoveCaretToEnd();
     m_numbers.NormalizeNumberFields();
     m_screen.Reset();
+    m_host.Graph().DeriveLayout();
     m_host.HistogramData().binSetting = engine::kFixedBinSetting;
     m_ui.copyButton->setEnabled(!m_screen.GraphShown());
     SetInputFocus();

@@ -8,6 +8,7 @@
 
 #include "app/BusyState.h"
 #include "app/FilterControls.h"
+#include "app/GraphSaving.h"
 #include "app/GraphScreen.h"
 #include "app/MainWindowControls.h"
 #include "app/ModeOptions.h"
@@ -48,6 +49,14 @@ public:
 
     bool StartupCompleted() const { return m_startupCompleted; }
 
+    // The data of the current or last histogram run (it outlives the run),
+    // and the graph geometry for the current settings.
+    const engine::HistogramState& HistogramData() const { return m_host.HistogramData(); }
+    const stats::GraphLayout& GraphGeometry() const { return m_host.Graph().Layout(); }
+
+    // How the bitmap save dialog is run (RunSaveDialog unless set).
+    void SetSaveDialogRunner(SaveDialogRunner run) { m_graphSaving.SetDialogRunner(std::move(run)); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -81,6 +90,7 @@ private:
     GraphScreen m_screen;
     BusyState m_busy;
     WindowHost m_host;
+    GraphSaving m_graphSaving;
     StateFileBinding m_state;
     OutputClipboard* m_clipboard = nullptr;
     HelpWindow* m_help = nullptr;

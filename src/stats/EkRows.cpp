@@ -36,6 +36,21 @@ void PrintHeaders(const RenderContext& c) {
 
 }  // namespace
 
+bool MergedIntoNext(engine::HistogramState& state, int setting, int bin) {
+    auto& rows = state.binCounts;
+    int32_t& next = rows[static_cast<size_t>(bin + 1)][static_cast<size_t>(setting)];
+    if (next <= 0) return false;
+    const bool first = !state.binOverlapFound;
+    state.binOverlapFound = true;
+    // The first pair of adjacent filled bins goes into the higher bin.
+    if (first) {
+        int32_t& count = rows[static_cast<size_t>(bin)][static_cast<size_t>(setting)];
+        next += count;
+        count = 0;
+    }
+    return first;
+}
+
 void DrawEkRows(RenderContext& c) {
     const GraphLayout& l = c.layout;
     engine::HistogramState& s = c.state;
@@ -49,19 +64,9 @@ void DrawEkRows(RenderContext& c) {
     for (int i = 0; i < l.numBins; ++i) {
         const int32_t count = c.Count(i);
         if (count <= 0) continue;
-        // The first pair of adjacent filled bins goes into the higher bin.
-        if (!s.binOverlapFound) {
-            s.binOverlapFound = c.Count(i + 1) > 0;
-            if (s.binOverlapFound) {
-                c.Count(i + 1) += count;
-                c.Count(i) = 0;
-                continue;
-            }
-        }
+        if (MergedIntoNext(s, c.setting, i)) continue;
         const bool lastOfSpike = c.Count(i + 1) == 0;
-        if (!lastOfSpike) {
-            s.binOverlapFound = true;
-        } else {
+        if (lastOfSpike) {
             ++label;
             // A gap half again as wide as the one before: one number of
             // prime factors has no values, so its label is skipped.

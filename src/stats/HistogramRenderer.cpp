@@ -206,6 +206,20 @@ void RenderHistogram(engine::HistogramState& state, const RenderRequest& request
     if (state.filterActive) PrintFilterNote(c);
 }
 
+void ApplyRenderingToData(engine::HistogramState& state, int selectedBinsEntry) {
+    const HistogramKind kind = state.kind;
+    const int setting = RenderedBinsEntry(kind, selectedBinsEntry);
+    const int numBins = ComputeGraphLayout(kind, setting, kSurfaceHeight).numBins;
+    if (state.valueStdDev == 0 && kind != HistogramKind::PC) return;
+    state.binOverlapFound = false;
+    if (kind != HistogramKind::EK) return;
+    for (int i = 0; i < numBins; ++i) {
+        if (state.binCounts[static_cast<size_t>(i)][static_cast<size_t>(setting)] > 0) {
+            detail::MergedIntoNext(state, setting, i);
+        }
+    }
+}
+
 std::vector<std::string> HistogramTable(const engine::HistogramState& state, int selectedBinsEntry,
                                         format::Separator separator, const LineFitter& fit) {
     engine::HistogramState copy = state;

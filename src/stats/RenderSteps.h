@@ -31,6 +31,11 @@ struct RenderContext {
     void PrintTotal(const std::string& text, int row, int x) const;
 };
 
+// The overlap rule at the filled EK bin `bin` of column `setting`: when the
+// next bin is filled too, binOverlapFound is set, and the first such bin of
+// a rendering is merged into the next one. True when `bin` was merged away.
+bool MergedIntoNext(engine::HistogramState& state, int setting, int bin);
+
 // Headers, rows, bars and totals.
 void DrawEkRows(RenderContext& context);
 void DrawNpfRows(RenderContext& context);

@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,6 +73,16 @@ int CountPrimesUpTo(int n) {
     return count;
 }
 
+int DistinctPrimeFactors(int n) {
+    int count = 0;
+    for (int d = 2; d * d <= n; ++d) {
+        if (n % d != 0) continue;
+        ++count;
+        while (n % d == 0) n /= d;
+    }
+    return n > 1 ? count + 1 : count;
+}
+
 QString WithCommas(long long n) {
     QString digits = QString::number(n);
     for (qsizetype i = digits.size() - 3; i > 0; i -= 3) digits.insert(i, QLatin1Char(','));
@@ -128,6 +140,19 @@ QString ShippedProgramText(int number) {
         return text;
     }
     return {};
+}
+
+void RunFromWindow(WindowFixture& fixture, const char* option, const QString& start,
+                   const QString& end) {
+    fixture.Find<QLineEdit>("Text1")->setText(start);
+    fixture.Find<QLineEdit>("Text2")->setText(end);
+    Click(fixture.Find<QRadioButton>(option));
+    Click(fixture.Find<QPushButton>("ComputeButton"));
+}
+
+QImage ShownPicture(QWidget& window) {
+    auto* picture = window.findChild<QFrame*>(QStringLiteral("picGraph"));
+    return picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 void SaveScreenshot(QWidget& window, const QString& name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -70,6 +71,8 @@ QStringList OutputLines(QWidget& window);
 // Oracles written without the program's code: trial division.
 bool IsPrimeByTrialDivision(int n);
 int CountPrimesUpTo(int n);
+// The number of distinct primes that divide n (0 for 1).
+int DistinctPrimeFactors(int n);
 // The number written with a comma between groups of three digits.
 QString WithCommas(long long n);
 // The line "Factor all numbers in range" writes for n (comma separator, no notes).
@@ -78,6 +81,14 @@ QString FactorLine(int n);
 // Program text `number` as the shipped file data/prmr.dat holds it, read
 // without the program's text library (NUMBER, a tab, TEXT with \n and \\ escaped).
 QString ShippedProgramText(int number);
+
+// Types the range into Text1 and Text2, clicks `option` and Compute; the
+// run ends before this returns.
+void RunFromWindow(WindowFixture& fixture, const char* option, const QString& start,
+                   const QString& end);
+
+// The histogram picture as picGraph shows it, inside its border.
+QImage ShownPicture(QWidget& window);
 
 // Saves a picture of the window as NAME.png in $PRIMORATOR_SCREENSHOT_DIR,
 // when that is set; the tests take pictures only for people to look at.

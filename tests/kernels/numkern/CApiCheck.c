@@ -27,5 +27,20 @@ int NumkernCApiCheck(void) {
     memset(output, ' ', sizeof output);
     separate_thousands("-1234567", ',', output);
     if (strcmp(output, "-1,234,567") != 0) return 8;
+    /* 25 primes up to 100; 2^31 - 1 lies beyond the span. */
+    if (count_primes(0, 100) != 25 || count_primes(100, 0) != 0) return 9;
+    if (count_primes(2147483647, 2147483647) != 0) return 10;
+    /* A run with the helper, ended early, then one without it; 1,000,003 is prime. */
+    set_sieve_threads(2);
+    calculate_primes(2000000);
+    memset(exponents, 0, sizeof exponents);
+    if (factor(1000000, 1000000, primes, exponents) != 2 || exponents[1] != 6) return 11;
+    finish_run();
+    set_sieve_threads(1);
+    calculate_primes(2000000);
+    memset(exponents, 0, sizeof exponents);
+    if (factor(1000003, 1000003, primes, exponents) != 1 || exponents[1] != 1) return 12;
+    finish_run();
+    set_sieve_threads(2);
     return 0;
 }

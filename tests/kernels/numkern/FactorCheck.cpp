@@ -67,4 +67,15 @@ testing::AssertionResult RangeMatchesOracle(int32_t first, int32_t from, int32_t
     return result;
 }
 
+void SieveThreadsTest::SetUp() { set_sieve_threads(GetParam()); }
+
+void SieveThreadsTest::TearDown() {
+    finish_run();
+    set_sieve_threads(2);
+}
+
+std::string SieveThreadsName(const testing::TestParamInfo<int32_t>& info) {
+    return info.param == 1 ? "OneThread" : "TwoThreads";
+}
+
 }  // namespace numkern_test

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace numkern_test {
 
@@ -30,5 +31,17 @@ testing::AssertionResult FactorMatchesOracle(int32_t first, int32_t n);
 // FactorMatchesOracle for n = from .. to with the run's first number `first`;
 // reports the first few mismatches.
 testing::AssertionResult RangeMatchesOracle(int32_t first, int32_t from, int32_t to);
+
+// A test run once with each sieve-thread count: 1, every block sieved in the
+// test's thread, and 2, with the helper thread that sieves ahead. Each test
+// ends with finish_run(), so no helper outlives it.
+class SieveThreadsTest : public testing::TestWithParam<int32_t> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// "OneThread" or "TwoThreads", for the names of the instantiated tests.
+std::string SieveThreadsName(const testing::TestParamInfo<int32_t>& info);
 
 }  // namespace numkern_test

@@ -12,12 +12,17 @@
 namespace numkern_test {
 namespace {
 
-TEST(FactorRun, EveryNumberFromOneTo100000) {
+class FactorRun : public SieveThreadsTest {};
+class FactorRandom : public SieveThreadsTest {};
+class FactorRefusal : public SieveThreadsTest {};
+class FactorFreshKernel : public SieveThreadsTest {};
+
+TEST_P(FactorRun, EveryNumberFromOneTo100000) {
     calculate_primes(100000);
     EXPECT_TRUE(RangeMatchesOracle(1, 1, 100000));
 }
 
-TEST(FactorRun, TheLast100000NumbersUpToTheMaximum) {
+TEST_P(FactorRun, TheLast100000NumbersUpToTheMaximum) {
     constexpr int32_t kFirst = kMaxNumber - 100000 + 1;
     calculate_primes(kMaxNumber);
     EXPECT_TRUE(RangeMatchesOracle(kFirst, kFirst, kMaxNumber));
@@ -29,7 +34,7 @@ struct LimitedRun {
     int32_t last;
 };
 
-TEST(FactorRun, RunsWithTheirLimits) {
+TEST_P(FactorRun, RunsWithTheirLimits) {
     const LimitedRun runs[] = {
         {3, 3, 3},
         {10, 3, 10},
@@ -50,7 +55,7 @@ TEST(FactorRun, RunsWithTheirLimits) {
 
 // High powers of small primes and squares of large ones, reached both from a
 // block started just before them and from a run that comes from far below.
-TEST(FactorRun, RunsAcrossHighPrimePowers) {
+TEST_P(FactorRun, RunsAcrossHighPrimePowers) {
     const int32_t powers[] = {1162261467 /* 3^19 */, 1220703125 /* 5^13 */,
                               1977326743 /* 7^11 */,  214358881 /* 11^8 */,
                               815730721 /* 13^8 */,   2147117569 /* 46337^2 */,
@@ -65,7 +70,7 @@ TEST(FactorRun, RunsAcrossHighPrimePowers) {
     }
 }
 
-TEST(FactorRandom, NumbersOutOfOrder) {
+TEST_P(FactorRandom, NumbersOutOfOrder) {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int32_t> anyNumber(1, kMaxNumber);
     std::uniform_int_distribution<int32_t> smallNumber(1, 5000);
@@ -76,7 +81,7 @@ TEST(FactorRandom, NumbersOutOfOrder) {
     }
 }
 
-TEST(FactorRandom, RunsFromRandomStarts) {
+TEST_P(FactorRandom, RunsFromRandomStarts) {
     std::mt19937 random(77);
     std::uniform_int_distribution<int32_t> start(3, kMaxNumber - 1999);
     for (int run = 0; run < 20; ++run) {
@@ -86,7 +91,7 @@ TEST(FactorRandom, RunsFromRandomStarts) {
     }
 }
 
-TEST(FactorRandom, OtherNumbersBetweenTheCallsOfARun) {
+TEST_P(FactorRandom, OtherNumbersBetweenTheCallsOfARun) {
     std::mt19937 random(5);
     std::uniform_int_distribution<int32_t> anyNumber(1, kMaxNumber);
     constexpr int32_t kFirst = 1000000;
@@ -100,7 +105,7 @@ TEST(FactorRandom, OtherNumbersBetweenTheCallsOfARun) {
     }
 }
 
-TEST(FactorRefusal, NumbersOutsideTheRange) {
+TEST_P(FactorRefusal, NumbersOutsideTheRange) {
     calculate_primes(1000);
     for (int32_t n : {0, -1, -1000, INT32_MIN, INT32_MAX}) {
         SCOPED_TRACE(n);
@@ -115,7 +120,7 @@ TEST(FactorRefusal, NumbersOutsideTheRange) {
 
 // The kernel is static data, so a kernel that has never seen calculate_primes
 // needs a process of its own: the death-test machinery starts one.
-TEST(FactorFreshKernel, AnswersWithoutCalculatePrimes) {
+TEST_P(FactorFreshKernel, AnswersWithoutCalculatePrimes) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     auto check = [] {
         std::mt19937 random(99);
@@ -134,6 +139,11 @@ TEST(FactorFreshKernel, AnswersWithoutCalculatePrimes) {
     };
     EXPECT_EXIT(check(), testing::ExitedWithCode(0), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(SieveThreads, FactorRun, testing::Values(1, 2), SieveThreadsName);
+INSTANTIATE_TEST_SUITE_P(SieveThreads, FactorRandom, testing::Values(1, 2), SieveThreadsName);
+INSTANTIATE_TEST_SUITE_P(SieveThreads, FactorRefusal, testing::Values(1, 2), SieveThreadsName);
+INSTANTIATE_TEST_SUITE_P(SieveThreads, FactorFreshKernel, testing::Values(1, 2), SieveThreadsName);
 
 }  // namespace
 }  // namespace numkern_test

@@ -1,0 +1,56 @@
+#include "app/GraphSaving.h"
+
+#include <QFileDialog>
+
+#include "app/MessageService.h"
+#include "stats/HistogramPicture.h"
+#include "util/ProgramTexts.h"
+
+namespace app {
+
+namespace {
+
+// Program texts: the question, its second line and its title.
+constexpr int16_t kSaveQuestion = 24;
+constexpr int16_t kSaveQuestionDetail = 25;
+constexpr int16_t kSaveQuestionTitle = 26;
+
+}  // namespace
+
+QString RunSaveDialog(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+GraphSaving::GraphSaving(QWidget& window, const stats::HistogramPicture& picture,
+                         const util::ProgramTexts& texts, MessageService& messages)
+    : m_window(window),
+      m_picture(picture),
+      m_texts(texts),
+      m_messages(messages),
+      m_runDialog(RunSaveDialog) {}
+
+void GraphSaving::AskToSave() {
+    const engine::Message question{m_texts.ProgramText(kSaveQuestion) + "\r\n" +
+                                       m_texts.ProgramText(kSaveQuestionDetail),
+                                   m_texts.ProgramText(kSaveQuestionTitle)};
+    if (m_messages.Ask(question, MessageButtons::YesNo) == MessageAnswer::Yes) SaveGraphImage();
+}
+
+void GraphSaving::SaveGraphImage() {
+    QFileDialog dialog(&m_window, QStringLiteral("Save image as"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The folder must exist; a file that exists is overwritten only after asking.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Bitmap file (*.bmp)"));
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    const QString fileName = m_runDialog(dialog);
+    if (fileName.isEmpty()) return;
+    const QString failure = m_picture.Save(fileName);
+    if (!failure.isEmpty()) {
+        m_messages.ShowMessage(
+            {failure.toStdString(), engine::kProgramTitle, engine::MessageIcon::Warning});
+    }
+}
+
+}  // namespace app

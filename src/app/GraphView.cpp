@@ -1,0 +1,75 @@
+#include "app/GraphView.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <utility>
+
+#include "app/GraphPicture.h"
+#include "app/GraphScreen.h"
+#include "app/MainWindowControls.h"
+#include "app/ModeOptions.h"
+#include "app/OutputWindow.h"
+#include "app/SeparatorOptions.h"
+#include "stats/HistogramRenderer.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kRepaintIntervalMs = 1000 / GraphView::kRepaintsPerSecond;
+
+}  // namespace
+
+GraphView::GraphView(Parts parts)
+    : m_parts(std::move(parts)), m_picture(m_parts.messages, stats::KernelLineFitter()) {
+    m_parts.ui.picGraph->SetImage(&m_picture.Image());
+}
+
+int GraphView::SelectedBinsEntry() const { return m_parts.modes.BinsEntry(); }
+
+void GraphView::SelectBinsEntry(int index) { m_parts.modes.SelectBinsEntry(index); }
+
+void GraphView::BeginGraph(const engine::HistogramState& state, const std::string& explanation) {
+    m_lastKind = state.kind;
+    m_picture.BeginGraph(state.kind, SelectedBinsEntry());
+    m_parts.screen.GraphBegun();
+    const QString text = ToTextBoxBreaks(QString::fromStdString(explanation));
+    m_parts.ui.lblPlot->setText(text);
+    m_parts.ui.txbPlot->setPlainText(text);
+    m_parts.ui.txbPlot->show();
+    DeriveLayout();
+    RepaintPicture();
+}
+
+void GraphView::Render(engine::HistogramState& state, bool final) {
+    if (!final && !m_sinceRepaint.hasExpired(kRepaintIntervalMs)) {
+        stats::ApplyRenderingToData(state, SelectedBinsEntry());
+        return;
+    }
+    m_picture.Render(state, final, SelectedBinsEntry(), m_parts.separators.Selected());
+    RepaintPicture();
+}
+
+void GraphView::HideGraph() { m_parts.screen.ShowText(); }
+
+void GraphView::RepaintPicture() {
+    m_parts.ui.picGraph->repaint();
+    m_sinceRepaint.start();
+}
+
+void GraphView::DeriveLayout() {
+    const int entry = SelectedBinsEntry();
+    if (entry < 0 || entry >= static_cast<int>(engine::kBinsList.size())) return;
+    const engine::HistogramKind kind = m_lastKind.value_or(engine::HistogramKind::EK);
+    m_layout = stats::ComputeGraphLayout(kind, entry, m_picture.Image().height());
+    const bool ekChosen = m_parts.modes.IsSelected(engine::ComputeMode::DoEKGraph);
+    const bool graphShown = m_parts.screen.GraphShown();
+    const bool ekOnScreen = graphShown && m_lastKind == engine::HistogramKind::EK;
+    if (!(ekChosen && !graphShown) && !ekOnScreen) {
+        m_layout.binsLeftOfZero = 0;
+        m_layout.x0 = m_layout.margin;
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,134 @@
+// Saving the histogram picture: the right button's question, the save
+// dialog as the window sets it up, the bitmap written and read back, and a
+// cancel, a No, a file that cannot be written, and the other buttons.
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "GraphOracle.h"
+#include "WindowTestSupport.h"
+
+using apptest::WindowFixture;
+
+namespace {
+
+// How the test answers the save dialog, and what it saw of it.
+struct DialogSeen {
+    int runs = 0;
+    QString title;
+    QStringList filters;
+    bool saving = false;
+    bool confirmsOverwrite = false;
+    QString defaultSuffix;
+};
+
+}  // namespace
+
+class GraphSaveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rightButtonOffersToSaveThePicture_data();
+    void rightButtonOffersToSaveThePicture();
+    void otherButtonsDoNothing_data();
+    void otherButtonsDoNothing();
+};
+
+void GraphSaveTest::rightButtonOffersToSaveThePicture_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("chosen");  // the file name the dialog gives; empty: cancelled
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<bool>("failure");
+    QTest::newRow("yes, a file") << true << "graph.bmp" << true << false;
+    QTest::newRow("yes, then cancel") << true << "" << false << false;
+    QTest::newRow("no") << false << "graph.bmp" << false << false;
+    QTest::newRow("yes, a folder that does not exist")
+        << true << "missing/graph.bmp" << false << true;
+}
+
+void GraphSaveTest::rightButtonOffersToSaveThePicture() {
+    QFETCH(bool, yes);
+    QFETCH(QString, chosen);
+    QFETCH(bool, written);
+    QFETCH(bool, failure);
+    QTemporaryDir folder;
+    const QString path = chosen.isEmpty() ? QString() : folder.filePath(chosen);
+    WindowFixture fixture;
+    DialogSeen seen;
+    fixture.Window().SetSaveDialogRunner([&](QFileDialog& dialog) {
+        ++seen.runs;
+        seen.title = dialog.windowTitle();
+        seen.filters = dialog.nameFilters();
+        seen.saving = dialog.acceptMode() == QFileDialog::AcceptSave;
+        seen.confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        seen.defaultSuffix = dialog.defaultSuffix();
+        return path;
+    });
+    apptest::RunFromWindow(fixture, "DoNPFGraph", QStringLiteral("2"), QStringLiteral("3,000"));
+    fixture.Messages().messages.clear();
+    fixture.Messages().buttons.clear();
+    fixture.Messages().answer = yes ? app::MessageAnswer::Yes : app::MessageAnswer::No;
+
+    QTest::mouseClick(fixture.Find<QWidget>("picGraph"), Qt::RightButton);
+
+    const auto& messages = fixture.Messages().messages;
+    QCOMPARE(messages.size(), failure ? size_t{2} : size_t{1});
+    QCOMPARE(QString::fromStdString(messages[0].text),
+             apptest::ShippedProgramText(24) + QStringLiteral("\r\n") +
+                 apptest::ShippedProgramText(25));
+    QCOMPARE(QString::fromStdString(messages[0].title), apptest::ShippedProgramText(26));
+    QVERIFY(!apptest::ShippedProgramText(26).isEmpty());
+    QCOMPARE(fixture.Messages().buttons[0], app::MessageButtons::YesNo);
+    QCOMPARE(seen.runs, yes ? 1 : 0);
+    if (yes) {
+        QCOMPARE(seen.title, QStringLiteral("Save image as"));
+        QCOMPARE(seen.filters, QStringList{QStringLiteral("Bitmap file (*.bmp)")});
+        QVERIFY(seen.saving);
+        QVERIFY(seen.confirmsOverwrite);
+        QCOMPARE(seen.defaultSuffix, QStringLiteral("bmp"));
+    }
+    QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("graph.bmp"))), written);
+    if (written) {
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("bmp"));
+        const QImage saved = reader.read().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = apptest::ShownPicture(fixture.Window())
+                                 .copy(0, 0, apptest::kPictureWidth, apptest::kPictureHeight);
+        QCOMPARE(saved, shown);
+    }
+    if (failure) {
+        QVERIFY(QDir(folder.path()).isEmpty());
+        const QString text = QString::fromStdString(messages[1].text);
+        QVERIFY2(text.contains(path), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("No such file or directory")), qPrintable(text));
+        QCOMPARE(messages[1].icon, engine::MessageIcon::Warning);
+        QCOMPARE(messages[1].title, std::string("Primorator"));
+    }
+}
+
+void GraphSaveTest::otherButtonsDoNothing_data() {
+    QTest::addColumn<int>("button");
+    QTest::newRow("left") << static_cast<int>(Qt::LeftButton);
+    QTest::newRow("middle") << static_cast<int>(Qt::MiddleButton);
+}
+
+void GraphSaveTest::otherButtonsDoNothing() {
+    QFETCH(int, button);
+    WindowFixture fixture;
+    int runs = 0;
+    fixture.Window().SetSaveDialogRunner([&](QFileDialog&) {
+        ++runs;
+        return QString();
+    });
+    apptest::RunFromWindow(fixture, "DoNPFGraph", QStringLiteral("2"), QStringLiteral("3,000"));
+    const size_t before = fixture.Messages().messages.size();
+    QTest::mouseClick(fixture.Find<QWidget>("picGraph"), static_cast<Qt::MouseButton>(button));
+    QCOMPARE(fixture.Messages().messages.size(), before);
+    QCOMPARE(runs, 0);
+}
+
+QTEST_MAIN(GraphSaveTest)
+#include "GraphSaveTest.moc"

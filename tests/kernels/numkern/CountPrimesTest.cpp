@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "FactorOracle.h"
+#include "numkern.h"
+
+namespace numkern_test {
+namespace {
+
+// The primes of lo .. hi (lo >= 2, hi - lo small) by a plain segmented sieve
+// with the oracle's primes.
+int64_t OracleCount(int64_t lo, int64_t hi) {
+    std::vector<bool> composite(static_cast<size_t>(hi - lo + 1), false);
+    for (int64_t p : OraclePrimes()) {
+        if (p * p > hi) break;
+        for (int64_t m = std::max(p * p, (lo + p - 1) / p * p); m <= hi; m += p) {
+            composite[static_cast<size_t>(m - lo)] = true;
+        }
+    }
+    int64_t count = 0;
+    for (bool c : composite) count += c ? 0 : 1;
+    return count;
+}
+
+TEST(CountPrimes, RandomRangesUpToOneMillionAgainstASieve) {
+    constexpr int32_t kBound = 1000000;
+    // primesUpTo[n]: the primes up to n, for n >= 0.
+    std::vector<int64_t> primesUpTo(kBound + 1, 0);
+    std::vector<bool> composite(kBound + 1, false);
+    for (int32_t n = 2; n <= kBound; ++n) {
+        if (!composite[n]) {
+            for (int64_t m = int64_t{n} * n; m <= kBound; m += n) composite[m] = true;
+        }
+        primesUpTo[n] = primesUpTo[n - 1] + (composite[n] ? 0 : 1);
+    }
+    std::mt19937 random(2718);
+    std::uniform_int_distribution<int32_t> anyNumber(0, kBound);
+    for (int i = 0; i < 2000; ++i) {
+        int32_t lo = anyNumber(random);
+        int32_t hi = anyNumber(random);
+        if (hi < lo) std::swap(lo, hi);
+        const int64_t expected = primesUpTo[hi] - (lo == 0 ? 0 : primesUpTo[lo - 1]);
+        ASSERT_EQ(count_primes(lo, hi), expected) << lo << ".." << hi;
+    }
+}
+
+struct Range {
+    int32_t lo;
+    int32_t hi;
+};
+
+TEST(CountPrimes, RangesAcrossTheScaleAgainstASegmentedSieve) {
+    const Range ranges[] = {
+        {1000000000, 1010000000},
+        {kMaxNumber - 10000000, kMaxNumber},
+        {(1 << 30) - 5000000, (1 << 30) + 5000000},
+        {16777216, 33554431},  // one chunk of 2^24 as the program counts it
+        {2147483629, 2147483629},  // the largest prime of the span
+        {kMaxNumber, kMaxNumber},
+    };
+    for (const Range& range : ranges) {
+        EXPECT_EQ(count_primes(range.lo, range.hi), OracleCount(range.lo, range.hi))
+            << range.lo << ".." << range.hi;
+    }
+}
+
+TEST(CountPrimes, TheEdgesOfTheSpan) {
+    EXPECT_EQ(count_primes(0, 0), 0);
+    EXPECT_EQ(count_primes(0, 1), 0);
+    EXPECT_EQ(count_primes(1, 1), 0);
+    EXPECT_EQ(count_primes(0, 2), 1);
+    EXPECT_EQ(count_primes(2, 2), 1);
+    EXPECT_EQ(count_primes(2, 3), 2);
+    EXPECT_EQ(count_primes(4, 4), 0);
+    EXPECT_EQ(count_primes(1, 10), 4);
+}
+
+TEST(CountPrimes, RangesOutsideTheSpanAreClamped) {
+    EXPECT_EQ(count_primes(-5, 10), 4);
+    EXPECT_EQ(count_primes(INT32_MIN, 100), 25);
+    EXPECT_EQ(count_primes(kMaxNumber - 1000, INT32_MAX), OracleCount(kMaxNumber - 1000, kMaxNumber));
+    EXPECT_EQ(count_primes(INT32_MAX, INT32_MAX), 0);  // 2^31 - 1 is prime, but beyond the span
+    EXPECT_EQ(count_primes(-10, -1), 0);
+    EXPECT_EQ(count_primes(INT32_MIN, INT32_MIN), 0);
+}
+
+TEST(CountPrimes, AnEndBelowTheStartCountsNothing) {
+    const Range ranges[] = {{10, 5}, {3, 2}, {kMaxNumber, 0}, {1000000, -1000000}, {INT32_MAX, INT32_MIN}};
+    for (const Range& range : ranges) {
+        EXPECT_EQ(count_primes(range.lo, range.hi), 0) << range.lo << ".." << range.hi;
+    }
+}
+
+// pi(2^31) = 105,097,565 counts 2^31 - 1 too, which lies beyond the span.
+TEST(CountPrimes, TheWholeSpanInOneCallAndInChunks) {
+    constexpr int64_t kPrimesInTheSpan = 105097564;
+    EXPECT_EQ(count_primes(1, kMaxNumber), kPrimesInTheSpan);
+    EXPECT_EQ(count_primes(INT32_MIN, INT32_MAX), kPrimesInTheSpan);
+    constexpr int64_t kChunk = int64_t{1} << 24;
+    int64_t chunked = 0;
+    for (int64_t lo = 1; lo <= kMaxNumber; lo += kChunk) {
+        const int64_t hi = std::min<int64_t>(lo + kChunk - 1, kMaxNumber);
+        chunked += count_primes(static_cast<int32_t>(lo), static_cast<int32_t>(hi));
+    }
+    EXPECT_EQ(chunked, kPrimesInTheSpan);
+}
+
+}  // namespace
+}  // namespace numkern_test
