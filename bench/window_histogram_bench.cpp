@@ -9,8 +9,9 @@
 // without a picture. Prints the times and the ratios; the histogram in the
 // window should take at most 25 % longer than the count that factors every
 // number. Options: --end N (default 100,000,001: 10^8 numbers from 2),
-// --ek (the EK histogram from 1,000,000, which stops at its first bin
-// overlap), --pc (the Palmen colours).
+// --ek (the EK histogram from 1,000,000: in the window it stops at its first
+// bin overlap, which without a picture is never found), --pc (the Palmen
+// colours).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -75,7 +76,9 @@ private:
     engine::HistogramState m_histogram;
 };
 
-double Seconds(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e9; }
+double Seconds(const QElapsedTimer& timer) {
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
 
 double EngineRun(engine::ComputeMode mode, long long start, long long end) {
     engine::ComputeRequest request;

@@ -18,8 +18,8 @@
 namespace {
 
 constexpr std::array<std::string_view, 9> kCaptions = {
-    "* N   +", "* N   -", "* N   +|-", "/ N   +", "/ N   -",
-    "/ N   +|-", "^ N   +", "^ N   -", "^ N   +|-",
+    "* N   +",   "* N   -", "* N   +|-", "/ N   +",   "/ N   -",
+    "/ N   +|-", "^ N   +", "^ N   -",   "^ N   +|-",
 };
 
 std::string Show(const cli::FilterFields& f) {
@@ -46,15 +46,15 @@ std::string Expression(const cli::FilterFields& fields, std::string_view blank, 
 void CheckAcceptedFilter(const cli::FilterFields& fields, std::string_view source) {
     bool known = false;
     for (std::string_view caption : kCaptions) known = known || fields.caption == caption;
-    FUZZ_CHECK(known, "\"" + std::string(source) + "\" gave the caption \"" + fields.caption +
-                          "\"");
+    FUZZ_CHECK(known,
+               "\"" + std::string(source) + "\" gave the caption \"" + fields.caption + "\"");
     for (std::string_view blank : {"", " ", " \t "}) {
         for (char letter : {'N', 'n'}) {
             const std::string text = Expression(fields, blank, letter);
             std::string error;
             const std::optional<cli::FilterFields> again = cli::ParseFilterExpression(text, error);
-            FUZZ_CHECK(again.has_value(), "\"" + text + "\" (written from " + Show(fields) +
-                                              ") is refused: " + error);
+            FUZZ_CHECK(again.has_value(),
+                       "\"" + text + "\" (written from " + Show(fields) + ") is refused: " + error);
             FUZZ_CHECK(again->aText == fields.aText && again->caption == fields.caption &&
                            again->bText == fields.bText,
                        "\"" + text + "\" gave " + Show(*again) + ", not " + Show(fields));

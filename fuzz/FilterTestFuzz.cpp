@@ -36,9 +36,15 @@ struct Caption {
 };
 
 constexpr std::array<Caption, 9> kCaptions = {{
-    {'*', "+", "* N   +"}, {'*', "-", "* N   -"}, {'*', "+|-", "* N   +|-"},
-    {'/', "+", "/ N   +"}, {'/', "-", "/ N   -"}, {'/', "+|-", "/ N   +|-"},
-    {'^', "+", "^ N   +"}, {'^', "-", "^ N   -"}, {'^', "+|-", "^ N   +|-"},
+    {'*', "+", "* N   +"},
+    {'*', "-", "* N   -"},
+    {'*', "+|-", "* N   +|-"},
+    {'/', "+", "/ N   +"},
+    {'/', "-", "/ N   -"},
+    {'/', "+|-", "/ N   +|-"},
+    {'^', "+", "^ N   +"},
+    {'^', "-", "^ N   -"},
+    {'^', "+|-", "^ N   +|-"},
 }};
 
 bool FitsInt32(int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
@@ -148,26 +154,34 @@ void CheckNumber(const Case& c, engine::FilterTest& test, int32_t n) {
         const std::optional<int64_t> value = FormValue(c.caption.op, a, index, b, plus);
         hasForm = hasForm || (value && *value == n);
     }
-    FUZZ_CHECK(hasForm, where + ": passes with N " + std::to_string(index) +
-                            " but is not of the form");
+    FUZZ_CHECK(hasForm,
+               where + ": passes with N " + std::to_string(index) + " but is not of the form");
 }
 
 int32_t PickValue(FuzzedDataProvider& data) {
     switch (data.ConsumeIntegralInRange(0, 3)) {
-        case 0: return data.ConsumeIntegralInRange<int32_t>(0, 100);
-        case 1: return data.ConsumeIntegralInRange<int32_t>(0, static_cast<int32_t>(kMaxNumber));
-        case 2: return data.PickValueInArray<int32_t>({2, 3, 10, 65536, 46340, 46341, 1 << 30,
-                                                       INT32_MAX - 1, INT32_MAX});
-        default: return data.ConsumeIntegral<int32_t>();
+        case 0:
+            return data.ConsumeIntegralInRange<int32_t>(0, 100);
+        case 1:
+            return data.ConsumeIntegralInRange<int32_t>(0, static_cast<int32_t>(kMaxNumber));
+        case 2:
+            return data.PickValueInArray<int32_t>(
+                {2, 3, 10, 65536, 46340, 46341, 1 << 30, INT32_MAX - 1, INT32_MAX});
+        default:
+            return data.ConsumeIntegral<int32_t>();
     }
 }
 
 int32_t PickNumber(FuzzedDataProvider& data, const Case& c) {
     switch (data.ConsumeIntegralInRange(0, 3)) {
-        case 0: return data.ConsumeIntegralInRange(c.start, c.end);
-        case 1: return data.ConsumeIntegralInRange(1, 1 << 16);
-        case 2: return static_cast<int32_t>(kMaxNumber - data.ConsumeIntegralInRange(0, 1 << 16));
-        default: return data.ConsumeIntegral<int32_t>();
+        case 0:
+            return data.ConsumeIntegralInRange(c.start, c.end);
+        case 1:
+            return data.ConsumeIntegralInRange(1, 1 << 16);
+        case 2:
+            return static_cast<int32_t>(kMaxNumber - data.ConsumeIntegralInRange(0, 1 << 16));
+        default:
+            return data.ConsumeIntegral<int32_t>();
     }
 }
 
@@ -185,16 +199,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     int32_t start = data.ConsumeIntegralInRange<int32_t>(1, static_cast<int32_t>(kMaxNumber));
     int32_t end = data.ConsumeBool()
                       ? data.ConsumeIntegralInRange<int32_t>(1, static_cast<int32_t>(kMaxNumber))
-                      : static_cast<int32_t>(
-                            std::min<int64_t>(kMaxNumber, int64_t{start} + data.ConsumeIntegral<uint16_t>()));
+                      : static_cast<int32_t>(std::min<int64_t>(
+                            kMaxNumber, int64_t{start} + data.ConsumeIntegral<uint16_t>()));
     if (end < start) std::swap(start, end);
     const auto mode = static_cast<engine::ComputeMode>(data.ConsumeIntegralInRange(0, 7));
     const Case c{caption, filter, start, end, mode};
 
     const std::optional<std::string> refusal = engine::CheckFilter(filter, start, end, mode);
     if (filter.a < 2) {
-        FUZZ_CHECK(refusal == "First filter value must be > 1.", c.Describe(0) + ": " +
-                                                                     refusal.value_or("accepted"));
+        FUZZ_CHECK(refusal == "First filter value must be > 1.",
+                   c.Describe(0) + ": " + refusal.value_or("accepted"));
         return 0;
     }
 

@@ -20,7 +20,7 @@ namespace fuzz {
 }  // namespace fuzz
 
 // `detail` (a std::string expression) is built only when the check fails.
-#define FUZZ_CHECK(condition, detail)                                    \
-    do {                                                                 \
+#define FUZZ_CHECK(condition, detail)                                           \
+    do {                                                                        \
         if (!(condition)) fuzz::Fail(#condition, __FILE__, __LINE__, (detail)); \
     } while (false)

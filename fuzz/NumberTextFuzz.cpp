@@ -40,9 +40,8 @@ int32_t ExpectedParse(const std::string& text) {
 void CheckParse(const std::string& text) {
     const int32_t value = format::ParseNumberText(text);
     const int32_t expected = ExpectedParse(text);
-    FUZZ_CHECK(value == expected, "ParseNumberText(\"" + text + "\") = " +
-                                      std::to_string(value) + ", expected " +
-                                      std::to_string(expected));
+    FUZZ_CHECK(value == expected, "ParseNumberText(\"" + text + "\") = " + std::to_string(value) +
+                                      ", expected " + std::to_string(expected));
 }
 
 void CheckRoundTrip(int32_t value) {
@@ -66,8 +65,7 @@ void CheckRoundTrip(int32_t value) {
 }
 
 std::string Show(const engine::NumberFields& f) {
-    return "{\"" + f.start + "\", \"" + f.end + "\", \"" + f.filterA + "\", \"" + f.filterB +
-           "\"}";
+    return "{\"" + f.start + "\", \"" + f.end + "\", \"" + f.filterA + "\", \"" + f.filterB + "\"}";
 }
 
 bool IsAscii(const std::string& text) {
@@ -103,8 +101,8 @@ void CheckNormalize(const engine::NumberFields& original, Separator separator) {
     engine::NumberFields twice = once;
     const engine::NormalizeOutcome second = engine::NormalizeNumberFields(twice, separator);
     if (!KeptWhole(original)) return;
-    const std::string where = Show(original) + " with separator " +
-                              std::to_string(static_cast<int>(separator));
+    const std::string where =
+        Show(original) + " with separator " + std::to_string(static_cast<int>(separator));
     FUZZ_CHECK(second.Ok(), where + ": a field of " + Show(once) + " is still too large");
     FUZZ_CHECK(twice.start == once.start && twice.end == once.end &&
                    twice.filterA == once.filterA && twice.filterB == once.filterB,
@@ -117,9 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     CheckParse(std::string(reinterpret_cast<const char*>(bytes), size));
 
     FuzzedDataProvider data(bytes, size);
-    CheckRoundTrip(data.ConsumeBool()
-                       ? data.ConsumeIntegralInRange<int32_t>(0, format::kMaxNumber)
-                       : data.ConsumeIntegral<int32_t>());
+    CheckRoundTrip(data.ConsumeBool() ? data.ConsumeIntegralInRange<int32_t>(0, format::kMaxNumber)
+                                      : data.ConsumeIntegral<int32_t>());
 
     const Separator separator = data.PickValueInArray(kSeparators);
     engine::NumberFields fields;

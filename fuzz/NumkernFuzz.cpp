@@ -31,15 +31,26 @@ namespace {
 constexpr int64_t kMaxNumber = 2147483646;
 constexpr uint32_t kRootBound = 46341;  // 46341^2 > kMaxNumber
 
-// The primes up to kRootBound, sieved once.
+// Whether each number up to kRootBound is prime, sieved once.
+const std::vector<bool>& SmallPrimeFlags() {
+    static const std::vector<bool> flags = [] {
+        std::vector<bool> prime(kRootBound + 1, true);
+        prime[0] = prime[1] = false;
+        for (uint32_t p = 2; p * p <= kRootBound; ++p) {
+            if (!prime[p]) continue;
+            for (uint32_t m = p * p; m <= kRootBound; m += p) prime[m] = false;
+        }
+        return prime;
+    }();
+    return flags;
+}
+
+// The primes up to kRootBound, ascending.
 const std::vector<uint32_t>& SmallPrimes() {
     static const std::vector<uint32_t> primes = [] {
-        std::vector<bool> composite(kRootBound + 1, false);
         std::vector<uint32_t> list;
         for (uint32_t p = 2; p <= kRootBound; ++p) {
-            if (composite[p]) continue;
-            list.push_back(p);
-            for (uint64_t m = uint64_t{p} * p; m <= kRootBound; m += p) composite[m] = true;
+            if (SmallPrimeFlags()[p]) list.push_back(p);
         }
         return list;
     }();
@@ -48,18 +59,12 @@ const std::vector<uint32_t>& SmallPrimes() {
 
 // Trial division: exact for every n up to kRootBound^2.
 bool OracleIsPrime(int64_t n) {
-    if (n < 2) return false;
+    if (n <= kRootBound) return n >= 0 && SmallPrimeFlags()[static_cast<std::size_t>(n)];
     for (uint32_t p : SmallPrimes()) {
         if (int64_t{p} * p > n) return true;
         if (n % p == 0) return false;
     }
     return true;
-}
-
-// OracleIsPrime for n up to kRootBound, by a table lookup.
-bool IsSmallPrime(int64_t n) {
-    const std::vector<uint32_t>& primes = SmallPrimes();
-    return std::binary_search(primes.begin(), primes.end(), static_cast<uint32_t>(n));
 }
 
 std::string Describe(int32_t first, int32_t n) {
@@ -84,12 +89,14 @@ void CheckFactor(int32_t first, int32_t n, bool full) {
 
     if (n < 1 || n > kMaxNumber) {
         FUZZ_CHECK(k == 0, Describe(first, n) + ": k " + std::to_string(k));
-        FUZZ_CHECK(primes[0] == -1, Describe(first, n) + ": primes[0] " + std::to_string(primes[0]));
+        FUZZ_CHECK(primes[0] == -1,
+                   Describe(first, n) + ": primes[0] " + std::to_string(primes[0]));
         for (int i = 1; i < 10; ++i) {
             FUZZ_CHECK(primes[i] == kPrimeSentinel, Describe(first, n) + ": prime element written");
             FUZZ_CHECK(exponents[i] == 0, Describe(first, n) + ": exponent element written");
         }
-        FUZZ_CHECK(exponents[0] == kExponentSentinel, Describe(first, n) + ": exponents[0] written");
+        FUZZ_CHECK(exponents[0] == kExponentSentinel,
+                   Describe(first, n) + ": exponents[0] written");
         return;
     }
 
@@ -101,16 +108,17 @@ void CheckFactor(int32_t first, int32_t n, bool full) {
     for (int i = 1; i <= k; ++i) {
         const int64_t p = primes[i];
         const int e = exponents[i];
-        FUZZ_CHECK(p > previous, Describe(first, n) + ": primes not ascending at " + std::to_string(i));
-        if (p <= kRootBound) {
-            FUZZ_CHECK(IsSmallPrime(p), Describe(first, n) + ": " + std::to_string(p) + " is not prime");
-        } else if (full) {
-            FUZZ_CHECK(OracleIsPrime(p), Describe(first, n) + ": " + std::to_string(p) + " is not prime");
+        FUZZ_CHECK(p > previous,
+                   Describe(first, n) + ": primes not ascending at " + std::to_string(i));
+        if (p <= kRootBound || full) {
+            FUZZ_CHECK(OracleIsPrime(p),
+                       Describe(first, n) + ": " + std::to_string(p) + " is not prime");
         }
         FUZZ_CHECK(e >= 1 && e <= 31, Describe(first, n) + ": exponent " + std::to_string(e));
         for (int j = 0; j < e; ++j) {
             product *= static_cast<uint64_t>(p);
-            FUZZ_CHECK(product <= static_cast<uint64_t>(n), Describe(first, n) + ": product exceeds n");
+            FUZZ_CHECK(product <= static_cast<uint64_t>(n),
+                       Describe(first, n) + ": product exceeds n");
         }
         omega += static_cast<uint32_t>(e);
         previous = p;
@@ -121,15 +129,16 @@ void CheckFactor(int32_t first, int32_t n, bool full) {
                Describe(first, n) + ": colour " + std::to_string(primes[0]) + ", Omega " +
                    std::to_string(omega));
     for (int i = k + 1; i < 10; ++i) {
-        FUZZ_CHECK(exponents[i] == 0, Describe(first, n) + ": exponent above k at " + std::to_string(i));
+        FUZZ_CHECK(exponents[i] == 0,
+                   Describe(first, n) + ": exponent above k at " + std::to_string(i));
     }
 }
 
 void CheckIsPrime(int32_t n) {
     const int16_t answer = is_prime(n, n);
     const int16_t expected = (n >= 0 && n <= kMaxNumber && OracleIsPrime(n)) ? 1 : 0;
-    FUZZ_CHECK(answer == expected, "is_prime(" + std::to_string(n) + ") = " +
-                                       std::to_string(answer));
+    FUZZ_CHECK(answer == expected,
+               "is_prime(" + std::to_string(n) + ") = " + std::to_string(answer));
 }
 
 // The grouping as the header describes it: an optional leading minus, then the
@@ -172,29 +181,34 @@ void CheckSeparateThousands(const std::string& text, int32_t separator) {
 
     separate_thousands(text.c_str(), separator, output);
 
-    const std::string where = "separate_thousands(\"" + text + "\", " +
-                              std::to_string(separator) + ")";
+    const std::string where =
+        "separate_thousands(\"" + text + "\", " + std::to_string(separator) + ")";
     for (std::size_t i = 0; i < kGuard; ++i) {
         FUZZ_CHECK(memory[i] == kCanary, where + ": wrote before the buffer");
         FUZZ_CHECK(memory[kGuard + kSize + i] == kCanary, where + ": wrote past the buffer");
     }
     const std::string expected = GroupedText(text.c_str(), static_cast<char>(separator));
-    FUZZ_CHECK(std::memcmp(output, expected.data(), expected.size()) == 0 &&
-                   output[expected.size()] == '\0',
-               where + ": gave \"" + std::string(output, kSize) + "\", expected \"" +
-                   expected + "\"");
+    FUZZ_CHECK(
+        std::memcmp(output, expected.data(), expected.size()) == 0 &&
+            output[expected.size()] == '\0',
+        where + ": gave \"" + std::string(output, kSize) + "\", expected \"" + expected + "\"");
 }
 
 // A number argument: mostly in range, near its ends or the block size, or any
 // 32-bit value.
 int32_t PickNumber(FuzzedDataProvider& data) {
     switch (data.ConsumeIntegralInRange(0, 4)) {
-        case 0: return data.ConsumeIntegralInRange<int32_t>(1, 100000);
-        case 1: return static_cast<int32_t>(kMaxNumber - data.ConsumeIntegralInRange(0, 100000));
-        case 2: return data.ConsumeIntegralInRange<int32_t>(1, static_cast<int32_t>(kMaxNumber));
-        case 3: return 32768 * data.ConsumeIntegralInRange(0, 65535) +
-                       data.ConsumeIntegralInRange(-2, 2);
-        default: return data.ConsumeIntegral<int32_t>();
+        case 0:
+            return data.ConsumeIntegralInRange<int32_t>(1, 100000);
+        case 1:
+            return static_cast<int32_t>(kMaxNumber - data.ConsumeIntegralInRange(0, 100000));
+        case 2:
+            return data.ConsumeIntegralInRange<int32_t>(1, static_cast<int32_t>(kMaxNumber));
+        case 3:
+            return 32768 * data.ConsumeIntegralInRange(0, 65535) +
+                   data.ConsumeIntegralInRange(-2, 2);
+        default:
+            return data.ConsumeIntegral<int32_t>();
     }
 }
 
@@ -202,8 +216,8 @@ int32_t PickNumber(FuzzedDataProvider& data) {
 // (bounded, for the time it takes) only against its width.
 void CheckCountPrimes(int32_t lo, int32_t hi) {
     const int64_t count = count_primes(lo, hi);
-    const std::string where = "count_primes(" + std::to_string(lo) + ", " +
-                              std::to_string(hi) + ") = " + std::to_string(count);
+    const std::string where = "count_primes(" + std::to_string(lo) + ", " + std::to_string(hi) +
+                              ") = " + std::to_string(count);
     const int64_t low = std::max<int64_t>(lo, 0);
     const int64_t high = std::min<int64_t>(hi, kMaxNumber);
     if (high < low) {
@@ -289,9 +303,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
                 break;
             }
             default: {
-                const int32_t separator =
-                    data.ConsumeBool() ? data.PickValueInArray({44, 32, 39})
-                                       : data.ConsumeIntegral<int32_t>();
+                const int32_t separator = data.ConsumeBool() ? data.PickValueInArray({44, 32, 39})
+                                                             : data.ConsumeIntegral<int32_t>();
                 CheckSeparateThousands(data.ConsumeRandomLengthString(40), separator);
                 break;
             }

@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
 
     const QByteArray saved = persist::StateFileText(read.state);
     const persist::StateReadResult again = persist::ParseStateText(saved);
-    FUZZ_CHECK(again.ok, "the written file " + Show(saved) + " does not read back: " +
-                             again.error.toStdString());
-    FUZZ_CHECK(again.state == read.state, "the written file " + Show(saved) +
-                                              " reads back as another state");
+    FUZZ_CHECK(again.ok, "the written file " + Show(saved) +
+                             " does not read back: " + again.error.toStdString());
+    FUZZ_CHECK(again.state == read.state,
+               "the written file " + Show(saved) + " reads back as another state");
     FUZZ_CHECK(persist::StateFileText(again.state) == saved,
                "writing the state read back changes the file " + Show(saved));
     return 0;

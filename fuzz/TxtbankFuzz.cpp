@@ -30,8 +30,8 @@ constexpr std::size_t kMaxText = 1024;
 const std::string& TextFilePath() {
     static const std::string path = [] {
         const char* folder = std::getenv("TMPDIR");
-        std::string pattern = std::string(folder != nullptr ? folder : "/tmp") +
-                              "/primorator-fuzz-txtbank-XXXXXX";
+        std::string pattern =
+            std::string(folder != nullptr ? folder : "/tmp") + "/primorator-fuzz-txtbank-XXXXXX";
         const int fd = mkstemp(pattern.data());
         if (fd < 0) {
             std::perror("mkstemp");
@@ -134,10 +134,11 @@ bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
-                                             : lead >= 0xE0 && lead < 0xF0   ? 3
-                                             : lead >= 0xF0 && lead < 0xF5   ? 4
-                                                                             : 0;
+        const std::size_t length = lead < 0x80                   ? 1
+                                   : lead >= 0xC2 && lead < 0xE0 ? 2
+                                   : lead >= 0xE0 && lead < 0xF0 ? 3
+                                   : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                                 : 0;
         if (length == 0 || i + length > text.size()) return false;
         for (std::size_t k = 1; k < length; ++k) {
             if (!IsContinuationByte(text[i + k])) return false;
@@ -152,8 +153,8 @@ bool IsValidUtf8(std::string_view text) {
 std::string Lookup(int16_t number, int32_t size, int32_t start, const std::string* text) {
     constexpr std::size_t kGuard = 32;
     constexpr char kCanary = '\x5C';
-    const std::string where = "gt(" + std::to_string(number) + ", size " +
-                              std::to_string(size) + ", start " + std::to_string(start) + ")";
+    const std::string where = "gt(" + std::to_string(number) + ", size " + std::to_string(size) +
+                              ", start " + std::to_string(start) + ")";
     std::vector<char> memory(static_cast<std::size_t>(size) + kGuard, kCanary);
     const int32_t written = gt(number, 0, memory.data(), size, start);
     for (std::size_t i = static_cast<std::size_t>(size); i < memory.size(); ++i) {
@@ -196,8 +197,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const std::string_view contents(reinterpret_cast<const char*>(bytes), size);
     const Load expected = ExpectedLoad(contents);
     const int32_t result = lt(TextFilePath().c_str(), 0);
-    FUZZ_CHECK(result == expected.result,
-               "lt() = " + std::to_string(result) + ", expected " + std::to_string(expected.result));
+    FUZZ_CHECK(result == expected.result, "lt() = " + std::to_string(result) + ", expected " +
+                                              std::to_string(expected.result));
 
     const uint32_t hash = Hash(bytes, size);
     for (const auto& [number, text] : expected.texts) {

@@ -27,6 +27,9 @@ namespace numkern {
 // static data that needs no constructor to run.
 class SieveAhead {
 public:
+    // The helper's name among the process's threads (/proc/self/task/*/comm).
+    static constexpr const char* kThreadName = "numkern-sieve";
+
     SieveAhead() = default;
     SieveAhead(const SieveAhead&) = delete;
     SieveAhead& operator=(const SieveAhead&) = delete;

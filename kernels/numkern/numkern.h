@@ -37,7 +37,8 @@ extern "C" {
  * run's helper thread, which sieves the blocks after the one factor() serves
  * from, while the caller works through it; a limit up to 32,770, which one
  * block holds, starts none. A helper still running from the last run is
- * stopped and joined first, so at most one runs at a time. */
+ * stopped and joined first, so at most one runs at a time. The helper is
+ * named "numkern-sieve" among the process's threads. */
 NUMKERN_API void calculate_primes(int32_t limit);
 
 /* Factors n. `first` is the first number of the run (the same in every call

@@ -31,9 +31,9 @@ GraphSaving::GraphSaving(QWidget& window, const stats::HistogramPicture& picture
       m_runDialog(RunSaveDialog) {}
 
 void GraphSaving::AskToSave() {
-    const engine::Message question{m_texts.ProgramText(kSaveQuestion) + "\r\n" +
-                                       m_texts.ProgramText(kSaveQuestionDetail),
-                                   m_texts.ProgramText(kSaveQuestionTitle)};
+    const engine::Message question{
+        m_texts.ProgramText(kSaveQuestion) + "\r\n" + m_texts.ProgramText(kSaveQuestionDetail),
+        m_texts.ProgramText(kSaveQuestionTitle)};
     if (m_messages.Ask(question, MessageButtons::YesNo) == MessageAnswer::Yes) SaveGraphImage();
 }
 

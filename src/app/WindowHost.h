@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "engine/ComputeHost.h"
 #include "app/GraphView.h"
+#include "engine/ComputeHost.h"
 #include "engine/HistogramState.h"
 
 namespace app {

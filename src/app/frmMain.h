@@ -55,7 +55,9 @@ public:
     const stats::GraphLayout& GraphGeometry() const { return m_host.Graph().Layout(); }
 
     // How the bitmap save dialog is run (RunSaveDialog unless set).
-    void SetSaveDialogRunner(SaveDialogRunner run) { m_graphSaving.SetDialogRunner(std::move(run)); }
+    void SetSaveDialogRunner(SaveDialogRunner run) {
+        m_graphSaving.SetDialogRunner(std::move(run));
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

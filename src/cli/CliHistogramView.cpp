@@ -21,13 +21,18 @@ void CliHistogramView::BeginGraph(const engine::HistogramState& state, const std
 }
 
 void CliHistogramView::Render(engine::HistogramState& state, bool final) {
+    // Nobody sees the renderings during a run: only what they do to the data
+    // (the bin-overlap rule) is applied, and the final one is drawn.
+    if (!final) {
+        stats::ApplyRenderingToData(state, m_binsEntry);
+        return;
+    }
     if (m_picture) {
         m_picture->Render(state, final, m_binsEntry, m_separator);
     } else {
         stats::RenderHistogram(state, {final, m_binsEntry, m_separator}, m_sheet, m_messages,
                                m_fit);
     }
-    if (!final) return;
     // The stddev-zero message has been shown already; the table is then empty.
     if (state.valueStdDev == 0 && state.kind != engine::HistogramKind::PC) return;
     for (const std::string& line : stats::HistogramTable(state, m_binsEntry, m_separator, m_fit)) {

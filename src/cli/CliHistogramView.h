@@ -13,9 +13,10 @@
 
 namespace cli {
 
-// The command-line tool's histogram: each rendering of a run is drawn on a
-// text sheet (or, with --image, on the picture the window would show), so
-// the bin-overlap rule acts as in the window; the final table is printed.
+// The command-line tool's histogram: the renderings of a run apply the
+// bin-overlap rule to the data as in the window; the final one is drawn on a
+// text sheet (or, with --image, on the picture the window would show) and
+// its table printed.
 class CliHistogramView : public engine::HistogramView {
 public:
     CliHistogramView(int binsEntry, format::Separator separator, engine::MessageSink& messages,

@@ -62,6 +62,10 @@ void HistogramRun::SetUp(int32_t startNumber) {
         s.binSetting = kFixedBinSetting;
         s.numBins = kBinsList[kFixedBinSetting];
         s.binSize = 10.0 / s.numBins;
+        // Their values are whole numbers 0 .. 9: each one's bin, worked out once.
+        for (size_t v = 0; v < m_wholeValueBins.size(); ++v) {
+            m_wholeValueBins[v] = BinIndex(static_cast<double>(v), s.binSize);
+        }
     }
     if (m_view != nullptr) {
         m_view->BeginGraph(s, ExplanationText(s.kind, s.numBins, s.filterActive,
@@ -70,14 +74,20 @@ void HistogramRun::SetUp(int32_t startNumber) {
 }
 
 void HistogramRun::AddToStatistics(double x) {
+    m_state.valueSum += x;
+    m_state.valueSquareSum += x * x;
+    m_state.valueCount += 1;
+}
+
+// The mean and deviation follow from the sums; they are worked out where a
+// rendering reads them, not for every number. A variance of 0 keeps the
+// deviation as it was.
+void HistogramRun::UpdateStatistics() {
     HistogramState& s = m_state;
-    s.valueSum += x;
-    s.valueSquareSum += x * x;
-    s.valueCount += 1;
+    if (s.valueCount == 0) return;
     s.valueMean = s.valueSum / s.valueCount;
     if (s.valueCount > 1) {
-        const double mean = s.valueSum / s.valueCount;
-        const double variance = s.valueSquareSum / s.valueCount - mean * mean;
+        const double variance = s.valueSquareSum / s.valueCount - s.valueMean * s.valueMean;
         if (variance > 0) s.valueStdDev = std::sqrt(variance);
     }
 }
@@ -128,16 +138,24 @@ void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
         }
     } else {
         s.binLowerEdges[kFixedBinSetting] = 0;
-        ++BinAt(s, BinIndex(x, s.binSize), kFixedBinSetting);
+        const auto whole = static_cast<size_t>(x);
+        const int index = whole < m_wholeValueBins.size() && static_cast<double>(whole) == x
+                              ? m_wholeValueBins[whole]
+                              : BinIndex(x, s.binSize);
+        ++BinAt(s, index, kFixedBinSetting);
     }
     s.gatheredCount = gatheredCount;
     s.lastNumber = n;
-    if (m_view != nullptr && RedrawDue(gatheredCount)) m_view->Render(s, false);
+    if (m_view != nullptr && RedrawDue(gatheredCount)) {
+        UpdateStatistics();
+        m_view->Render(s, false);
+    }
 }
 
 Message HistogramRun::Finish(int32_t lastNumber, int32_t gatheredCount) {
     m_state.lastNumber = lastNumber;
     m_state.gatheredCount = gatheredCount;
+    UpdateStatistics();
     if (m_view != nullptr) {
         m_view->Render(m_state, true);
         if (m_state.kind != HistogramKind::EK) m_view->SelectBinsEntry(m_rememberedBinsEntry);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -38,6 +39,9 @@ public:
     // The graph option the run gives back to the window.
     ComputeMode GraphMode() const { return m_graphMode; }
 
+    // The mean and standard deviation of the values so far, from their sums.
+    void UpdateStatistics();
+
     // The explanation shown beside the picture.
     static std::string ExplanationText(HistogramKind kind, int numBins, bool filterActive,
                                        const std::string& filterDescription);
@@ -50,6 +54,7 @@ private:
     HistogramState& m_state;
     HistogramView* m_view;
     int m_rememberedBinsEntry = 0;
+    std::array<int, 10> m_wholeValueBins{};
 };
 
 }  // namespace engine

@@ -5,10 +5,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "GraphOracle.h"
+#include "GraphTestSupport.h"
 #include "WindowTestSupport.h"
 
 using apptest::WindowFixture;
@@ -35,6 +36,7 @@ private slots:
     void rightButtonOffersToSaveThePicture();
     void otherButtonsDoNothing_data();
     void otherButtonsDoNothing();
+    void rightButtonDuringARunDoesNothing();
 };
 
 void GraphSaveTest::rightButtonOffersToSaveThePicture_data() {
@@ -76,9 +78,9 @@ void GraphSaveTest::rightButtonOffersToSaveThePicture() {
 
     const auto& messages = fixture.Messages().messages;
     QCOMPARE(messages.size(), failure ? size_t{2} : size_t{1});
-    QCOMPARE(QString::fromStdString(messages[0].text),
-             apptest::ShippedProgramText(24) + QStringLiteral("\r\n") +
-                 apptest::ShippedProgramText(25));
+    QCOMPARE(
+        QString::fromStdString(messages[0].text),
+        apptest::ShippedProgramText(24) + QStringLiteral("\r\n") + apptest::ShippedProgramText(25));
     QCOMPARE(QString::fromStdString(messages[0].title), apptest::ShippedProgramText(26));
     QVERIFY(!apptest::ShippedProgramText(26).isEmpty());
     QCOMPARE(fixture.Messages().buttons[0], app::MessageButtons::YesNo);
@@ -128,6 +130,25 @@ void GraphSaveTest::otherButtonsDoNothing() {
     QTest::mouseClick(fixture.Find<QWidget>("picGraph"), static_cast<Qt::MouseButton>(button));
     QCOMPARE(fixture.Messages().messages.size(), before);
     QCOMPARE(runs, 0);
+}
+
+void GraphSaveTest::rightButtonDuringARunDoesNothing() {
+    WindowFixture fixture;
+    apptest::RunFromWindow(fixture, "DoNPFGraph", QStringLiteral("2"), QStringLiteral("3,000"));
+    fixture.Messages().messages.clear();
+    fixture.Messages().answer = app::MessageAnswer::Yes;
+    bool pictureShown = false;
+    apptest::AtFirstProgressPoint(fixture.Window(), [&] {
+        QWidget* picture = fixture.Find<QWidget>("picGraph");
+        pictureShown = picture->isVisible();
+        QTest::mouseClick(picture, Qt::RightButton);
+    });
+    apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
+    QVERIFY(pictureShown);
+    // Only the closing message of the run.
+    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
+    QCOMPARE(fixture.Messages().messages[0].text,
+             std::string("Click OK to close the text box at left."));
 }
 
 QTEST_MAIN(GraphSaveTest)

@@ -1,43 +1,27 @@
 // The histograms in the main window: a run's picture, checked pixel by
 // pixel against counts made by trial division, with its explanation and its
 // closing message; the graph geometry; the switch between the screens; the
-// bin-overlap stop; the renderer's messages; and the final picture of a long
-// run against a fresh rendering of its data.
-#include <QCheckBox>
+// bin-overlap stop; and the renderer's messages.
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include <array>
-#include <random>
 
-#include "GraphOracle.h"
+#include "GraphTestSupport.h"
 #include "WindowTestSupport.h"
 #include "engine/HistogramState.h"
-#include "stats/HistogramPicture.h"
-#include "stats/HistogramRenderer.h"
 
 using apptest::WindowFixture;
 
 namespace {
 
-const QString kClosing = QStringLiteral("Click OK to close the text box at left.");
-
 // The columns of the NPF bar for the value v: 5 pixels wide around x(v), less its edges.
 std::pair<int, int> NpfColumns(int v, const apptest::ExpectedGeometry& g) {
     const int centre = g.margin + 48 * v;
     return {centre - g.barWidth / 2 + 1, centre + g.barWidth / 2 - 1};
-}
-
-// The bins list entry (0 = 40 ... 7 = 240) chosen with the keyboard, as a user would.
-void ChooseBins(WindowFixture& fixture, Qt::Key key) {
-    auto* bins = fixture.Find<QComboBox>("cboNumBins");
-    bins->setFocus();
-    QTest::keyClick(bins, key);
 }
 
 // The EK values and the histogram of n = start .. end with `numBins` bins.
@@ -50,48 +34,6 @@ apptest::ExpectedHistogram EkHistogram(int start, int end, int numBins) {
     return apptest::HistogramOf(values, rule, [&](int bin) {
         return std::pair{g.margin + g.barWidth * bin, g.margin + g.barWidth * (bin + 1) - 1};
     });
-}
-
-// Records the window as the closing message finds it, before it is confirmed.
-struct AtClosing {
-    bool plotVisible = false;
-    bool picGraphVisible = false;
-    bool frame1Visible = true;
-    QString plotText;
-    QString plotLabel;
-};
-
-void WatchClosing(WindowFixture& fixture, AtClosing& seen, const QString& screenshot = {}) {
-    fixture.Messages().onMessage = [&fixture, &seen, screenshot](const engine::Message& message) {
-        if (QString::fromStdString(message.text) != kClosing) return;
-        seen.plotVisible = fixture.Find<QWidget>("txbPlot")->isVisible();
-        seen.picGraphVisible = fixture.Find<QWidget>("picGraph")->isVisible();
-        seen.frame1Visible = fixture.Find<QWidget>("Frame1")->isVisible();
-        seen.plotText = fixture.Find<QPlainTextEdit>("txbPlot")->toPlainText();
-        seen.plotLabel = fixture.Find<QLabel>("lblPlot")->text();
-        if (!screenshot.isEmpty()) apptest::SaveScreenshot(fixture.Window(), screenshot);
-    };
-}
-
-// The final picture a run left on screen is the picture its data gives when
-// drawn once on a cleared picture.
-QString CompareWithFreshRendering(WindowFixture& fixture, int binsEntry) {
-    engine::HistogramState data = fixture.Window().HistogramData();
-    apptest::RecordingMessages messages;
-    stats::HistogramPicture fresh(messages, stats::KernelLineFitter());
-    fresh.BeginGraph(data.kind, binsEntry);
-    fresh.Render(data, true, binsEntry, format::Separator::Comma);
-    const QImage shown = apptest::ShownPicture(fixture.Window())
-                             .copy(0, 0, apptest::kPictureWidth, apptest::kPictureHeight);
-    const QImage expected = fresh.Image().convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < expected.height(); ++y) {
-        for (int x = 0; x < expected.width(); ++x) {
-            if (shown.pixel(x, y) != expected.pixel(x, y)) {
-                return QStringLiteral("differs at %1, %2").arg(x).arg(y);
-            }
-        }
-    }
-    return {};
 }
 
 }  // namespace
@@ -107,21 +49,17 @@ private slots:
     void ekRunStopsAtTheFirstBinOverlap();
     void rendererMessagesGoThroughTheWindow_data();
     void rendererMessagesGoThroughTheWindow();
-    void finalPictureIsTheRenderingOfTheData_data();
-    void finalPictureIsTheRenderingOfTheData();
-    void skippedRenderingsChangeTheDataAsRenderingsDo();
-    void screenshotsOfLongRuns();
 };
 
 void GraphTest::npfRunShowsItsPicture() {
     WindowFixture fixture;
-    AtClosing seen;
-    WatchClosing(fixture, seen);
+    apptest::AtClosing seen;
+    apptest::WatchClosing(fixture, seen);
     apptest::RunFromWindow(fixture, "DoNPFGraph", QStringLiteral("2"), QStringLiteral("2,000"));
 
     const auto& messages = fixture.Messages().messages;
     QCOMPARE(messages.size(), size_t{1});
-    QCOMPARE(QString::fromStdString(messages[0].text), kClosing);
+    QCOMPARE(QString::fromStdString(messages[0].text), apptest::kClosingMessage);
     QCOMPARE(messages[0].title, std::string("Frequencies of integers with n prime factors"));
     // While the message waits, the explanation stands where the options were.
     const QString explanation = QStringLiteral(
@@ -167,17 +105,17 @@ void GraphTest::npfRunShowsItsPicture() {
 
 void GraphTest::ekRunWithFortyBinsShowsItsPicture() {
     WindowFixture fixture;
-    AtClosing seen;
-    WatchClosing(fixture, seen);
+    apptest::AtClosing seen;
+    apptest::WatchClosing(fixture, seen);
     apptest::Click(fixture.Find<QRadioButton>("DoEKGraph"));
-    ChooseBins(fixture, Qt::Key_Home);
+    apptest::ChooseBins(fixture, Qt::Key_Home);
     QCOMPARE(fixture.Find<QComboBox>("cboNumBins")->currentText(), QStringLiteral("40"));
     apptest::RunFromWindow(fixture, "DoEKGraph", QStringLiteral("1,000,000"),
                            QStringLiteral("1,002,000"));
 
     const auto& messages = fixture.Messages().messages;
     QCOMPARE(messages.size(), size_t{1});
-    QCOMPARE(QString::fromStdString(messages[0].text), kClosing);
+    QCOMPARE(QString::fromStdString(messages[0].text), apptest::kClosingMessage);
     QCOMPARE(messages[0].title, std::string("EK values"));
     QVERIFY(seen.plotText.startsWith(QStringLiteral("This histogram is formed as follows:\n\n")));
     QVERIFY(seen.plotText.contains(QStringLiteral("These values are assigned to the 40 bins ")));
@@ -207,9 +145,9 @@ void GraphTest::geometryFollowsTheOptionsAndTheBins() {
     QVERIFY(check(apptest::GeometryOf(120, false)));
     apptest::Click(fixture.Find<QRadioButton>("DoEKGraph"));
     QVERIFY(check(apptest::GeometryOf(120, true)));
-    ChooseBins(fixture, Qt::Key_Home);
+    apptest::ChooseBins(fixture, Qt::Key_Home);
     QVERIFY(check(apptest::GeometryOf(40, true)));
-    ChooseBins(fixture, Qt::Key_End);
+    apptest::ChooseBins(fixture, Qt::Key_End);
     QVERIFY(check(apptest::GeometryOf(240, true)));
     apptest::Click(fixture.Find<QRadioButton>("DoPCGraph"));
     QVERIFY(check(apptest::GeometryOf(240, false)));
@@ -285,7 +223,7 @@ void GraphTest::ekRunStopsAtTheFirstBinOverlap() {
 
     WindowFixture fixture;
     apptest::Click(fixture.Find<QRadioButton>("DoEKGraph"));
-    ChooseBins(fixture, Qt::Key_End);
+    apptest::ChooseBins(fixture, Qt::Key_End);
     QCOMPARE(fixture.Find<QComboBox>("cboNumBins")->currentText(), QStringLiteral("240"));
     apptest::RunFromWindow(fixture, "DoEKGraph", QStringLiteral("1,000,000"),
                            QStringLiteral("1,100,000"));
@@ -293,7 +231,7 @@ void GraphTest::ekRunStopsAtTheFirstBinOverlap() {
     QCOMPARE(messages.size(), size_t{2});
     QCOMPARE(messages[0].text, std::string("Bin overlap! Computation stopped."));
     QCOMPARE(messages[0].title, std::string("Primorator"));
-    QCOMPARE(QString::fromStdString(messages[1].text), kClosing);
+    QCOMPARE(QString::fromStdString(messages[1].text), apptest::kClosingMessage);
     QCOMPARE(fixture.Window().HistogramData().lastNumber, expectedStop);
     QVERIFY(fixture.Find<QWidget>("picGraph")->isVisible());
 }
@@ -346,7 +284,7 @@ void GraphTest::rendererMessagesGoThroughTheWindow() {
     QCOMPARE(messages.size(), size_t{2});
     QCOMPARE(QString::fromStdString(messages[0].text), message);
     QCOMPARE(messages[0].title, std::string("Primorator"));
-    QCOMPARE(QString::fromStdString(messages[1].text), kClosing);
+    QCOMPARE(QString::fromStdString(messages[1].text), apptest::kClosingMessage);
     // Nothing is drawn: the picture shows the empty frame, no bar.
     const QImage shown = apptest::ShownPicture(fixture.Window());
     for (int x = 0; x < apptest::kPictureWidth; ++x) {
@@ -354,96 +292,6 @@ void GraphTest::rendererMessagesGoThroughTheWindow() {
     }
     const QString axes = apptest::CheckAxes(shown, 2, 2);
     QVERIFY2(axes.isEmpty(), qPrintable(axes));
-}
-
-void GraphTest::finalPictureIsTheRenderingOfTheData_data() {
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<int>("binsEntry");
-    QTest::newRow("NPF") << "DoNPFGraph"
-                         << "2"
-                         << "400,000" << 4;
-    QTest::newRow("Palmen colors") << "DoPCGraph"
-                                   << "1"
-                                   << "400,000" << 4;
-    QTest::newRow("EK, 40 bins") << "DoEKGraph"
-                                 << "1,000,000"
-                                 << "1,400,000" << 0;
-}
-
-void GraphTest::finalPictureIsTheRenderingOfTheData() {
-    QFETCH(QString, option);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    QFETCH(int, binsEntry);
-    WindowFixture fixture;
-    apptest::Click(fixture.Find<QRadioButton>("DoEKGraph"));
-    ChooseBins(fixture, Qt::Key_Home);
-    apptest::RunFromWindow(fixture, option.toLatin1().constData(), start, end);
-    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
-    QCOMPARE(fixture.Window().HistogramData().lastNumber, QString(end).remove(u',').toInt());
-    const QString difference = CompareWithFreshRendering(fixture, binsEntry);
-    QVERIFY2(difference.isEmpty(), qPrintable(difference));
-}
-
-void GraphTest::skippedRenderingsChangeTheDataAsRenderingsDo() {
-    // EK bin tables with spikes one or two bins wide, some adjacent pairs
-    // among them; each drawn once and once only applied to the data.
-    std::mt19937 random(7);
-    for (int trial = 0; trial < 200; ++trial) {
-        engine::HistogramState drawn;
-        drawn.kind = engine::HistogramKind::EK;
-        drawn.valueMean = 0.3;
-        drawn.valueStdDev = trial % 10 == 0 ? 0 : 0.6;
-        drawn.binOverlapFound = trial % 3 == 0;
-        const int entry = trial % 8;
-        for (int bin = 0; bin < engine::kBinsList[static_cast<size_t>(entry)]; ++bin) {
-            if (random() % 4 == 0) {
-                drawn.binCounts[static_cast<size_t>(bin)][static_cast<size_t>(entry)] =
-                    1 + static_cast<int32_t>(random() % 50);
-            }
-        }
-        engine::HistogramState applied = drawn;
-        apptest::RecordingMessages messages;
-        stats::HistogramPicture picture(messages, stats::KernelLineFitter());
-        picture.Render(drawn, false, entry, format::Separator::Comma);
-        stats::ApplyRenderingToData(applied, entry);
-        QCOMPARE(applied.binOverlapFound, drawn.binOverlapFound);
-        QVERIFY2(applied.binCounts == drawn.binCounts, qPrintable(QString::number(trial)));
-    }
-}
-
-void GraphTest::screenshotsOfLongRuns() {
-    if (qEnvironmentVariableIsEmpty("PRIMORATOR_SCREENSHOT_DIR")) {
-        QSKIP("pictures for people to look at: set PRIMORATOR_SCREENSHOT_DIR");
-    }
-    struct Shot {
-        const char* name;
-        const char* option;
-        const char* start;
-        const char* end;
-        Qt::Key bins;  // Home: 40, End: 240
-    };
-    const Shot shots[] = {{"npf-2-to-1000000", "DoNPFGraph", "2", "1,000,000", Qt::Key_Home},
-                          {"ek-40-bins", "DoEKGraph", "1,000,000", "2,000,000", Qt::Key_Home},
-                          {"ek-240-bins", "DoEKGraph", "1,000,000", "2,000,000", Qt::Key_End},
-                          {"palmen-colors", "DoPCGraph", "1", "1,000,000", Qt::Key_Home}};
-    for (const Shot& shot : shots) {
-        WindowFixture fixture;
-        AtClosing seen;
-        WatchClosing(fixture, seen, QLatin1String(shot.name) + QStringLiteral("-closing"));
-        apptest::Click(fixture.Find<QRadioButton>("DoEKGraph"));
-        ChooseBins(fixture, shot.bins);
-        const int entry = fixture.Find<QComboBox>("cboNumBins")->currentIndex();
-        apptest::RunFromWindow(fixture, shot.option, QLatin1String(shot.start),
-                               QLatin1String(shot.end));
-        apptest::SaveScreenshot(fixture.Window(), QLatin1String(shot.name));
-        // The EK run with 240 bins stops at an overlap, whose merge a fresh rendering repeats.
-        if (shot.bins == Qt::Key_End) continue;
-        const QString difference = CompareWithFreshRendering(fixture, entry);
-        QVERIFY2(difference.isEmpty(), qPrintable(QLatin1String(shot.name) + difference));
-    }
 }
 
 QTEST_MAIN(GraphTest)

@@ -1,5 +1,7 @@
 #include "WindowTestSupport.h"
 
+#include <vector>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -68,8 +70,14 @@ bool IsPrimeByTrialDivision(int n) {
 }
 
 int CountPrimesUpTo(int n) {
+    if (n < 2) return 0;
+    std::vector<bool> composite(static_cast<size_t>(n) + 1, false);
     int count = 0;
-    for (int i = 2; i <= n; ++i) count += IsPrimeByTrialDivision(i) ? 1 : 0;
+    for (int64_t i = 2; i <= n; ++i) {
+        if (composite[static_cast<size_t>(i)]) continue;
+        ++count;
+        for (int64_t m = i * i; m <= n; m += i) composite[static_cast<size_t>(m)] = true;
+    }
     return count;
 }
 

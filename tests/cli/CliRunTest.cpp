@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -33,7 +34,9 @@ std::string Quoted(const std::string& argument) {
 }
 
 Result RunCli(const std::vector<std::string>& arguments) {
-    const std::string errFile = ::testing::TempDir() + "/cli-stderr.txt";
+    // One file per test process: CTest runs the tests of this program in parallel.
+    const std::string errFile =
+        ::testing::TempDir() + "/cli-stderr-" + std::to_string(getpid()) + ".txt";
     std::string command = Quoted(util::ProgramFolder() + "primorator-cli");
     for (const std::string& a : arguments) command += " " + Quoted(a);
     command += " 2>" + Quoted(errFile);
@@ -47,6 +50,7 @@ Result RunCli(const std::vector<std::string>& arguments) {
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream err(errFile, std::ios::binary);
     result.err.assign(std::istreambuf_iterator<char>(err), {});
+    std::remove(errFile.c_str());
     return result;
 }
 

@@ -172,9 +172,12 @@ TEST(HistogramRun, EqualValuesKeepDeviationZero) {
     run.SetUp(2);
     run.SetValue(3, 1, 1);
     run.SetValue(5, 1, 1);
+    run.UpdateStatistics();
     EXPECT_EQ(state.valueStdDev, 0.0);
+    EXPECT_EQ(state.valueMean, 1.0);
     run.SetValue(6, 2, 2);
-    EXPECT_GT(state.valueStdDev, 0.0);
+    run.UpdateStatistics();
+    EXPECT_NEAR(state.valueStdDev, std::sqrt(6.0 / 3 - (4.0 / 3) * (4.0 / 3)), 1e-15);
 }
 
 TEST(HistogramRun, ExplanationTexts) {

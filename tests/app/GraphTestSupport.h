@@ -1,10 +1,12 @@
 #pragma once
 
-// What a histogram picture must show, worked out without the program's code:
-// the values of a range by trial division, their bins, and the bars the
-// picture draws for them.
+// The histogram tests' helpers: what a picture must show, worked out without
+// the program's code (the values of a range by trial division, their bins,
+// and the bars drawn for them), and a few ways of driving and watching the
+// window's graph.
 
 #include <QImage>
+#include <QString>
 
 #include <cmath>
 #include <functional>
@@ -12,6 +14,10 @@
 #include <vector>
 
 namespace apptest {
+
+class WindowFixture;
+
+inline const QString kClosingMessage = QStringLiteral("Click OK to close the text box at left.");
 
 // The picture is 480 x 400 pixels; the x axis lies 45 pixels above its bottom.
 inline constexpr int kPictureWidth = 480;
@@ -73,5 +79,24 @@ QString CheckBars(const QImage& shown, const ExpectedHistogram& expected);
 // Checks the blue axes: x from `margin` to the picture's right edge at the
 // baseline, y at x0 from the baseline up to y 7.
 QString CheckAxes(const QImage& shown, int margin, int x0);
+
+// The bins list entry chosen with the keyboard, as a user would: Home 40, End 240.
+void ChooseBins(WindowFixture& fixture, Qt::Key key);
+
+// The window as the closing message of a run finds it, before it is confirmed.
+struct AtClosing {
+    bool plotVisible = false;
+    bool picGraphVisible = false;
+    bool frame1Visible = true;
+    QString plotText;
+    QString plotLabel;
+};
+// Records into `seen` (and saves a screenshot named `screenshot`, when given)
+// at the closing message.
+void WatchClosing(WindowFixture& fixture, AtClosing& seen, const QString& screenshot = {});
+
+// Compares the picture on screen with what the data of the last run gives
+// when drawn once on a cleared picture: empty when they are equal.
+QString CompareWithFreshRendering(WindowFixture& fixture, int binsEntry);
 
 }  // namespace apptest

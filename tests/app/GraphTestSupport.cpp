@@ -1,8 +1,13 @@
-#include "GraphOracle.h"
+#include "GraphTestSupport.h"
 
-#include <QString>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
 
 #include "WindowTestSupport.h"
+#include "stats/HistogramPicture.h"
+#include "stats/HistogramRenderer.h"
 
 namespace apptest {
 
@@ -107,6 +112,43 @@ QString CheckAxes(const QImage& shown, int margin, int x0) {
     }
     for (int y = 7; y <= kBaseline; ++y) {
         if (shown.pixel(x0, y) != kAxisBlue) return QStringLiteral("y axis not blue at %1").arg(y);
+    }
+    return {};
+}
+
+void ChooseBins(WindowFixture& fixture, Qt::Key key) {
+    auto* bins = fixture.Find<QComboBox>("cboNumBins");
+    bins->setFocus();
+    QTest::keyClick(bins, key);
+}
+
+void WatchClosing(WindowFixture& fixture, AtClosing& seen, const QString& screenshot) {
+    fixture.Messages().onMessage = [&fixture, &seen, screenshot](const engine::Message& message) {
+        if (QString::fromStdString(message.text) != kClosingMessage) return;
+        seen.plotVisible = fixture.Find<QWidget>("txbPlot")->isVisible();
+        seen.picGraphVisible = fixture.Find<QWidget>("picGraph")->isVisible();
+        seen.frame1Visible = fixture.Find<QWidget>("Frame1")->isVisible();
+        seen.plotText = fixture.Find<QPlainTextEdit>("txbPlot")->toPlainText();
+        seen.plotLabel = fixture.Find<QLabel>("lblPlot")->text();
+        if (!screenshot.isEmpty()) apptest::SaveScreenshot(fixture.Window(), screenshot);
+    };
+}
+
+QString CompareWithFreshRendering(WindowFixture& fixture, int binsEntry) {
+    engine::HistogramState data = fixture.Window().HistogramData();
+    apptest::RecordingMessages messages;
+    stats::HistogramPicture fresh(messages, stats::KernelLineFitter());
+    fresh.BeginGraph(data.kind, binsEntry);
+    fresh.Render(data, true, binsEntry, format::Separator::Comma);
+    const QImage shown = apptest::ShownPicture(fixture.Window())
+                             .copy(0, 0, apptest::kPictureWidth, apptest::kPictureHeight);
+    const QImage expected = fresh.Image().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if (shown.pixel(x, y) != expected.pixel(x, y)) {
+                return QStringLiteral("differs at %1, %2").arg(x).arg(y);
+            }
+        }
     }
     return {};
 }
