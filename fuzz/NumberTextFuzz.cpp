@@ -68,13 +68,6 @@ std::string Show(const engine::NumberFields& f) {
     return "{\"" + f.start + "\", \"" + f.end + "\", \"" + f.filterA + "\", \"" + f.filterB + "\"}";
 }
 
-bool IsAscii(const std::string& text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) > 127) return false;
-    }
-    return true;
-}
-
 // The length of a field's text once separators and leading zeros are gone.
 std::size_t CleanLength(const std::string& text) {
     std::size_t length = 0;
@@ -87,12 +80,10 @@ std::size_t CleanLength(const std::string& text) {
 }
 
 // Idempotence holds where the formatter keeps every character: the kernel
-// groups bytes into a 20-character buffer, so a text of more than 15
-// characters comes back cut (a filter field; start and end are bounded), and
-// a character of several UTF-8 bytes can be split by a separator.
+// groups into a 20-character buffer, so a text of more than 15 characters
+// comes back cut (a filter field; start and end are bounded).
 bool KeptWhole(const engine::NumberFields& f) {
-    return IsAscii(f.start) && IsAscii(f.end) && IsAscii(f.filterA) && IsAscii(f.filterB) &&
-           CleanLength(f.filterA) <= 15 && CleanLength(f.filterB) <= 15;
+    return CleanLength(f.filterA) <= 15 && CleanLength(f.filterB) <= 15;
 }
 
 void CheckNormalize(const engine::NumberFields& original, Separator separator) {

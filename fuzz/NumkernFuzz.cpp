@@ -77,7 +77,7 @@ constexpr int16_t kExponentSentinel = 0x5A5A;
 // `full`: also prove the primes above kRootBound prime by trial division,
 // which costs up to 4,800 divisions; the long runs do it for a sample only.
 void CheckFactor(int32_t first, int32_t n, bool full) {
-    // Exactly 10 elements each: AddressSanitizer's red zones lie right after.
+    // Exactly 10 elements each, made once: AddressSanitizer's red zones lie right after.
     static const std::unique_ptr<int32_t[]> primes(new int32_t[10]);
     static const std::unique_ptr<int16_t[]> exponents(new int16_t[10]);
     std::fill_n(primes.get(), 10, kPrimeSentinel);

@@ -47,6 +47,10 @@ void GraphView::Render(engine::HistogramState& state, bool final) {
         stats::ApplyRenderingToData(state, SelectedBinsEntry());
         return;
     }
+    // Which renderings were drawn depends on the machine's speed, and a
+    // rendering leaves some marks of the one before it: the final picture
+    // starts from a clean frame, so it is always the same for the same data.
+    if (final) m_picture.BeginGraph(state.kind, SelectedBinsEntry());
     m_picture.Render(state, final, SelectedBinsEntry(), m_parts.separators.Selected());
     RepaintPicture();
 }

@@ -36,7 +36,12 @@ bool NormalizeField(std::string& text, format::Separator separator, bool checked
         text = std::string(format::kMaxNumberText);
         tooLarge = true;
     }
-    if (!text.empty()) text = format::FormatWithSeparator(Trimmed(text), separator);
+    // The kernel groups bytes: a pasted non-ASCII character would be split by
+    // a separator and grow into garbage at every normalisation, so such a text
+    // is left ungrouped (the parser reads its digits all the same).
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!text.empty() && ascii) text = format::FormatWithSeparator(Trimmed(text), separator);
     return tooLarge;
 }
 

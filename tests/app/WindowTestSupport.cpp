@@ -63,7 +63,7 @@ QStringList OutputLines(QWidget& window) {
 
 bool IsPrimeByTrialDivision(int n) {
     if (n < 2) return false;
-    for (int d = 2; d * d <= n; ++d) {
+    for (int d = 2; d <= n / d; ++d) {
         if (n % d == 0) return false;
     }
     return true;

@@ -74,6 +74,15 @@ TEST(NumberText, AcceptableAndLeadingNumber) {
     EXPECT_EQ(engine::LeadingNumber(""), 0);
 }
 
+TEST(NormalizeNumberFields, PastedNonAsciiTextStaysAsItIs) {
+    engine::NumberFields fields{"\xC3\xA9" "1234", "", "", ""};
+    engine::NormalizeNumberFields(fields, Separator::Comma);
+    const std::string once = fields.start;
+    EXPECT_EQ(once, "\xC3\xA9" "1234");
+    engine::NormalizeNumberFields(fields, Separator::Comma);
+    EXPECT_EQ(fields.start, once);
+}
+
 TEST(NumberText, AnyBytesAreCleanedWithoutFailing) {
     std::string bytes;
     for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
