@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -174,6 +175,31 @@ TEST(CliRun, HistogramRefusalsAndImage) {
     Result unwritable = RunCli({"--pc", "--image", "/nonexistent-folder/x.bmp", "1", "2000"});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("/nonexistent-folder/x.bmp"), std::string::npos) << unwritable.err;
+}
+
+TEST(CliRun, InterruptStopsTheScanWithItsSummary) {
+    const std::string out = ::testing::TempDir() + "/cli-interrupt-" + std::to_string(getpid());
+    const std::string command = Quoted(util::ProgramFolder() + "primorator-cli") +
+                                " --primes --no-limit --separator none 1 2147483646 > " +
+                                Quoted(out) + " 2>/dev/null & pid=$!; sleep 1; kill -INT $pid; "
+                                "wait $pid; echo $?";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::array<char, 64> status{};
+    ASSERT_NE(fgets(status.data(), status.size(), pipe), nullptr);
+    pclose(pipe);
+    EXPECT_EQ(std::string(status.data()), "0\n");
+    std::ifstream file(out, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), {});
+    std::remove(out.c_str());
+    // The summary counts the lines listed and names the number reached.
+    const std::regex summary("\n ([0-9]+) primes found in range 1(\n?) through ([0-9]+)\\.\n$");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(text, match, summary)) << text.substr(text.size() - 200);
+    const long summaryLines = match[2].length() == 0 ? 1 : 2;
+    const long listed = std::count(text.begin(), text.end(), '\n') - 1 - summaryLines;
+    EXPECT_EQ(std::stol(match[1]), listed);
+    EXPECT_LT(std::stoll(match[3]), 2147483646LL);
 }
 
 TEST(CliRun, HelpAndVersion) {
