@@ -44,8 +44,9 @@ struct Kernel {
 };
 
 struct ScanResult {
-    double seconds = 0;     // wall clock
-    double cpuSeconds = 0;  // this process's processor time, all its threads: others' load doesn't count
+    double seconds = 0;  // wall clock
+    // This process's processor time, all its threads: others' load doesn't count.
+    double cpuSeconds = 0;
     int64_t sumOfK = 0;
     int64_t primes = 0;
 };
@@ -119,8 +120,7 @@ ScanResult Scan(const Kernel& kernel, int32_t threads, int32_t first, int32_t la
 // when it can't be run.
 double GnuFactorNanoseconds(int64_t first) {
     const std::string command = "seq " + std::to_string(first) + " " +
-                                std::to_string(first + kGnuCount - 1) +
-                                " | factor > /dev/null";
+                                std::to_string(first + kGnuCount - 1) + " | factor > /dev/null";
     const auto start = std::chrono::steady_clock::now();
     if (std::system(command.c_str()) != 0) return -1;
     return SecondsSince(start) * 1e9 / kGnuCount;
@@ -132,10 +132,11 @@ void Report(const Kernel& kernel, const char* name, int32_t first, int32_t last,
     for (int32_t threads : {1, 2}) {
         const ScanResult scan = Scan(kernel, threads, first, last);
         nanoseconds[threads] = scan.seconds * 1e9 / count;
-        std::printf("%-28s %d thread%s %7.3f s %6.2f ns/number (CPU %5.2f)  sum of k %lld, primes %lld\n",
-                    threads == 1 ? name : "", threads, threads == 1 ? " " : "s", scan.seconds,
-                    nanoseconds[threads], scan.cpuSeconds * 1e9 / count,
-                    static_cast<long long>(scan.sumOfK), static_cast<long long>(scan.primes));
+        std::printf(
+            "%-28s %d thread%s %7.3f s %6.2f ns/number (CPU %5.2f)  sum of k %lld, primes %lld\n",
+            threads == 1 ? name : "", threads, threads == 1 ? " " : "s", scan.seconds,
+            nanoseconds[threads], scan.cpuSeconds * 1e9 / count,
+            static_cast<long long>(scan.sumOfK), static_cast<long long>(scan.primes));
     }
     std::printf("%-28s two sieve threads are %.2fx as fast as one\n", "",
                 nanoseconds[1] / nanoseconds[2]);

@@ -15,15 +15,20 @@ namespace numkern {
 // the caller waits on another while the block it asks for is not ready. They
 // meet once per block, never per number.
 //
+// What it gains depends on how fast one core reads what the other wrote: the
+// caller reads 32 bytes of records per number from the helper's cache. Where
+// that costs more than sieving the block itself (a few nanoseconds per
+// number), one sieve thread is the faster choice; numkern_bench measures both.
+//
 // The ring serves one stretch of consecutive blocks at a time: Restart aims
 // it at a block start, and Take hands out the blocks from there in order.
 // The caller reads the block Take gave it until its next Take or Restart;
 // the thread never writes that block meanwhile. A Restart discards whatever
 // the ring held.
 //
-// Used from one caller thread. Everything the thread needs that is
-// not constant-initialisable (the ring of 4 MiB, the thread, its locks)
-// is allocated at the first Start and kept for later runs, so a SieveAhead can be
+// Used from one caller thread. What the thread needs that is not
+// constant-initialisable (the ring of 3 MiB, the thread, its locks) is
+// allocated at the first Start and kept for later runs, so a SieveAhead can be
 // static data that needs no constructor to run.
 class SieveAhead {
 public:

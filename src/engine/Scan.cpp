@@ -396,7 +396,11 @@ Scan::Ending Scan::ScanRange() {
     m_nextProgress = (int64_t{m_scanStart} + step - 1) / step * step;
     m_outputLength = m_output.Length();
 
-    if (m_filter.Active() && fastest) {
+    // The kernel sieves blocks of consecutive numbers: a progression that
+    // meets every block is factored fastest by the walk itself.
+    constexpr int32_t kSparseStep = 32768;
+    const bool sparse = !m_plan.form.isMult || (m_filter.Active() && m_plan.filter->a > kSparseStep);
+    if (m_filter.Active() && fastest && sparse) {
         return WalkCandidates();
     }
     return WalkEveryNumber();

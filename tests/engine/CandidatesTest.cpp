@@ -66,15 +66,18 @@ TEST(FilterCandidates, BothWaysGiveTheSameText) {
     for (int trial = 0; trial < 400; ++trial) {
         engine::ComputeRequest request;
         request.filterCaption = captions[std::uniform_int_distribution<int>(0, 8)(random)];
-        const bool smallA = trial % 2 == 0;
-        request.filterAText = std::to_string(
-            std::uniform_int_distribution<int32_t>(2, smallA ? 12 : 5000)(random));
+        // Small, middling and sparse steps (a progression beyond the kernel's
+        // block is visited candidate by candidate).
+        const int32_t largestA = trial % 2 == 0 ? 12 : (trial % 4 == 1 ? 5000 : 300000);
+        request.filterAText =
+            std::to_string(std::uniform_int_distribution<int32_t>(2, largestA)(random));
         request.filterBText =
             trial % 7 == 0 ? "" : std::to_string(std::uniform_int_distribution<int32_t>(0, 50)(random));
         const int32_t start = std::uniform_int_distribution<int32_t>(1, trial % 5 == 0 ? 5 : 50000)(random);
         request.startText = std::to_string(start);
+        const int32_t span = largestA > 5000 ? 1500000 : 20000;
         request.endText =
-            std::to_string(start + std::uniform_int_distribution<int32_t>(0, 20000)(random));
+            std::to_string(start + std::uniform_int_distribution<int32_t>(0, span)(random));
         request.mode = modes[trial % 5];
         request.showFactorCount = trial % 3 == 0;
         request.showPalmenColor = trial % 4 == 0;
@@ -147,20 +150,22 @@ TEST(FilterCandidates, MersenneListingOverTheWholeRange) {
 TEST(FilterCandidates, StopAtAProgressPointBetweenCandidates) {
     FakeHost host;
     host.request.filterCaption = "* N   +";
-    host.request.filterAText = "1000";
+    host.request.filterAText = "100000";
     host.request.filterBText = "7";
     host.request.startText = "1";
-    host.request.endText = "100000";
+    host.request.endText = "1000000";
     host.onEvents = [](FakeHost& h) {
-        if (h.progressShown.back() >= 5000) h.flags.stopRequested = true;
+        if (h.progressShown.back() >= 500000) h.flags.stopRequested = true;
     };
     host.Run();
-    // The point 5,000 lies between the candidates 4,007 and 5,007.
-    EXPECT_EQ(host.Text(), Lines({"Filter: 1,000*N + 7", " 7 (N=0) is prime", " 1,007 (N=1) = 19 * 53",
-                                  " 2,007 (N=2) = (3^2) * 223", " 3,007 (N=3) = 31 * 97",
-                                  " 4,007 (N=4) is prime",
-                                  " 2 primes found in (filtered) range 1 through 5,000."}));
-    EXPECT_EQ(host.progressShown, (std::vector<int32_t>{1000, 2000, 3000, 4000, 5000}));
+    // The point 500,000 lies between the candidates 400,007 and 500,007.
+    EXPECT_EQ(host.Text(),
+              Lines({"Filter: 100,000*N + 7", " 7 (N=0) is prime", " 100,007 (N=1) = 97 * 1,031",
+                     " 200,007 (N=2) = (3^2) * 71 * 313", " 300,007 (N=3) is prime",
+                     " 400,007 (N=4) = 19 * 37 * 569",
+                     " 2 primes found in (filtered) range 1 through 500,000."}));
+    EXPECT_EQ(host.progressShown,
+              (std::vector<int32_t>{100000, 200000, 300000, 400000, 500000}));
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST(CountPrimes, RangesAcrossTheScaleAgainstASegmentedSieve) {
         {1000000000, 1010000000},
         {kMaxNumber - 10000000, kMaxNumber},
         {(1 << 30) - 5000000, (1 << 30) + 5000000},
-        {16777216, 33554431},  // one chunk of 2^24 as the program counts it
+        {16777216, 33554431},      // one chunk of 2^24 as the program counts it
         {2147483629, 2147483629},  // the largest prime of the span
         {kMaxNumber, kMaxNumber},
     };
@@ -83,14 +83,16 @@ TEST(CountPrimes, TheEdgesOfTheSpan) {
 TEST(CountPrimes, RangesOutsideTheSpanAreClamped) {
     EXPECT_EQ(count_primes(-5, 10), 4);
     EXPECT_EQ(count_primes(INT32_MIN, 100), 25);
-    EXPECT_EQ(count_primes(kMaxNumber - 1000, INT32_MAX), OracleCount(kMaxNumber - 1000, kMaxNumber));
+    EXPECT_EQ(count_primes(kMaxNumber - 1000, INT32_MAX),
+              OracleCount(kMaxNumber - 1000, kMaxNumber));
     EXPECT_EQ(count_primes(INT32_MAX, INT32_MAX), 0);  // 2^31 - 1 is prime, but beyond the span
     EXPECT_EQ(count_primes(-10, -1), 0);
     EXPECT_EQ(count_primes(INT32_MIN, INT32_MIN), 0);
 }
 
 TEST(CountPrimes, AnEndBelowTheStartCountsNothing) {
-    const Range ranges[] = {{10, 5}, {3, 2}, {kMaxNumber, 0}, {1000000, -1000000}, {INT32_MAX, INT32_MIN}};
+    const Range ranges[] = {
+        {10, 5}, {3, 2}, {kMaxNumber, 0}, {1000000, -1000000}, {INT32_MAX, INT32_MIN}};
     for (const Range& range : ranges) {
         EXPECT_EQ(count_primes(range.lo, range.hi), 0) << range.lo << ".." << range.hi;
     }

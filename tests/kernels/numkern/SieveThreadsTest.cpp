@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -108,6 +109,30 @@ TEST_F(SieveThreadsLifecycle, OneSieveThreadStopsTheHelperAndTheRunGoesOn) {
     EXPECT_TRUE(RangeMatchesOracle(kFirst, kFirst + 2 * kBlock + 1, kFirst + 4 * kBlock));
 }
 
+double ProcessCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + t.tv_usec * 1e-6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// A caller that stops reading leaves the helper with a full ring: it waits
+// without using the processor.
+TEST_F(SieveThreadsLifecycle, TheHelperWaitsWhileTheCallerPauses) {
+    constexpr int32_t kFirst = 1200000000;
+    calculate_primes(kFirst + 100 * kBlock);
+    EXPECT_TRUE(RangeMatchesOracle(kFirst, kFirst, kFirst + kBlock + 10));
+    // Time for the ring to fill.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const double before = ProcessCpuSeconds();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_LT(ProcessCpuSeconds() - before, 0.1);
+    EXPECT_EQ(HelperCount(), 1);
+    EXPECT_TRUE(RangeMatchesOracle(kFirst, kFirst + kBlock + 11, kFirst + 4 * kBlock));
+}
+
 // Runs that start anywhere, some ended by finish_run and some by the next
 // calculate_primes, most reading the helper's first block; the numbers at the
 // starts, at the block boundary, at the ends and a sample between are checked.
@@ -121,8 +146,8 @@ TEST_F(SieveThreadsLifecycle, AThousandShortRunsInARow) {
     for (int run = 0; run < 1000; ++run) {
         const int32_t first = start(random);
         const int32_t limit = first + kBlock + 1000;
-        const int32_t last = first - 1 + (run % 4 == 0 ? shortLength(random)
-                                                       : kBlock + pastTheBlock(random));
+        const int32_t last =
+            first - 1 + (run % 4 == 0 ? shortLength(random) : kBlock + pastTheBlock(random));
         calculate_primes(limit);
         for (int32_t n = first; n <= last; ++n) {
             const int32_t offset = n - first;
@@ -157,7 +182,8 @@ TEST_F(SieveThreadsLifecycle, UnloadingTheLibraryJoinsItsHelper) {
                                std::filesystem::copy_options::overwrite_existing);
     void* library = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library, nullptr) << dlerror();
-    auto calculate = reinterpret_cast<decltype(&calculate_primes)>(dlsym(library, "calculate_primes"));
+    auto calculate =
+        reinterpret_cast<decltype(&calculate_primes)>(dlsym(library, "calculate_primes"));
     auto factorize = reinterpret_cast<decltype(&factor)>(dlsym(library, "factor"));
     ASSERT_NE(calculate, nullptr);
     ASSERT_NE(factorize, nullptr);
@@ -213,8 +239,8 @@ TEST_P(SieveThreadsRun, AStopInTheMiddleAndANewRunWithAnotherStart) {
         EXPECT_TRUE(RangeMatchesOracle(c.first, c.first, c.first + c.stopAfter - 1));
         if (c.finished) finish_run();
         calculate_primes(c.nextLimit);
-        const int32_t nextLast =
-            static_cast<int32_t>(std::min<int64_t>(int64_t{c.nextFirst} + 2 * kBlock + 500, c.nextLimit));
+        const int32_t nextLast = static_cast<int32_t>(
+            std::min<int64_t>(int64_t{c.nextFirst} + 2 * kBlock + 500, c.nextLimit));
         EXPECT_TRUE(RangeMatchesOracle(c.nextFirst, c.nextFirst, nextLast));
     }
 }
