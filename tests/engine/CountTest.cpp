@@ -21,6 +21,10 @@ FakeHost CountHost(int64_t start, int64_t end, engine::ScanStrategy strategy) {
     return host;
 }
 
+TEST(CountPrimes, OurKernelCountsAtSieveSpeed) {
+    EXPECT_TRUE(numlib::NumKernel::Instance().CanCountPrimes());
+}
+
 TEST(CountPrimes, ChunksAgreeWithTheWalk) {
     std::mt19937 random(5);
     for (int trial = 0; trial < 30; ++trial) {

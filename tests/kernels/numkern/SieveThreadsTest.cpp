@@ -52,11 +52,13 @@ int SettledHelperCount(int expected) {
 }
 
 // Each test ends its run and leaves the default of two sieve threads.
+// The helper's life with two sieve threads; each test ends with the default, one.
 class SieveThreadsLifecycle : public testing::Test {
 protected:
+    void SetUp() override { set_sieve_threads(2); }
     void TearDown() override {
         finish_run();
-        set_sieve_threads(2);
+        set_sieve_threads(1);
     }
 };
 
@@ -185,8 +187,12 @@ TEST_F(SieveThreadsLifecycle, UnloadingTheLibraryJoinsItsHelper) {
     auto calculate =
         reinterpret_cast<decltype(&calculate_primes)>(dlsym(library, "calculate_primes"));
     auto factorize = reinterpret_cast<decltype(&factor)>(dlsym(library, "factor"));
+    auto threads =
+        reinterpret_cast<decltype(&set_sieve_threads)>(dlsym(library, "set_sieve_threads"));
     ASSERT_NE(calculate, nullptr);
     ASSERT_NE(factorize, nullptr);
+    ASSERT_NE(threads, nullptr);
+    threads(2);
     calculate(1000000000);
     int32_t primes[10];
     int16_t exponents[10] = {};
