@@ -23,6 +23,7 @@
 #include <cstring>
 #include <string>
 
+#include "BenchHost.h"
 #include "app/MessageService.h"
 #include "app/frmMain.h"
 #include "engine/ComputeDriver.h"
@@ -40,42 +41,6 @@ public:
     void Beep() override {}
 };
 
-// A run through the engine alone: nothing written, drawn or shown.
-class BareHost final : public engine::ComputeHost, engine::OutputText {
-public:
-    explicit BareHost(engine::ComputeRequest request) : m_request(std::move(request)) {}
-
-    bool NormalizeNumberFields() override { return true; }
-    engine::ComputeRequest ReadRequest() override { return m_request; }
-    engine::OutputText& Output() override { return *this; }
-    engine::MessageSink& Messages() override { return m_messages; }
-    engine::RunFlags& Flags() override { return m_flags; }
-    engine::HistogramView* Histograms() override { return nullptr; }
-    engine::HistogramState& HistogramData() override { return m_histogram; }
-    void FocusStartField() override {}
-    void SetInputFocus() override {}
-    void SetFilterBText(const std::string&) override {}
-    void SelectMode(engine::ComputeMode) override {}
-    void EnterBusyState(const engine::BusyInfo&) override {}
-    void LeaveBusyState(const engine::BusyInfo&, const engine::Message*) override {}
-    void StartClock() override {}
-    void StopClock() override {}
-    void ShowProgress(int32_t) override {}
-    void ProcessEvents() override {}
-
-    void Append(std::string_view) override {}
-    size_t Length() const override { return 0; }
-    void KeepFirst(size_t) override {}
-    void MoveCaretToEnd() override {}
-    void Repaint() override {}
-
-private:
-    engine::ComputeRequest m_request;
-    QuietMessages m_messages;
-    engine::RunFlags m_flags;
-    engine::HistogramState m_histogram;
-};
-
 double Seconds(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
@@ -87,7 +52,7 @@ double EngineRun(engine::ComputeMode mode, long long start, long long end) {
     request.endText = std::to_string(end);
     request.separator = format::Separator::None;
     request.strategy = engine::ScanStrategy::EveryNumber;
-    BareHost host(std::move(request));
+    bench::BenchHost host(std::move(request));
     QElapsedTimer timer;
     timer.start();
     engine::RunCompute(host);
