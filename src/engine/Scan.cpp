@@ -198,7 +198,6 @@ void Scan::WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool i
             break;
         default:
             Head(n, color);
-            if (!TextRun()) return;
             if (isPrime) {
                 m_line += format::kPrimeMarker;
             } else {
@@ -212,14 +211,10 @@ void Scan::WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool i
     if (!m_line.empty()) Append(m_line);
 }
 
+// A number of a text run that passed the filter (histogram runs record theirs in Visit).
 std::optional<Scan::Ending> Scan::Passed(int32_t n, bool isPrime) {
     numlib::FactorResult& result = m_result;
-    double ekValue = 0;
-    if (m_histogram) {
-        m_histogram->SetValue(n, result.count, result.Color());
-    } else if (m_ekNote) {
-        ekValue = EkValue(n, result.count);
-    }
+    const double ekValue = m_ekNote ? EkValue(n, result.count) : 0;
     bool isPair = false;
     if (isPrime) {
         if (m_pairsMode) {
@@ -230,17 +225,18 @@ std::optional<Scan::Ending> Scan::Passed(int32_t n, bool isPrime) {
         }
     }
     WriteNumberLine(n, result, isPrime, isPair, ekValue);
-    if (m_ekGraph && m_histogram->OverlapFound()) {
-        m_messages.ShowMessage({"Bin overlap! Computation stopped."});
-        m_flags.stopRequested = true;
-        m_lastNumber = n;
-        return Ending::Stopped;
-    }
     if (m_powerFilter && TextRun()) {
         m_output.MoveCaretToEnd();
         m_output.Repaint();
     }
     return std::nullopt;
+}
+
+Scan::Ending Scan::OverlapStop(int32_t n) {
+    m_messages.ShowMessage({"Bin overlap! Computation stopped."});
+    m_flags.stopRequested = true;
+    m_lastNumber = n;
+    return Ending::Stopped;
 }
 
 Scan::Ending Scan::FilterFailed() {
@@ -264,6 +260,14 @@ Scan::Ending Scan::FilterFailed() {
             m_primeCount += isPrime ? 1 : 0;
         } else if (!isPrime && m_primesOnlyText) {
             // A composite number writes nothing in the prime listings.
+        } else if (m_histogram) {
+            // A histogram run writes no line: the number's value is recorded.
+            m_primeCount += isPrime ? 1 : 0;
+            m_histogram->SetValue(n, m_result.count, m_result.Color());
+            m_histogram->Record(n, m_filter.GatheredCount());
+            if (m_ekGraph && m_histogram->OverlapFound()) [[unlikely]] {
+                return OverlapStop(n);
+            }
         } else if (auto ending = Passed(n, isPrime)) {
             return ending;
         }

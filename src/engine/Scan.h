@@ -45,6 +45,8 @@ private:
     std::optional<Ending> Visit(int32_t n);
     // A number that passed the filter outside the count-only mode.
     std::optional<Ending> Passed(int32_t n, bool isPrime);
+    // Two adjacent EK bins filled: the message, and the scan stops at n.
+    Ending OverlapStop(int32_t n);
     // The filter's arithmetic failed: the message and the note end the scan.
     Ending FilterFailed();
     // Progress points for the numbers skipped before `next`.
