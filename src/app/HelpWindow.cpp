@@ -9,12 +9,11 @@
 #include <utility>
 
 #include "app/HelpText.h"
+#include "app/Twips.h"
 
 namespace app {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 // Offsets of the help window from the main window, in twips.
 constexpr int kTopOffset = 1200;
@@ -38,12 +37,6 @@ constexpr int kMinimumHeight = 3000;
 
 const QString kCaption = QStringLiteral("Primorator Help");
 const QString kCloseCaption = QStringLiteral("Close");
-
-int TwipsToPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
-int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Twips.h"
+
 #include <array>
 
 class QCheckBox;
@@ -85,8 +87,6 @@ struct MainWindowControls {
     QPushButton* cmdVSSoftware = nullptr;
 };
 
-// Lengths on the window are given in twips, at 15 twips per pixel.
-inline constexpr int kTwipsPerPixel = 15;
 
 // The window's client area in pixels, from 11460 x 8685 twips.
 inline constexpr int kWindowWidth = 764;

@@ -22,13 +22,9 @@ namespace app {
 
 namespace {
 
-int Pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
 // A region given in twips from the client area's top left corner.
 QRect TwipsRect(int left, int top, int width, int height) {
-    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 // The regions of the window.
