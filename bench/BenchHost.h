@@ -9,6 +9,7 @@
 
 #include "engine/ComputeHost.h"
 #include "engine/HistogramState.h"
+#include "util/CoarseClock.h"
 
 namespace bench {
 
@@ -61,7 +62,7 @@ public:
     size_t Written() const { return m_output.Length(); }
 
 private:
-    using Clock = std::chrono::steady_clock;
+    using Clock = util::CoarseClock;  // as the program's hosts read it at progress points
     engine::ComputeRequest m_request;
     NullOutput m_output;
     QuietMessages m_messages;

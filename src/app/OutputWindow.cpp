@@ -18,6 +18,22 @@ size_t DocumentLength(const QTextDocument& document) {
 
 }  // namespace
 
+OutputWindow::OutputWindow(QPlainTextEdit& text3) : m_text3(text3) {
+    const auto viewMoved = [this] { m_caretMayHaveMoved = true; };
+    const QScrollBar* scroll = m_text3.verticalScrollBar();
+    m_watches = {
+        QObject::connect(&m_text3, &QPlainTextEdit::cursorPositionChanged, viewMoved),
+        QObject::connect(scroll, &QScrollBar::valueChanged, viewMoved),
+        QObject::connect(scroll, &QScrollBar::rangeChanged, viewMoved),
+        QObject::connect(m_text3.document(), &QTextDocument::contentsChanged,
+                         [this] { m_documentChanged = true; }),
+    };
+}
+
+OutputWindow::~OutputWindow() {
+    for (const QMetaObject::Connection& watch : m_watches) QObject::disconnect(watch);
+}
+
 QString ToTextBoxBreaks(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -29,7 +45,11 @@ void OutputWindow::Append(std::string_view text) {
 }
 
 size_t OutputWindow::Length() const {
-    return DocumentLength(*m_text3.document()) + static_cast<size_t>(m_pending.size());
+    if (m_documentChanged) {
+        m_documentLength = DocumentLength(*m_text3.document());
+        m_documentChanged = false;
+    }
+    return m_documentLength + static_cast<size_t>(m_pending.size());
 }
 
 void OutputWindow::Flush() {
@@ -42,6 +62,7 @@ void OutputWindow::Flush() {
 
 void OutputWindow::KeepFirst(size_t count) {
     Flush();
+    m_caretMayHaveMoved = true;
     QTextDocument& document = *m_text3.document();
     if (count >= DocumentLength(document)) return;
     // Find the block in which the first `count` characters end.
@@ -67,18 +88,19 @@ void OutputWindow::KeepFirst(size_t count) {
 }
 
 void OutputWindow::MoveCaretToEnd() {
-    // A run moves the caret at each progress point; with nothing new, the caret at the
-    // end and the last line in view, there is nothing to move, and laying out the text
-    // box to find that out would cost more than the scan's work between two points.
-    QScrollBar& scroll = *m_text3.verticalScrollBar();
-    if (m_pending.isEmpty() && scroll.value() == scroll.maximum() && m_text3.textCursor().atEnd()) {
-        return;
-    }
+    // A run moves the caret at each progress point; with nothing new, the caret
+    // where the last move left it and the last line in view, there is nothing to
+    // move, and laying out the text box, or even asking it for its caret, would
+    // cost more than the scan's work between two points.
+    if (m_pending.isEmpty() && !m_caretMayHaveMoved) return;
     Flush();
     QTextCursor caret = m_text3.textCursor();
     caret.movePosition(QTextCursor::End);
     m_text3.setTextCursor(caret);
     m_text3.ensureCursorVisible();
+    // Where the last line is in view, the caret stays put until something moves it.
+    const QScrollBar& scroll = *m_text3.verticalScrollBar();
+    m_caretMayHaveMoved = scroll.value() != scroll.maximum();
 }
 
 void OutputWindow::Repaint() {
@@ -95,11 +117,13 @@ QString OutputWindow::Text() {
 
 void OutputWindow::SetText(const QString& text) {
     m_pending.clear();
+    m_caretMayHaveMoved = true;
     m_text3.setPlainText(ToTextBoxBreaks(text));
 }
 
 void OutputWindow::Clear() {
     m_pending.clear();
+    m_caretMayHaveMoved = true;
     m_text3.clear();
 }
 

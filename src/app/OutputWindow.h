@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QString>
+
+#include <array>
 
 #include "engine/OutputText.h"
 
@@ -18,7 +21,10 @@ namespace app {
 // re-laying out the box for every line.
 class OutputWindow final : public engine::OutputText {
 public:
-    explicit OutputWindow(QPlainTextEdit& text3) : m_text3(text3) {}
+    explicit OutputWindow(QPlainTextEdit& text3);
+    ~OutputWindow() override;
+    OutputWindow(const OutputWindow&) = delete;
+    OutputWindow& operator=(const OutputWindow&) = delete;
 
     void Append(std::string_view text) override;
     size_t Length() const override;
@@ -37,6 +43,14 @@ public:
 private:
     QPlainTextEdit& m_text3;
     QString m_pending;  // appended, not yet in the text box; line breaks CR LF
+    // What the text box's signals report, so that the checks a run makes at
+    // every progress point need not ask the text box: the caret or the view
+    // may have left the end since MoveCaretToEnd last put them there; the
+    // document's length is the cached one unless it changed.
+    bool m_caretMayHaveMoved = true;
+    mutable bool m_documentChanged = true;
+    mutable size_t m_documentLength = 0;
+    std::array<QMetaObject::Connection, 4> m_watches;
 };
 
 // `text` with each CR LF, and each lone CR, written as '\n'.

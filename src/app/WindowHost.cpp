@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <chrono>
 #include <utility>
 
 #include "app/BusyState.h"
@@ -24,7 +25,7 @@ namespace {
 // the screen or a click can tell (until the clock sets the step for three a
 // second): events run at a progress point at most this often, and the number
 // reached is shown at those points, the only ones at which it can be seen.
-constexpr qint64 kYieldIntervalMs = 10;
+constexpr std::chrono::milliseconds kYieldInterval(10);
 
 }  // namespace
 
@@ -66,7 +67,7 @@ void WindowHost::SetFilterBText(const std::string& text) {
 void WindowHost::SelectMode(engine::ComputeMode mode) { m_parts.modes.Select(mode); }
 
 void WindowHost::EnterBusyState(const engine::BusyInfo& run) {
-    m_sinceYield.invalidate();
+    m_yielded = false;
     m_parts.busy.Enter(run);
 }
 
@@ -77,14 +78,15 @@ void WindowHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* 
 
 void WindowHost::ShowProgress(int32_t n) {
     if (m_ending) return;
-    m_yieldDue = !m_sinceYield.isValid() || m_sinceYield.hasExpired(kYieldIntervalMs);
+    m_yieldDue = !m_yielded || util::CoarseClock::now() - m_lastYield >= kYieldInterval;
     if (m_yieldDue) m_parts.busy.ShowProgress(n, m_parts.separators.Selected());
 }
 
 void WindowHost::ProcessEvents() {
     if (m_ending || !m_yieldDue) return;
     QCoreApplication::processEvents();
-    m_sinceYield.start();
+    m_lastYield = util::CoarseClock::now();
+    m_yielded = true;
 }
 
 void WindowHost::EndRun() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
@@ -8,6 +7,7 @@
 #include "app/GraphView.h"
 #include "engine/ComputeHost.h"
 #include "engine/HistogramState.h"
+#include "util/CoarseClock.h"
 
 namespace app {
 
@@ -78,8 +78,9 @@ private:
     engine::HistogramState m_histogramData;
     GraphView m_graph;
     QTimer m_clock;
-    QElapsedTimer m_sinceYield;  // since events last ran at a progress point
-    bool m_yieldDue = true;      // this progress point shows and lets events run
+    util::CoarseClock::time_point m_lastYield;  // when events last ran at a progress point
+    bool m_yielded = false;   // events ran at a progress point of this run
+    bool m_yieldDue = true;   // this progress point shows and lets events run
     bool m_ending = false;
 };
 

@@ -10,6 +10,7 @@
 #include "cli/ProgressLine.h"
 #include "engine/ComputeHost.h"
 #include "engine/HistogramState.h"
+#include "util/CoarseClock.h"
 #include "engine/NumberFields.h"
 
 namespace cli {
@@ -57,7 +58,7 @@ public:
     static void InstallInterruptHandler();
 
 private:
-    using Clock = std::chrono::steady_clock;
+    using Clock = util::CoarseClock;
 
     const CliOptions& m_options;
     engine::OutputText& m_output;

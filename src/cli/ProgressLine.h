@@ -6,6 +6,7 @@
 #include <string>
 
 #include "format/Separator.h"
+#include "util/CoarseClock.h"
 
 namespace cli {
 
@@ -23,7 +24,7 @@ public:
                             format::Separator separator);
 
 private:
-    using Clock = std::chrono::steady_clock;
+    using Clock = util::CoarseClock;
 
     std::FILE* m_stream;
     int32_t m_start;

@@ -50,6 +50,11 @@ void HistogramRun::SetUp(int32_t startNumber) {
     s.gatheredCount = 0;
     s.startNumber = startNumber;
     s.lastNumber = startNumber;
+    m_tally.fill(0);
+    m_tallyWhole = s.kind != HistogramKind::EK;
+    m_tallyNpf = s.kind == HistogramKind::NPF;
+    m_lastWhole = -1;
+    m_nextRedraw = 0;
 
     int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : kFixedBinSetting;
     if (s.kind == HistogramKind::EK) {
@@ -107,6 +112,7 @@ void HistogramRun::SetValueOfTwo() {
 }
 
 void HistogramRun::SetValue(int32_t n, int npf, int color) {
+    Flush();
     switch (m_state.kind) {
         case HistogramKind::NPF: m_state.value = npf; break;
         case HistogramKind::PC: m_state.value = color + 1; return;
@@ -115,16 +121,48 @@ void HistogramRun::SetValue(int32_t n, int npf, int color) {
     AddToStatistics(m_state.value);
 }
 
-bool HistogramRun::RedrawDue(int32_t gatheredCount) const {
+int32_t HistogramRun::RedrawCadence() const {
     switch (m_state.filterOperator) {
-        case '^': return true;
-        case '/': return gatheredCount % 5 == 0;
-        case '*': return gatheredCount % 50 == 0;
-        default: return gatheredCount % 500 == 0;
+        case '^': return 1;
+        case '/': return 5;
+        case '*': return 50;
+        default: return 500;
     }
 }
 
+void HistogramRun::RedrawIfDue(int32_t n, int32_t gatheredCount) {
+    m_state.gatheredCount = gatheredCount;
+    m_state.lastNumber = n;
+    const int32_t cadence = RedrawCadence();
+    m_nextRedraw = (gatheredCount / cadence + 1) * cadence;
+    if (m_view == nullptr || gatheredCount % cadence != 0) return;
+    Flush();
+    UpdateStatistics();
+    m_view->Render(m_state, false);
+}
+
+void HistogramRun::Flush() {
+    if (m_lastWhole < 0) return;
+    HistogramState& s = m_state;
+    s.binLowerEdges[kFixedBinSetting] = 0;
+    for (size_t whole = 0; whole < m_tally.size(); ++whole) {
+        const int32_t count = m_tally[whole];
+        if (count == 0) continue;
+        BinAt(s, m_wholeValueBins[whole], kFixedBinSetting) += count;
+        if (s.kind == HistogramKind::NPF) {
+            const double x = static_cast<double>(whole);
+            s.valueSum += x * count;
+            s.valueSquareSum += x * x * count;
+            s.valueCount += count;
+        }
+    }
+    m_tally.fill(0);
+    s.value = m_lastWhole;
+    m_lastWhole = -1;
+}
+
 void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
+    Flush();
     HistogramState& s = m_state;
     const double x = s.value;
     if (s.kind == HistogramKind::EK) {
@@ -144,15 +182,11 @@ void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
                               : BinIndex(x, s.binSize);
         ++BinAt(s, index, kFixedBinSetting);
     }
-    s.gatheredCount = gatheredCount;
-    s.lastNumber = n;
-    if (m_view != nullptr && RedrawDue(gatheredCount)) {
-        UpdateStatistics();
-        m_view->Render(s, false);
-    }
+    RedrawIfDue(n, gatheredCount);
 }
 
 Message HistogramRun::Finish(int32_t lastNumber, int32_t gatheredCount) {
+    Flush();
     m_state.lastNumber = lastNumber;
     m_state.gatheredCount = gatheredCount;
     UpdateStatistics();

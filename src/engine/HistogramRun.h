@@ -32,6 +32,23 @@ public:
 
     // Counts the current value and redraws at the cadence of the filter.
     void Record(int32_t n, int32_t gatheredCount);
+
+    // SetValue and Record for a number n >= 3 in one step. The whole values
+    // of the NPF and Palmen colour kinds are tallied and reach the bins and
+    // sums at the next redraw or Flush, so a number costs an increment: the
+    // bins hold whole counts and the sums whole numbers, which come out the
+    // same in any order. Inline: the scan calls it for every number.
+    void Count(int32_t n, int npf, int color, int32_t gatheredCount) {
+        const int whole = m_tallyNpf ? npf : color + 1;
+        if (!m_tallyWhole || static_cast<unsigned>(whole) >= m_tally.size()) [[unlikely]] {
+            SetValue(n, npf, color);
+            Record(n, gatheredCount);
+            return;
+        }
+        ++m_tally[static_cast<size_t>(whole)];
+        m_lastWhole = whole;
+        if (gatheredCount >= m_nextRedraw) [[unlikely]] RedrawIfDue(n, gatheredCount);
+    }
     bool OverlapFound() const { return m_state.binOverlapFound; }
 
     // The final picture, the mode and bins selection put back; the closing message.
@@ -48,13 +65,28 @@ public:
 
 private:
     void AddToStatistics(double x);
-    bool RedrawDue(int32_t gatheredCount) const;
+    // Every how many gathered numbers the picture is drawn.
+    int32_t RedrawCadence() const;
+    // Sets the last number and gathered count and draws when the cadence says so.
+    void RedrawIfDue(int32_t n, int32_t gatheredCount);
+    // Brings the tallied values into the bins and sums. A redraw and the end
+    // of the run do so; between them the state is behind by less than one
+    // cadence.
+    void Flush();
 
     ComputeMode m_graphMode;
     HistogramState& m_state;
     HistogramView* m_view;
     int m_rememberedBinsEntry = 0;
     std::array<int, 10> m_wholeValueBins{};
+
+    // Numbers tallied by their whole value since the last Flush, and the
+    // value of the last one (-1: none).
+    std::array<int32_t, 10> m_tally{};
+    bool m_tallyWhole = false;  // the kind has whole values: NPF or Palmen colours
+    bool m_tallyNpf = false;
+    int m_lastWhole = -1;
+    int32_t m_nextRedraw = 0;  // the gathered count of the next redraw point
 };
 
 }  // namespace engine

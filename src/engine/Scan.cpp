@@ -156,9 +156,11 @@ bool Scan::ProgressPoint(int32_t n) {
     m_host.ProcessEvents();
     if (m_flags.clockTicked) m_host.StopClock();
     m_outputLength = m_output.Length();
-    // The clock may have changed the step: the next point is its next multiple.
+    // n is a multiple of the step it was reached with. The clock may have
+    // changed the step: then the next point is the new step's next multiple.
     const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
-    m_nextProgress = (int64_t{n} / step + 1) * step;
+    m_nextProgress = step == m_reachedStep ? int64_t{n} + step : (int64_t{n} / step + 1) * step;
+    m_reachedStep = step;
     return m_flags.stopRequested;
 }
 
@@ -263,8 +265,7 @@ Scan::Ending Scan::FilterFailed() {
         } else if (m_histogram) {
             // A histogram run writes no line: the number's value is recorded.
             m_primeCount += isPrime ? 1 : 0;
-            m_histogram->SetValue(n, m_result.count, m_result.Color());
-            m_histogram->Record(n, m_filter.GatheredCount());
+            m_histogram->Count(n, m_result.count, m_result.Color(), m_filter.GatheredCount());
             if (m_ekGraph && m_histogram->OverlapFound()) [[unlikely]] {
                 return OverlapStop(n);
             }

@@ -86,6 +86,7 @@ private:
     bool m_prevOddWasPrime = false;
     int m_prevOddColor = 0;
     int64_t m_nextProgress = 0;
+    int64_t m_reachedStep = 0;  // the step m_nextProgress was last set with
 
     // Fixed for the scan: what the work on one number needs to know.
     numlib::FactorResult m_result;

@@ -208,11 +208,11 @@ void RenderHistogram(engine::HistogramState& state, const RenderRequest& request
 
 void ApplyRenderingToData(engine::HistogramState& state, int selectedBinsEntry) {
     const HistogramKind kind = state.kind;
-    const int setting = RenderedBinsEntry(kind, selectedBinsEntry);
-    const int numBins = ComputeGraphLayout(kind, setting, kSurfaceHeight).numBins;
     if (state.valueStdDev == 0 && kind != HistogramKind::PC) return;
     state.binOverlapFound = false;
     if (kind != HistogramKind::EK) return;
+    const int setting = RenderedBinsEntry(kind, selectedBinsEntry);
+    const int numBins = ComputeGraphLayout(kind, setting, kSurfaceHeight).numBins;
     for (int i = 0; i < numBins; ++i) {
         if (state.binCounts[static_cast<size_t>(i)][static_cast<size_t>(setting)] > 0) {
             detail::MergedIntoNext(state, setting, i);

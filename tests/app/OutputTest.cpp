@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <string>
@@ -46,6 +47,7 @@ private slots:
     void copyOfAnEmptyWindowChangesNothing();
     void captionFollowsTheSelectionAtTheLeftButton();
     void clearOutputEmptiesAndMovesTheFocus();
+    void caretReturnsToTheEndAfterTheUserMovesIt();
 };
 
 void OutputTest::lengthCountsEachLineBreakAsTwo() {
@@ -64,6 +66,38 @@ void OutputTest::lengthCountsEachLineBreakAsTwo() {
     text3.setPlainText(QStringLiteral("ab\n\ncd"));
     QCOMPARE(output.Length(), size_t{8});
     QCOMPARE(output.Text(), QStringLiteral("ab\r\n\r\ncd"));
+}
+
+void OutputTest::caretReturnsToTheEndAfterTheUserMovesIt() {
+    QPlainTextEdit text3;
+    text3.resize(300, 80);
+    text3.show();
+    app::OutputWindow output(text3);
+    std::string lines;
+    for (int i = 0; i < 200; ++i) lines += " line " + std::to_string(i) + "\r\n";
+    output.Append(lines);
+    output.MoveCaretToEnd();
+    const int end = text3.document()->characterCount() - 1;
+    QCOMPARE(text3.textCursor().position(), end);
+    QVERIFY(text3.viewport()->rect().contains(text3.cursorRect().center()));
+    // Nothing new: the caret stays.
+    output.MoveCaretToEnd();
+    QCOMPARE(text3.textCursor().position(), end);
+    // The user clicks into the text: the next progress point puts the caret back.
+    Select(&text3, 5, 0);
+    output.MoveCaretToEnd();
+    QCOMPARE(text3.textCursor().position(), end);
+    // The user scrolls up: the last line comes back into view.
+    text3.verticalScrollBar()->setValue(0);
+    QVERIFY(!text3.viewport()->rect().contains(text3.cursorRect().center()));
+    output.MoveCaretToEnd();
+    QVERIFY(text3.viewport()->rect().contains(text3.cursorRect().center()));
+    // The user types at the end: the length counts it at once.
+    const size_t before = output.Length();
+    text3.insertPlainText(QStringLiteral("ab\ncd"));
+    QCOMPARE(output.Length(), before + 6);
+    output.MoveCaretToEnd();
+    QCOMPARE(text3.textCursor().position(), text3.document()->characterCount() - 1);
 }
 
 void OutputTest::keepFirstCutsAsTheEngineCounts_data() {

@@ -153,6 +153,78 @@ TEST(HistogramRun, CadenceByFilterOperator) {
     }
 }
 
+// What a rendering reads: every gathered number counted in its bin and in
+// the sums, whatever way the run keeps its counts between renderings.
+class SnapshotView : public RecordingView {
+public:
+    struct Snapshot {
+        int32_t gathered = 0;
+        int32_t lastNumber = 0;
+        std::array<int32_t, 10> perValue{};  // by whole value, read from the bins
+        int32_t valueCount = 0;
+        double valueSum = 0;
+        double valueSquareSum = 0;
+        double valueMean = 0;
+    };
+    void Render(engine::HistogramState& state, bool final) override {
+        RecordingView::Render(state, final);
+        Snapshot shot{state.gatheredCount, state.lastNumber, {}, state.valueCount,
+                      state.valueSum, state.valueSquareSum, state.valueMean};
+        const int bins[] = {0, 9, 19, 28, 38, 47, 57, 67, 76, 86};
+        for (size_t v = 0; v < shot.perValue.size(); ++v) {
+            shot.perValue[v] = state.binCounts[static_cast<size_t>(bins[v])][4];
+        }
+        snapshots.push_back(shot);
+    }
+    std::vector<Snapshot> snapshots;
+};
+
+TEST(HistogramRun, EveryRenderingSeesEveryNumberSoFar) {
+    struct Case {
+        ComputeMode mode;
+        std::string start, end;
+        int firstNumber;  // the first number of the range
+    };
+    const Case cases[] = {
+        {ComputeMode::DoNPFGraph, "2", "12345", 2},
+        {ComputeMode::DoPCGraph, "1", "12345", 1},
+        {ComputeMode::DoNPFGraph, "1000", "4321", 1000},
+    };
+    for (const Case& c : cases) {
+        SnapshotView view;
+        FakeHost host = GraphHost(view, c.start, c.end, c.mode);
+        host.Run();
+        const bool npf = c.mode == ComputeMode::DoNPFGraph;
+        ASSERT_GE(view.snapshots.size(), 3u) << c.start;
+        // Oracle: the value of each number by trial division, tallied up to each snapshot.
+        std::array<int32_t, 10> perValue{};
+        double sum = 0, squares = 0;
+        int32_t counted = 0;
+        int n = c.firstNumber;
+        for (const SnapshotView::Snapshot& shot : view.snapshots) {
+            for (; counted < shot.gathered; ++n, ++counted) {
+                const auto factors = TrialFactors(n);
+                int omega = 0;
+                for (const auto& factor : factors) omega += factor.second;
+                // 1 has the colour value 1 in the Palmen colour run; 2 is counted as one prime.
+                const int value = npf ? static_cast<int>(factors.size()) : (n == 1 ? 1 : omega % 8 + 1);
+                ++perValue[static_cast<size_t>(value)];
+                sum += value;
+                squares += value * value;
+            }
+            EXPECT_EQ(shot.lastNumber, n - 1) << c.start << " at " << shot.gathered;
+            EXPECT_EQ(shot.perValue, perValue) << c.start << " at " << shot.gathered;
+            if (npf) {
+                EXPECT_EQ(shot.valueCount, shot.gathered) << c.start;
+                EXPECT_EQ(shot.valueSum, sum) << c.start << " at " << shot.gathered;
+                EXPECT_EQ(shot.valueSquareSum, squares) << c.start << " at " << shot.gathered;
+                EXPECT_EQ(shot.valueMean, sum / shot.gathered) << c.start;
+            }
+        }
+        EXPECT_EQ(n - 1, std::stoi(c.end)) << c.start;
+    }
+}
+
 TEST(HistogramRun, BinOverlapStopsTheEkScan) {
     RecordingView view;
     view.overlapAt = 1000;
