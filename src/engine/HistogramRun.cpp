@@ -53,7 +53,6 @@ void HistogramRun::SetUp(int32_t startNumber) {
     m_tally.fill(0);
     m_tallyWhole = s.kind != HistogramKind::EK;
     m_tallyNpf = s.kind == HistogramKind::NPF;
-    m_lastWhole = -1;
     m_nextRedraw = 0;
 
     int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : kFixedBinSetting;
@@ -142,7 +141,7 @@ void HistogramRun::RedrawIfDue(int32_t n, int32_t gatheredCount) {
 }
 
 void HistogramRun::Flush() {
-    if (m_lastWhole < 0) return;
+    if (!m_tallyWhole) return;
     HistogramState& s = m_state;
     s.binLowerEdges[kFixedBinSetting] = 0;
     for (size_t whole = 0; whole < m_tally.size(); ++whole) {
@@ -157,8 +156,6 @@ void HistogramRun::Flush() {
         }
     }
     m_tally.fill(0);
-    s.value = m_lastWhole;
-    m_lastWhole = -1;
 }
 
 void HistogramRun::Record(int32_t n, int32_t gatheredCount) {

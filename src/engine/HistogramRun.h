@@ -33,21 +33,22 @@ public:
     // Counts the current value and redraws at the cadence of the filter.
     void Record(int32_t n, int32_t gatheredCount);
 
-    // SetValue and Record for a number n >= 3 in one step. The whole values
+    // SetValue and Record for a number n >= 3 in one step; true when the
+    // rendering found a bin overlap, which ends an EK scan. The whole values
     // of the NPF and Palmen colour kinds are tallied and reach the bins and
     // sums at the next redraw or Flush, so a number costs an increment: the
     // bins hold whole counts and the sums whole numbers, which come out the
     // same in any order. Inline: the scan calls it for every number.
-    void Count(int32_t n, int npf, int color, int32_t gatheredCount) {
+    bool Count(int32_t n, int npf, int color, int32_t gatheredCount) {
         const int whole = m_tallyNpf ? npf : color + 1;
         if (!m_tallyWhole || static_cast<unsigned>(whole) >= m_tally.size()) [[unlikely]] {
             SetValue(n, npf, color);
             Record(n, gatheredCount);
-            return;
+            return m_state.kind == HistogramKind::EK && OverlapFound();
         }
         ++m_tally[static_cast<size_t>(whole)];
-        m_lastWhole = whole;
         if (gatheredCount >= m_nextRedraw) [[unlikely]] RedrawIfDue(n, gatheredCount);
+        return false;
     }
     bool OverlapFound() const { return m_state.binOverlapFound; }
 
@@ -80,12 +81,10 @@ private:
     int m_rememberedBinsEntry = 0;
     std::array<int, 10> m_wholeValueBins{};
 
-    // Numbers tallied by their whole value since the last Flush, and the
-    // value of the last one (-1: none).
+    // Numbers tallied by their whole value since the last Flush.
     std::array<int32_t, 10> m_tally{};
     bool m_tallyWhole = false;  // the kind has whole values: NPF or Palmen colours
     bool m_tallyNpf = false;
-    int m_lastWhole = -1;
     int32_t m_nextRedraw = 0;  // the gathered count of the next redraw point
 };
 

@@ -249,6 +249,7 @@ Scan::Ending Scan::FilterFailed() {
 
 // The scan runs this for every number of the range: what counting needs is
 // here, the writing of lines out of line in Passed().
+template <Scan::Work kWork>
 [[gnu::always_inline]] inline std::optional<Scan::Ending> Scan::Visit(int32_t n) {
     if (m_outputLength > kOutputLimit) [[unlikely]] {
         if (CheckOutputLimit(m_output, m_messages)) return Ending::Abandoned;
@@ -257,24 +258,27 @@ Scan::Ending Scan::FilterFailed() {
     m_kernel.Factor(m_scanStart, n, m_result);
     if (m_filter.IsInFilter(n)) [[likely]] {
         m_rangeFound = true;
-        const bool isPrime = m_result.IsPrime();
-        if (m_countOnly) {
-            m_primeCount += isPrime ? 1 : 0;
-        } else if (!isPrime && m_primesOnlyText) {
-            // A composite number writes nothing in the prime listings.
-        } else if (m_histogram) {
-            // A histogram run writes no line: the number's value is recorded.
-            m_primeCount += isPrime ? 1 : 0;
-            m_histogram->Count(n, m_result.count, m_result.Color(), m_filter.GatheredCount());
-            if (m_ekGraph && m_histogram->OverlapFound()) [[unlikely]] {
+        if constexpr (kWork == Work::Count) {
+            m_primeCount += m_result.IsPrime() ? 1 : 0;
+        } else if constexpr (kWork == Work::Histogram) {
+            // A histogram run writes no line and no summary: the number's
+            // value is recorded, whether it is prime doesn't matter.
+            if (m_histogram->Count(n, m_result.count, m_result.Color(),
+                                   m_filter.GatheredCount())) [[unlikely]] {
                 return OverlapStop(n);
             }
-        } else if (auto ending = Passed(n, isPrime)) {
-            return ending;
-        }
-        if (n & 1) {
-            m_prevOddWasPrime = isPrime;
-            m_prevOddColor = m_result.Color();
+        } else {
+            const bool isPrime = m_result.IsPrime();
+            if (!isPrime && m_primesOnlyText) {
+                // A composite number writes nothing in the prime listings.
+            } else if (auto ending = Passed(n, isPrime)) {
+                return ending;
+            }
+            // The prime pairs look back at the last odd number that passed.
+            if (n & 1) {
+                m_prevOddWasPrime = isPrime;
+                m_prevOddColor = m_result.Color();
+            }
         }
     } else if (m_filter.Error()) [[unlikely]] {
         return FilterFailed();
@@ -288,6 +292,7 @@ Scan::Ending Scan::FilterFailed() {
     return std::nullopt;
 }
 
+template <Scan::Work kWork>
 Scan::Ending Scan::WalkEveryNumber() {
     const int32_t end = m_plan.end;
     for (int32_t n = m_scanStart;; ++n) {
@@ -298,7 +303,7 @@ Scan::Ending Scan::WalkEveryNumber() {
             }
             break;
         }
-        if (auto ending = Visit(n)) return *ending;
+        if (auto ending = Visit<kWork>(n)) return *ending;
         if (n == end) break;
     }
     m_lastNumber = end;
@@ -317,6 +322,7 @@ bool Scan::ProgressBefore(int32_t next) {
     return true;
 }
 
+template <Scan::Work kWork>
 Scan::Ending Scan::WalkCandidates() {
     const int64_t end = m_plan.end;
     const int64_t limit = std::min<int64_t>(end, m_visitLimit);
@@ -330,7 +336,7 @@ Scan::Ending Scan::WalkCandidates() {
             return Ending::Abandoned;
         }
         if (ProgressBefore(n)) return Ending::Stopped;
-        if (auto ending = Visit(n)) return *ending;
+        if (auto ending = Visit<kWork>(n)) return *ending;
         last = n;
     }
     // The rest of the range passes nothing; it still meets the output limit
@@ -382,17 +388,16 @@ Scan::Ending Scan::CountInChunks() {
 Scan::Ending Scan::ScanRange() {
     const ComputeMode mode = m_plan.mode;
     m_pairsMode = mode == ComputeMode::DisplayPrimePairsOnly;
-    m_countOnly = mode == ComputeMode::CountPrimesOnly;
+    const bool countOnly = mode == ComputeMode::CountPrimesOnly;
     m_ekNote = TextRun() && m_plan.request.showFactorCount;
     m_powerFilter = m_filter.Active() && m_plan.form.isExp;
-    m_ekGraph = m_histogram && m_histogram->Kind() == HistogramKind::EK;
     m_primesOnlyText = TextRun() && !m_powerFilter &&
                        (mode == ComputeMode::DisplayPrimesOnly || m_pairsMode);
     // Two powers 2^N + b that differ by 2 are b + 2 and b + 4: the pairs scan ends there.
     m_visitLimit = m_pairsMode && m_powerFilter ? int64_t{m_plan.filter->b} + 4 : m_plan.end;
 
     const bool fastest = m_plan.request.strategy == ScanStrategy::Fastest;
-    if (fastest && m_countOnly && !m_filter.Active() && m_kernel.CanCountPrimes()) {
+    if (fastest && countOnly && !m_filter.Active() && m_kernel.CanCountPrimes()) {
         m_outputLength = m_output.Length();
         return CountInChunks();
     }
@@ -405,10 +410,15 @@ Scan::Ending Scan::ScanRange() {
     // meets every block is factored fastest by the walk itself.
     constexpr int32_t kSparseStep = 32768;
     const bool sparse = !m_plan.form.isMult || (m_filter.Active() && m_plan.filter->a > kSparseStep);
-    if (m_filter.Active() && fastest && sparse) {
-        return WalkCandidates();
-    }
-    return WalkEveryNumber();
+    const bool candidates = m_filter.Active() && fastest && sparse;
+    if (countOnly) return Walk<Work::Count>(candidates);
+    if (m_histogram) return Walk<Work::Histogram>(candidates);
+    return Walk<Work::Lines>(candidates);
+}
+
+template <Scan::Work kWork>
+Scan::Ending Scan::Walk(bool candidates) {
+    return candidates ? WalkCandidates<kWork>() : WalkEveryNumber<kWork>();
 }
 
 void Scan::WriteEmptyRangeLine() {

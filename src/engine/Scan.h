@@ -37,11 +37,19 @@ private:
     void WriteHeadings();
     void HandleOneAndTwo();
     Ending ScanRange();
+    // The work on a number that passed the filter, fixed for a scan: each
+    // kind has its own loop, free of the others' tests.
+    enum class Work { Count, Histogram, Lines };
+    template <Work kWork>
+    Ending Walk(bool candidates);
+    template <Work kWork>
     Ending WalkEveryNumber();
+    template <Work kWork>
     Ending WalkCandidates();
     // Count only, no filter: the kernel counts whole chunks of the range.
     Ending CountInChunks();
     // The work on one number of the range; an ending when the scan stops there.
+    template <Work kWork>
     std::optional<Ending> Visit(int32_t n);
     // A number that passed the filter outside the count-only mode.
     std::optional<Ending> Passed(int32_t n, bool isPrime);
@@ -91,10 +99,8 @@ private:
     // Fixed for the scan: what the work on one number needs to know.
     numlib::FactorResult m_result;
     bool m_pairsMode = false;
-    bool m_countOnly = false;
     bool m_ekNote = false;
     bool m_powerFilter = false;
-    bool m_ekGraph = false;
     bool m_primesOnlyText = false;  // a prime listing: composites need no more work
     int64_t m_visitLimit = 0;
 };

@@ -14,8 +14,9 @@ struct FactorResult {
 
     // The Palmen colour index 0..7, or negative for no colour.
     int16_t Color() const { return static_cast<int16_t>(primes[0]); }
-    // A prime is one distinct prime with exponent 1.
-    bool IsPrime() const { return count == 1 && exponents[1] == 1; }
+    // A prime is one distinct prime with exponent 1. Both tests are made, as
+    // a branch on the first would be mispredicted at every prime power.
+    bool IsPrime() const { return (count == 1) & (exponents[1] == 1); }
 };
 
 }  // namespace numlib
