@@ -34,6 +34,11 @@ int16_t is_prime(int32_t n, int32_t /*unused*/) {
 
 int64_t count_primes(int32_t lo, int32_t hi) { return numkern::CountPrimes(lo, hi); }
 
+int64_t count_primes_mod(int32_t lo, int32_t hi, int32_t modulus, int32_t residue1,
+                         int32_t residue2) {
+    return numkern::CountPrimesModulo(lo, hi, modulus, residue1, residue2);
+}
+
 void separate_thousands(const char* text, int32_t separator, char* output) {
     if (output == nullptr) return;
     numkern::SeparateThousands(text, static_cast<char>(separator), output);

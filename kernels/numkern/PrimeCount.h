@@ -9,4 +9,9 @@ namespace numkern {
 // primesieve on the calling thread.
 int64_t CountPrimes(int32_t lo, int32_t hi);
 
+// The primes of lo .. hi (clamped likewise) that leave the remainder
+// residue1 or residue2 on division by modulus; 0 for a modulus below 1.
+int64_t CountPrimesModulo(int32_t lo, int32_t hi, int32_t modulus, int32_t residue1,
+                          int32_t residue2);
+
 }  // namespace numkern

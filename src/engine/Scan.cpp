@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 
 #include "engine/EkValue.h"
 #include "engine/FilterCandidates.h"
@@ -293,9 +294,9 @@ template <Scan::Work kWork>
 }
 
 template <Scan::Work kWork>
-Scan::Ending Scan::WalkEveryNumber() {
+Scan::Ending Scan::WalkEveryNumber(int32_t from) {
     const int32_t end = m_plan.end;
-    for (int32_t n = m_scanStart;; ++n) {
+    for (int32_t n = from;; ++n) {
         if (n > m_visitLimit) {
             // The limit of the pairs of powers; the output limit is checked first.
             if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
@@ -355,12 +356,11 @@ Scan::Ending Scan::WalkCandidates() {
     return Ending::Normal;
 }
 
-Scan::Ending Scan::CountInChunks() {
+template <typename Count>
+std::optional<Scan::Ending> Scan::CountChunks(int64_t lo, int64_t end, Count count) {
     // Chunks small enough for the display to move and Stop to act within a
     // fraction of a second, large enough that counting runs at sieve speed.
     constexpr int64_t kChunk = int64_t{1} << 24;
-    const int64_t end = m_plan.end;
-    int64_t lo = m_scanStart;
     while (lo <= end) {
         if (m_outputLength > kOutputLimit && CheckOutputLimit(m_output, m_messages)) {
             return Ending::Abandoned;
@@ -371,8 +371,7 @@ Scan::Ending Scan::CountInChunks() {
         const int64_t point = hi / step * step;
         const bool atPoint = point >= lo;
         if (atPoint) hi = point;
-        m_primeCount += static_cast<int32_t>(
-            m_kernel.CountPrimes(static_cast<int32_t>(lo), static_cast<int32_t>(hi)));
+        m_primeCount += static_cast<int32_t>(count(static_cast<int32_t>(lo), static_cast<int32_t>(hi)));
         m_flags.currentNumber = static_cast<int32_t>(hi);
         if (atPoint && ProgressPoint(static_cast<int32_t>(hi))) {
             m_lastNumber = static_cast<int32_t>(hi);
@@ -380,9 +379,50 @@ Scan::Ending Scan::CountInChunks() {
         }
         lo = hi + 1;
     }
+    return std::nullopt;
+}
+
+Scan::Ending Scan::CountInChunks() {
+    const auto count = [this](int32_t lo, int32_t hi) { return m_kernel.CountPrimes(lo, hi); };
+    if (auto ending = CountChunks(m_scanStart, m_plan.end, count)) return *ending;
     m_rangeFound = true;
-    m_lastNumber = static_cast<int32_t>(end);
+    m_lastNumber = m_plan.end;
     return Ending::Normal;
+}
+
+Scan::Ending Scan::CountProgressionsInChunks() {
+    const Filter& filter = *m_plan.filter;
+    const int64_t a = filter.a;
+    const int64_t b = filter.b;
+    const bool plus = m_plan.form.isPlus || m_plan.form.isPlusMinus;
+    const bool minus = m_plan.form.isMinus || m_plan.form.isPlusMinus;
+    // n passes as n - b = a * N or n + b = a * N.
+    const auto residue1 = static_cast<int32_t>(plus ? (b % a + a) % a : -1);
+    const auto residue2 = static_cast<int32_t>(minus ? ((-b) % a + a) % a : -1);
+    // From where n + b leaves 32 bits the filter reports an overflow: the
+    // numbers from there on are walked, which meets it just where it is.
+    const int64_t end = m_plan.end;
+    const int64_t walkFrom = std::max<int64_t>(
+        m_scanStart, minus ? int64_t{std::numeric_limits<int32_t>::max()} + 1 - b : end + 1);
+    const int64_t countTo = std::min(end, walkFrom - 1);
+    if (m_scanStart <= countTo) {
+        // The range has a passing number once the first one is counted.
+        int32_t first = 0;
+        FilterCandidates(filter, m_scanStart, static_cast<int32_t>(countTo)).Next(first);
+        const auto count = [&](int32_t lo, int32_t hi) {
+            if (first >= lo && first <= hi) m_rangeFound = true;
+            return m_kernel.CountPrimesModulo(lo, hi, static_cast<int32_t>(a), residue1, residue2);
+        };
+        if (auto ending = CountChunks(m_scanStart, countTo, count)) return *ending;
+    }
+    if (walkFrom > end) {
+        m_lastNumber = m_plan.end;
+        return Ending::Normal;
+    }
+    m_kernel.CalculatePrimes(m_plan.end);
+    const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
+    m_nextProgress = (walkFrom + step - 1) / step * step;
+    return WalkEveryNumber<Work::Count>(static_cast<int32_t>(walkFrom));
 }
 
 Scan::Ending Scan::ScanRange() {
@@ -401,6 +441,11 @@ Scan::Ending Scan::ScanRange() {
         m_outputLength = m_output.Length();
         return CountInChunks();
     }
+    if (fastest && countOnly && m_filter.Active() && m_plan.form.isMult &&
+        m_kernel.CanCountPrimesModulo()) {
+        m_outputLength = m_output.Length();
+        return CountProgressionsInChunks();
+    }
     m_kernel.CalculatePrimes(m_plan.end);
     const int64_t step = m_flags.progressStep > 0 ? m_flags.progressStep : 1;
     m_nextProgress = (int64_t{m_scanStart} + step - 1) / step * step;
@@ -418,7 +463,7 @@ Scan::Ending Scan::ScanRange() {
 
 template <Scan::Work kWork>
 Scan::Ending Scan::Walk(bool candidates) {
-    return candidates ? WalkCandidates<kWork>() : WalkEveryNumber<kWork>();
+    return candidates ? WalkCandidates<kWork>() : WalkEveryNumber<kWork>(m_scanStart);
 }
 
 void Scan::WriteEmptyRangeLine() {

@@ -43,11 +43,18 @@ private:
     template <Work kWork>
     Ending Walk(bool candidates);
     template <Work kWork>
-    Ending WalkEveryNumber();
+    Ending WalkEveryNumber(int32_t from);
     template <Work kWork>
     Ending WalkCandidates();
     // Count only, no filter: the kernel counts whole chunks of the range.
     Ending CountInChunks();
+    // Count only with a "*" filter: the kernel counts the primes of the
+    // filter's progressions in whole chunks.
+    Ending CountProgressionsInChunks();
+    // Counts lo .. end with count(lo, hi) chunk by chunk, each chunk ending
+    // at a progress point that falls in it; an ending when the scan stops.
+    template <typename Count>
+    std::optional<Ending> CountChunks(int64_t lo, int64_t end, Count count);
     // The work on one number of the range; an ending when the scan stops there.
     template <Work kWork>
     std::optional<Ending> Visit(int32_t n);

@@ -46,6 +46,13 @@ public:
     bool CanCountPrimes() const { return m_countPrimes != nullptr; }
     // The primes of lo .. hi; only when CanCountPrimes().
     int64_t CountPrimes(int32_t lo, int32_t hi) const { return m_countPrimes(lo, hi); }
+    bool CanCountPrimesModulo() const { return m_countPrimesModulo != nullptr; }
+    // The primes of lo .. hi that leave residue1 or residue2 (-1: none) on
+    // division by modulus; only when CanCountPrimesModulo().
+    int64_t CountPrimesModulo(int32_t lo, int32_t hi, int32_t modulus, int32_t residue1,
+                              int32_t residue2) const {
+        return m_countPrimesModulo(lo, hi, modulus, residue1, residue2);
+    }
     // The run has ended: the kernel stops sieving ahead.
     void FinishRun() const {
         if (m_finishRun != nullptr) m_finishRun();
@@ -64,6 +71,7 @@ private:
     int16_t (*m_isPrime)(int32_t, int32_t) = nullptr;
     void (*m_separateThousands)(const char*, int32_t, char*) = nullptr;
     int64_t (*m_countPrimes)(int32_t, int32_t) = nullptr;
+    int64_t (*m_countPrimesModulo)(int32_t, int32_t, int32_t, int32_t, int32_t) = nullptr;
     void (*m_finishRun)() = nullptr;
     void (*m_setSieveThreads)(int32_t) = nullptr;
 };

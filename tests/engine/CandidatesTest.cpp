@@ -168,5 +168,70 @@ TEST(FilterCandidates, StopAtAProgressPointBetweenCandidates) {
               (std::vector<int32_t>{100000, 200000, 300000, 400000, 500000}));
 }
 
+
+// Count only with a "*" filter: the kernel counts the progressions' primes,
+// and from where n + b overflows the numbers are walked.
+TEST(FilterCandidates, CountedProgressionsGiveTheWalksText) {
+    struct Case {
+        std::string caption, a, b, start, end;
+    };
+    const Case cases[] = {
+        {"* N   +", "10", "1", "1", "3000000"},
+        {"* N   +|-", "6", "1", "5", "2000000"},
+        {"* N   -", "7", "3", "1", "1000000"},
+        {"* N   +", "4", "3", "2147000000", "2147483646"},
+        {"* N   +", "1000", "999999", "1", "100"},                   // empty: no passing number
+        {"* N   +", "3", "0", "4", "4"},                             // one number, no prime
+        {"* N   -", "2", "2147483000", "2147482000", "2147483646"},  // n + b overflows from 648 on
+        {"* N   +|-", "3", "2147483000", "2147482000", "2147483646"},
+        {"* N   -", "5", "2147483646", "3", "1000"},                  // overflow at the first number
+        {"* N   +|-", "2", "2000000000", "147483000", "147484000"},   // no overflow before 147,483,648
+        {"* N   +|-", "2", "2000000000", "147483640", "147483660"},   // overflow inside the range
+    };
+    for (const Case& c : cases) {
+        engine::ComputeRequest request;
+        request.filterCaption = c.caption;
+        request.filterAText = c.a;
+        request.filterBText = c.b;
+        request.startText = c.start;
+        request.endText = c.end;
+        request.mode = ComputeMode::CountPrimesOnly;
+        Outcome counted = RunWith(ScanStrategy::Fastest, request);
+        Outcome walked = RunWith(ScanStrategy::EveryNumber, request);
+        EXPECT_EQ(counted.text, walked.text) << c.a << c.caption << c.b << " " << c.start;
+        EXPECT_EQ(counted.messages, walked.messages) << c.a << c.caption << c.b;
+        EXPECT_EQ(counted.result, walked.result);
+    }
+}
+
+TEST(FilterCandidates, StopWhileCountingProgressions) {
+    // The counted scan shows its progress and takes Stop between chunks of
+    // 2^24 numbers, at the last progress point of each: the first chunk from
+    // 3 ends at 16,760,000. A walk told to stop there gives the same text.
+    std::string texts[2];
+    std::vector<int32_t> lastShown;
+    for (ScanStrategy strategy : {ScanStrategy::Fastest, ScanStrategy::EveryNumber}) {
+        FakeHost host;
+        host.request.mode = ComputeMode::CountPrimesOnly;
+        host.request.strategy = strategy;
+        host.request.filterCaption = "* N   +";
+        host.request.filterAText = "10";
+        host.request.filterBText = "1";
+        host.request.startText = "1";
+        host.request.endText = "40000000";
+        host.onEvents = [](FakeHost& h) {
+            if (h.progressShown.back() >= 16760000) h.flags.stopRequested = true;
+        };
+        host.Run();
+        texts[strategy == ScanStrategy::Fastest ? 0 : 1] = host.Text();
+        lastShown.push_back(host.progressShown.back());
+    }
+    EXPECT_EQ(texts[0], texts[1]);
+    EXPECT_NE(texts[0].find(" primes found in (filtered) range 1 through 16,760,000."),
+              std::string::npos)
+        << texts[0];
+    EXPECT_EQ(lastShown, (std::vector<int32_t>{16760000, 16760000}));
+}
+
 }  // namespace
 }  // namespace enginetest

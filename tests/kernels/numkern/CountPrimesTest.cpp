@@ -112,5 +112,65 @@ TEST(CountPrimes, TheWholeSpanInOneCallAndInChunks) {
     EXPECT_EQ(chunked, kPrimesInTheSpan);
 }
 
+
+// The primes of lo .. hi with p mod m equal to r1 or r2, by trial division of
+// each member of the two progressions.
+int64_t OracleCountInClasses(int64_t lo, int64_t hi, int64_t m, int64_t r1, int64_t r2) {
+    int64_t count = 0;
+    const int64_t residues[] = {r1, r2 == r1 ? -1 : r2};
+    for (int64_t r : residues) {
+        if (r < 0 || r >= m) continue;
+        for (int64_t n = lo + ((r - lo) % m + m) % m; n <= hi; n += m) {
+            count += OracleIsPrime(n) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST(CountPrimesModulo, ProgressionsAgainstTrialDivision) {
+    struct Case {
+        int32_t lo, hi, modulus, residue1, residue2;
+    };
+    const Case cases[] = {
+        {1, 100000, 10, 1, -1},             // 10*N + 1
+        {1, 100000, 10, 1, 9},              // 10*N +|- 1
+        {1, 100000, 2, 1, -1},              // the odd primes
+        {1, 100000, 2, 0, -1},              // 2 alone
+        {1, 100000, 1, 0, -1},              // every prime
+        {1, 100000, 1, 5, -1},              // a residue beyond the modulus matches nothing
+        {1, 100000, 7, 3, 3},               // the same class twice counts once
+        {2147000000, kMaxNumber, 6, 1, 5},  // the top of the span
+        {1000000000, 1000200000, 65537, 3, 65534},
+        {1000000, 2000000, 1000003, 17, -1},  // a modulus above the range's length
+        {-50, 1000, 4, 3, -1},                // clamped below
+    };
+    for (const Case& c : cases) {
+        const int64_t lo = std::max(c.lo, 1);
+        EXPECT_EQ(count_primes_mod(c.lo, c.hi, c.modulus, c.residue1, c.residue2),
+                  OracleCountInClasses(lo, c.hi, c.modulus, c.residue1, c.residue2))
+            << c.lo << ".." << c.hi << " mod " << c.modulus << " = " << c.residue1 << ", "
+            << c.residue2;
+    }
+}
+
+TEST(CountPrimesModulo, RefusedArgumentsCountNothing) {
+    EXPECT_EQ(count_primes_mod(1, 1000, 0, 0, -1), 0);
+    EXPECT_EQ(count_primes_mod(1, 1000, -3, 1, -1), 0);
+    EXPECT_EQ(count_primes_mod(1000, 10, 3, 1, 2), 0);
+    EXPECT_EQ(count_primes_mod(1, 1000, 3, -1, -1), 0);
+    EXPECT_EQ(count_primes_mod(INT32_MAX, INT32_MAX, 2, 1, -1), 0);
+}
+
+// Every residue class of a modulus together holds every prime.
+TEST(CountPrimesModulo, TheClassesOfAModulusAddUpToTheCount) {
+    for (int32_t modulus : {3, 10, 30, 97, 2310}) {
+        int64_t total = 0;
+        for (int32_t r = 0; r < modulus; r += 2) {
+            total += count_primes_mod(1000000000, 1001000000, modulus, r, r + 1);
+        }
+        EXPECT_EQ(total, count_primes(1000000000, 1001000000)) << modulus;
+    }
+}
+
 }  // namespace
 }  // namespace numkern_test
