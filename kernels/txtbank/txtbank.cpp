@@ -60,6 +60,9 @@ int32_t lt(const char* path, int16_t language) {
 
 int32_t gt(int16_t number, int16_t language, char* buffer, int32_t size, int32_t start) {
     if (buffer == nullptr || size < 1) return -1;
+    // Whatever follows, a caller that reads up to the NUL finds an empty text
+    // where nothing is copied.
+    buffer[0] = '\0';
     try {
         std::lock_guard<std::mutex> guard(g_lock);
         const auto languageEntry = g_languages.find(language);

@@ -58,10 +58,10 @@ TXTBANK_API int32_t lt(const char* path, int16_t language);
 /* Copies text `number` of `language` into `buffer`, from its byte `start`
  * (1-based; below 1 counts as 1; the program passes 1) to its end, and at
  * most `size` bytes; a cut never splits a UTF-8 sequence. A NUL follows
- * when room remains. Returns the number of bytes written before that NUL:
- * 0 when the language holds no such text or nothing lies at or after
- * `start`, -1 when `buffer` is NULL or `size` is below 1. Never writes past
- * `size` bytes. */
+ * when room remains, so a result of 0 leaves an empty, NUL-terminated
+ * buffer. Returns the number of bytes written before that NUL: 0 when the
+ * language holds no such text or nothing lies at or after `start`, -1 when
+ * `buffer` is NULL or `size` is below 1. Never writes past `size` bytes. */
 TXTBANK_API int32_t gt(int16_t number, int16_t language, char* buffer, int32_t size,
                        int32_t start);
 

@@ -73,6 +73,9 @@ void WindowHost::EnterBusyState(const engine::BusyInfo& run) {
 
 void WindowHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) {
     if (m_ending) return;
+    // The text box holds all the run wrote, also when no caret move follows
+    // (a histogram's "Buffer full." or error note).
+    m_parts.output.Flush();
     m_parts.busy.Leave(closing);
 }
 

@@ -6,7 +6,8 @@ namespace cli {
 
 namespace {
 
-bool IsNumberChar(char c) { return (c >= '0' && c <= '9') || c == ',' || c == '\''; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsNumberChar(char c) { return IsDigit(c) || c == ',' || c == '\''; }
 
 }  // namespace
 
@@ -25,6 +26,11 @@ std::optional<FilterFields> ParseFilterExpression(std::string_view text, std::st
     fields.aText = number();
     if (fields.aText.empty()) {
         error = "the filter must begin with the number a";
+        return std::nullopt;
+    }
+    // A number made of separators alone would read as an empty field: no filter at all.
+    if (!IsDigit(fields.aText.front())) {
+        error = "the number a must begin with a digit";
         return std::nullopt;
     }
     if (i >= s.size() || (s[i] != '*' && s[i] != '/' && s[i] != '^')) {
@@ -52,6 +58,10 @@ std::optional<FilterFields> ParseFilterExpression(std::string_view text, std::st
         fields.bText = number();
         if (fields.bText.empty()) {
             error = "the sign must be followed by the number b";
+            return std::nullopt;
+        }
+        if (!IsDigit(fields.bText.front())) {
+            error = "the number b must begin with a digit";
             return std::nullopt;
         }
         if (i != s.size()) {

@@ -15,8 +15,9 @@ struct FilterFields {
 };
 
 // Reads "2^N+1", "10 * N - 3", "12/N+|-0" or "3*N" (b left out): a, an operator
-// * / ^, the letter N, a sign + - or +|-, and b; blanks anywhere. Returns
-// nothing when the text has another form; `error` then says what is wrong.
+// * / ^, the letter N, a sign + - or +|-, and b; blanks anywhere. The numbers
+// begin with a digit and may carry the separators , and '. Returns nothing
+// when the text has another form; `error` then says what is wrong.
 std::optional<FilterFields> ParseFilterExpression(std::string_view text, std::string& error);
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QCheckBox>
@@ -183,6 +184,47 @@ void AtFirstProgressPoint(QWidget& window, std::function<void()> action) {
         action();
     });
     timer->start();
+}
+
+const char* ModeOptionName(engine::ComputeMode mode) {
+    // In the order of the modes.
+    static constexpr const char* kNames[] = {
+        "DisplayAllNumbers",     "DisplayAllFactors", "DisplayPrimesOnly",
+        "DisplayPrimePairsOnly", "CountPrimesOnly",   "DoNPFGraph",
+        "DoEKGraph",             "DoPCGraph"};
+    return kNames[static_cast<int>(mode)];
+}
+
+QString OutputText(QWidget& window) {
+    return window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"))
+        ->toPlainText()
+        .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+QString TextDifference(const QString& actual, const QString& expected) {
+    if (actual == expected) return {};
+    qsizetype at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
+    const auto around = [at](const QString& text) {
+        return text.mid(std::max<qsizetype>(at - 100, 0), 200)
+            .replace(QLatin1String("\r\n"), QLatin1String("|"));
+    };
+    return QStringLiteral("at %1 of %2 (expected %3):\n  actual:   %4\n  expected: %5")
+        .arg(at)
+        .arg(actual.size())
+        .arg(expected.size())
+        .arg(around(actual), around(expected));
+}
+
+void SetFilter(WindowFixture& fixture, const FilterSetup& filter, const QString& bText) {
+    const char* op = filter.op == '*' ? "cmdMult" : filter.op == '/' ? "cmdDiv" : "cmdExp";
+    const char* sign = filter.sign == QLatin1String("+")   ? "cmdPlus"
+                       : filter.sign == QLatin1String("-") ? "cmdMinus"
+                                                           : "cmdPlusMinus";
+    Click(fixture.Find<QPushButton>(op));
+    Click(fixture.Find<QPushButton>(sign));
+    fixture.Find<QLineEdit>("txbA")->setText(QString::number(filter.a));
+    fixture.Find<QLineEdit>("txbB")->setText(bText);
 }
 
 }  // namespace apptest

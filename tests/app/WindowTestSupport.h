@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "RunOracle.h"
 #include "app/MessageService.h"
 #include "app/frmMain.h"
+#include "engine/ComputeMode.h"
 
 namespace apptest {
 
@@ -97,5 +99,20 @@ void SaveScreenshot(QWidget& window, const QString& name);
 // Runs `action` once at the first event yield at which the window is busy
 // and shows the number reached (a progress point of a running computation).
 void AtFirstProgressPoint(QWidget& window, std::function<void()> action);
+
+// ---- Helpers of the stress and limit tests.
+
+// The object name of a mode option ("DisplayAllNumbers" ...).
+const char* ModeOptionName(engine::ComputeMode mode);
+
+// The output window's text with its line breaks as CR LF.
+QString OutputText(QWidget& window);
+
+// Where two texts first differ, with some of each around it; empty when equal.
+QString TextDifference(const QString& actual, const QString& expected);
+
+// Chooses the filter's operator and sign with their buttons and fills in a
+// and, as `bText`, b.
+void SetFilter(WindowFixture& fixture, const FilterSetup& filter, const QString& bText);
 
 }  // namespace apptest

@@ -44,6 +44,38 @@ TEST(FilterExpression, Refusals) {
     }
 }
 
+TEST(FilterExpression, NumbersBeginWithADigit) {
+    // A number of separators alone would be read as an empty field, the filter
+    // then dropped without a word; a separator in front of the digits is refused too.
+    const struct {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {",*N", "the number a must begin with a digit"},
+        {"'*N", "the number a must begin with a digit"},
+        {",5*N+1", "the number a must begin with a digit"},
+        {" , 5 * N + 1", "the number a must begin with a digit"},
+        {",,", "the number a must begin with a digit"},
+        {"5*N+,", "the number b must begin with a digit"},
+        {"5*N-,3", "the number b must begin with a digit"},
+        {"2^N+|-'1", "the number b must begin with a digit"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(cli::ParseFilterExpression(c.text, error).has_value()) << c.text;
+        EXPECT_EQ(error, c.error) << c.text;
+    }
+    // Separators between and after the digits stay allowed.
+    std::string error;
+    auto fields = cli::ParseFilterExpression("1,000,*N+2'5", error);
+    ASSERT_TRUE(fields.has_value()) << error;
+    EXPECT_EQ(fields->aText, "1,000,");
+    EXPECT_EQ(fields->bText, "2'5");
+
+    EXPECT_FALSE(cli::ParseArguments({"--filter", ",*N", "1", "12"}, error).has_value());
+    EXPECT_EQ(error, "--filter ',*N': the number a must begin with a digit");
+}
+
 TEST(Arguments, ModesAndOptions) {
     std::string error;
     auto options = cli::ParseArguments({"--pairs", "--separator", "space", "--filter", "6*N+|-1",

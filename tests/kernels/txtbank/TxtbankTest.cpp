@@ -193,6 +193,37 @@ TEST(Txtbank, LookupNeverWritesPastTheSize) {
     EXPECT_EQ(gt(1, 0, nullptr, 16, 1), -1);
 }
 
+TEST(Txtbank, LookupWithoutTextLeavesAnEmptyString) {
+    ASSERT_EQ(Load("1\tabcdef\n3\t\xe2\x80\x93\n"), 2);
+    struct Case {
+        const char* what;
+        int16_t number;
+        int16_t language;
+        int32_t size;
+        int32_t start;
+    };
+    const Case cases[] = {
+        {"no such text", 2, 0, 16, 1},
+        {"no such language", 1, 7, 16, 1},
+        {"start past the end", 1, 0, 16, 7},
+        {"start far past the end", 1, 0, 16, 1000},
+        {"a character that does not fit", 3, 0, 2, 1},
+        {"no such text, buffer of one byte", 2, 0, 1, 1},
+    };
+    for (const Case& c : cases) {
+        char buffer[16];
+        std::string(16, '#').copy(buffer, 16);
+        EXPECT_EQ(gt(c.number, c.language, buffer, c.size, c.start), 0) << c.what;
+        // The NUL alone: nothing else of the buffer is written.
+        EXPECT_EQ(std::string(buffer, 16), "\0###############"s) << c.what;
+    }
+    // After a failed load the language holds no text, and a lookup says so the same way.
+    ASSERT_EQ(Load("1\tone\n1\ttwo\n"), -1502);
+    char buffer[4] = {'#', '#', '#', '#'};
+    EXPECT_EQ(gt(1, 0, buffer, 4, 1), 0);
+    EXPECT_EQ(std::string(buffer, 4), "\0###"s);
+}
+
 TEST(Txtbank, LookupFromAStartPosition) {
     ASSERT_EQ(Load("1\tabcdef\n"), 1);
     char buffer[16];
