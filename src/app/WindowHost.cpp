@@ -68,10 +68,12 @@ void WindowHost::SelectMode(engine::ComputeMode mode) { m_parts.modes.Select(mod
 
 void WindowHost::EnterBusyState(const engine::BusyInfo& run) {
     m_yielded = false;
+    m_run = run;
     m_parts.busy.Enter(run);
 }
 
 void WindowHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) {
+    m_run.reset();
     if (m_ending) return;
     // The text box holds all the run wrote, also when no caret move follows
     // (a histogram's "Buffer full." or error note).
@@ -90,6 +92,12 @@ void WindowHost::ProcessEvents() {
     QCoreApplication::processEvents();
     m_lastYield = util::CoarseClock::now();
     m_yielded = true;
+}
+
+void WindowHost::GiveBackGraphChoices() {
+    if (!m_run || !m_run->graphRun) return;
+    m_parts.modes.Select(m_run->graphMode);
+    if (m_run->binsEntry >= 0) m_parts.modes.SelectBinsEntry(m_run->binsEntry);
 }
 
 void WindowHost::EndRun() {

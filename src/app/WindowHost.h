@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 #include "app/GraphView.h"
 #include "engine/ComputeHost.h"
@@ -65,6 +66,9 @@ public:
     // The program ends in the middle of a run: the scan stops at the progress
     // point it is in, and nothing more is shown or processed.
     void EndRun();
+    // A graph run in progress: its option and bins entry selected again, as
+    // its end would, so that what is saved now is the user's choice.
+    void GiveBackGraphChoices();
 
     GraphView& Graph() { return m_graph; }
     const GraphView& Graph() const { return m_graph; }
@@ -82,6 +86,7 @@ private:
     bool m_yielded = false;   // events ran at a progress point of this run
     bool m_yieldDue = true;   // this progress point shows and lets events run
     bool m_ending = false;
+    std::optional<engine::BusyInfo> m_run;  // while busy
 };
 
 }  // namespace app

@@ -273,6 +273,7 @@ void frmMain::OpenLink(int16_t addressText) {
 void frmMain::EndProgram() {
     if (m_ending) return;
     m_ending = true;
+    m_host.GiveBackGraphChoices();
     m_state.SaveState(true);
     // Also in the middle of a run: its scan stops where it is, and nothing more is shown.
     m_host.EndRun();

@@ -17,6 +17,10 @@ struct HistogramState;
 // What the busy state needs to know of a run.
 struct BusyInfo {
     bool graphRun = false;
+    // What a graph run selects again at its end: its option and, when the run
+    // changed it, the bins entry the user had chosen (-1: left as it is).
+    ComputeMode graphMode = ComputeMode::DisplayAllNumbers;
+    int binsEntry = -1;
     bool filterActive = false;
     int32_t start = 0;  // the range, for a share-done display
     int32_t end = 0;

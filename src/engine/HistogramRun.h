@@ -56,6 +56,10 @@ public:
     Message Finish(int32_t lastNumber, int32_t gatheredCount);
     // The graph option the run gives back to the window.
     ComputeMode GraphMode() const { return m_graphMode; }
+    // The bins entry the run gives back at its end; -1 when it leaves the entry as it is.
+    int BinsEntryToRestore() const {
+        return m_state.kind == HistogramKind::EK ? -1 : m_rememberedBinsEntry;
+    }
 
     // The mean and standard deviation of the values so far, from their sums.
     void UpdateStatistics();

@@ -74,6 +74,8 @@ void Scan::SetUpGraph() {
     m_host.SelectMode(m_plan.mode);
     m_histogram->SetUp(m_plan.start);
     m_busy.graphRun = true;
+    m_busy.graphMode = m_histogram->GraphMode();
+    m_busy.binsEntry = m_histogram->BinsEntryToRestore();
 }
 
 void Scan::WriteHeadings() {

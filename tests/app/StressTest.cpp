@@ -296,10 +296,11 @@ persist::SavedState ShownState(WindowFixture& window) {
 }
 
 // The file holds what the window showed when it closed: the fields as the
-// run cleaned them, with the chosen separator, and the mode option selected
-// then (a histogram scans as "Factor all numbers in range").
+// run cleaned them, with the chosen separator; the mode option and the bins
+// entry the user chose (a histogram scans as "Factor all numbers in range",
+// the NPF and Palmen colour kinds with 96 bins, and gives both back).
 void VerifySavedState(const persist::SavedState& state, const persist::SavedState& shown,
-                      const Plan& plan, bool keptFilter) {
+                      const Plan& plan, bool keptFilter, int chosenBins) {
     const char separator = kSeparators[plan.separator].character;
     QCOMPARE(state.startNumber, apptest::Grouped(plan.start, separator));
     QCOMPARE(state.endNumber, apptest::Grouped(plan.end, separator));
@@ -312,14 +313,12 @@ void VerifySavedState(const persist::SavedState& state, const persist::SavedStat
                                              : apptest::Grouped(filter->b, separator));
     QCOMPARE(state.filterType, filter ? QStringLiteral("* N   ") + filter->sign : shown.filterType);
     QCOMPARE(state.separatorCode, kSeparators[plan.separator].code);
-    const ComputeMode selected =
-        engine::IsGraphMode(plan.mode) ? ComputeMode::DisplayAllNumbers : plan.mode;
     for (ComputeMode mode : kModes) {
-        QCOMPARE(state.modeOptions[static_cast<size_t>(mode)], mode == selected ? -1 : 0);
+        QCOMPARE(state.modeOptions[static_cast<size_t>(mode)], mode == plan.mode ? -1 : 0);
     }
     QCOMPARE(state.showPalmenColor, shown.showPalmenColor);
     QCOMPARE(state.showEKValue, shown.showEKValue);
-    QCOMPARE(state.binsIndex, shown.binsIndex);
+    QCOMPARE(state.binsIndex, chosenBins);
     QCOMPARE(state.resetCaption, shown.resetCaption);
     QCOMPARE(state.savedFilterA, keptFilter ? QStringLiteral("7") : QString());
     QCOMPARE(state.savedFilterB, keptFilter ? QStringLiteral("2") : QString());
@@ -359,6 +358,8 @@ class StressTest : public QObject {
 
 private slots:
     void runsStoppedAtRandomEndAtTheNumberReached();
+    void closingAGraphRunSavesTheGraphChoice_data();
+    void closingAGraphRunSavesTheGraphChoice();
     void closingInTheMiddleOfARunKeepsTheState();
 };
 
@@ -440,6 +441,7 @@ void StressTest::closingInTheMiddleOfARunKeepsTheState() {
             closedAtOnce = window.ProgramEnds() == 1 && window.Window().isHidden();
         });
         close.start(random.Between(0, 12));
+        const int chosenBins = fixture->Find<QComboBox>("cboNumBins")->currentIndex();
         apptest::Click(fixture->Find<QPushButton>("ComputeButton"));
         if (!sinceClose.isValid()) continue;  // the run had ended first: nothing was closed
         ++closes;
@@ -453,7 +455,7 @@ void StressTest::closingInTheMiddleOfARunKeepsTheState() {
         const persist::StateReadResult saved =
             persist::ReadStateFile({fixture->StateFilePath(), true, {}});
         QVERIFY2(saved.ok, qPrintable(what + QLatin1Char(' ') + saved.error));
-        VerifySavedState(saved.state, shown, plan, keptFilter);
+        VerifySavedState(saved.state, shown, plan, keptFilter, chosenBins);
         QTemporaryDir kept;
         QVERIFY(QFile::copy(fixture->StateFilePath(), kept.filePath(QStringLiteral("prmr.usr"))));
         fixture.reset();
@@ -465,6 +467,41 @@ void StressTest::closingInTheMiddleOfARunKeepsTheState() {
         }
     }
     QCOMPARE(closes, kCloses);
+}
+
+void StressTest::closingAGraphRunSavesTheGraphChoice_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("NPF") << static_cast<int>(ComputeMode::DoNPFGraph) << QStringLiteral("2");
+    QTest::newRow("Palmen colours") << static_cast<int>(ComputeMode::DoPCGraph) << QStringLiteral("1");
+}
+
+// During a graph run the window shows "Factor all numbers in range" (and 96
+// bins for NPF and Palmen colours); a close then saves the user's choices.
+// (An EK run ends at its first bin overlap, long before it could be closed.)
+void StressTest::closingAGraphRunSavesTheGraphChoice() {
+    QFETCH(int, mode);
+    QFETCH(QString, start);
+    const auto graphMode = static_cast<ComputeMode>(mode);
+    WindowFixture fixture;
+    apptest::Click(fixture.Find<QRadioButton>(apptest::ModeOptionName(graphMode)));
+    fixture.Find<QComboBox>("cboNumBins")->setCurrentIndex(2);
+    fixture.Find<QLineEdit>("Text1")->setText(start);
+    fixture.Find<QLineEdit>("Text2")->setText(QStringLiteral("2000000000"));
+    bool closedDuringRun = false;
+    QTimer::singleShot(50, [&] {
+        closedDuringRun = !fixture.Find<QWidget>("StopButton")->isHidden() &&
+                          fixture.Find<QRadioButton>("DisplayAllNumbers")->isChecked();
+        fixture.Window().close();
+    });
+    apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
+    QVERIFY(closedDuringRun);
+    const persist::StateReadResult saved = persist::ReadStateFile({fixture.StateFilePath(), true, {}});
+    QVERIFY2(saved.ok, qPrintable(saved.error));
+    for (ComputeMode option : kModes) {
+        QCOMPARE(saved.state.modeOptions[static_cast<size_t>(option)], option == graphMode ? -1 : 0);
+    }
+    QCOMPARE(saved.state.binsIndex, 2);
 }
 
 QTEST_MAIN(StressTest)
