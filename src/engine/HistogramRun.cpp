@@ -20,7 +20,12 @@ HistogramKind KindOf(ComputeMode mode) {
 int BinIndex(double offset, double binWidth) {
     const long double quotient =
         static_cast<long double>(offset) / static_cast<long double>(binWidth);
-    return static_cast<int>(std::floor(quotient));
+    if (!(quotient >= 0 && quotient < 1e9L)) return static_cast<int>(std::floor(quotient));
+    // The floor without switching the x87 rounding mode, which costs more
+    // than the division: the quotient rounded to a double may reach the next
+    // whole number (47.99999999999999999 gives 48.0), and is then one too many.
+    const int whole = static_cast<int>(static_cast<double>(quotient));
+    return static_cast<long double>(whole) > quotient ? whole - 1 : whole;
 }
 
 int32_t& BinAt(HistogramState& state, int index, int setting) {
@@ -57,6 +62,14 @@ void HistogramRun::SetUp(int32_t startNumber) {
 
     int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : kFixedBinSetting;
     if (s.kind == HistogramKind::EK) {
+        // Every value is counted in each setting: their bin widths and lower
+        // edges, worked out once.
+        for (size_t setting = 0; setting < kBinsList.size(); ++setting) {
+            const int nb = kBinsList[setting];
+            m_ekBinWidths[setting] = 5.0 / nb;
+            const double z = std::floor(nb * 0.25) + 1;
+            m_ekLowerEdges[setting] = -z * m_ekBinWidths[setting];
+        }
         s.binSetting = entry;
         s.numBins = kBinsList[static_cast<size_t>(entry)];
         s.binSize = 5.0 / s.numBins;
@@ -163,13 +176,10 @@ void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
     HistogramState& s = m_state;
     const double x = s.value;
     if (s.kind == HistogramKind::EK) {
-        for (int setting = 0; setting < static_cast<int>(kBinsList.size()); ++setting) {
-            const int nb = kBinsList[static_cast<size_t>(setting)];
-            const double width = 5.0 / nb;
-            const double z = std::floor(nb * 0.25) + 1;
-            s.binLowerEdges[static_cast<size_t>(setting)] = -z * width;
-            ++BinAt(s, BinIndex(x - s.binLowerEdges[static_cast<size_t>(setting)], width),
-                    setting);
+        for (size_t setting = 0; setting < kBinsList.size(); ++setting) {
+            s.binLowerEdges[setting] = m_ekLowerEdges[setting];
+            ++BinAt(s, BinIndex(x - m_ekLowerEdges[setting], m_ekBinWidths[setting]),
+                    static_cast<int>(setting));
         }
     } else {
         s.binLowerEdges[kFixedBinSetting] = 0;

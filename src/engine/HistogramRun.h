@@ -84,6 +84,9 @@ private:
     HistogramView* m_view;
     int m_rememberedBinsEntry = 0;
     std::array<int, 10> m_wholeValueBins{};
+    // The EK kind: each setting's bin width and lower edge.
+    std::array<double, kBinsList.size()> m_ekBinWidths{};
+    std::array<double, kBinsList.size()> m_ekLowerEdges{};
 
     // Numbers tallied by their whole value since the last Flush.
     std::array<int32_t, 10> m_tally{};

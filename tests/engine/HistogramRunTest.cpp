@@ -225,6 +225,31 @@ TEST(HistogramRun, EveryRenderingSeesEveryNumberSoFar) {
     }
 }
 
+TEST(HistogramRun, EkBinsOfEverySettingAgainstTheFormula) {
+    RecordingView view;  // finds no overlap: the run goes to its end
+    FakeHost host = GraphHost(view, "1000000", "1030000", ComputeMode::DoEKGraph);
+    host.Run();
+    // Oracle: each value from the formula, its bin by an extended-precision
+    // quotient and its floor, in each of the eight settings.
+    const int binsList[] = {40, 48, 60, 80, 96, 120, 160, 240};
+    std::vector<std::array<int32_t, 8>> expected(241);
+    for (int n = 1000000; n <= 1030000; ++n) {
+        const double l = std::log(std::log(static_cast<double>(n)));
+        const double x = (static_cast<double>(TrialFactors(n).size()) - l) / std::sqrt(l);
+        for (size_t s = 0; s < 8; ++s) {
+            const double width = 5.0 / binsList[s];
+            const double edge = -(std::floor(binsList[s] * 0.25) + 1) * width;
+            const long double q = static_cast<long double>(x - edge) / static_cast<long double>(width);
+            ++expected[static_cast<size_t>(std::floor(q))][s];
+        }
+    }
+    for (size_t bin = 0; bin < expected.size(); ++bin) {
+        for (size_t s = 0; s < 8; ++s) {
+            ASSERT_EQ(host.histogram.binCounts[bin][s], expected[bin][s]) << "bin " << bin << " setting " << s;
+        }
+    }
+}
+
 TEST(HistogramRun, BinOverlapStopsTheEkScan) {
     RecordingView view;
     view.overlapAt = 1000;
