@@ -35,11 +35,11 @@ void StreamOutput::Append(std::string_view text) {
     } else {
         // Line pieces end in "\r\n": each CR that starts one is left out.
         size_t begin = 0;
-        for (size_t i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] == '\r' && text[i + 1] == '\n') {
-                m_pending.append(text.substr(begin, i - begin));
-                begin = i + 1;
-            }
+        for (size_t cr = text.find('\r'); cr != std::string_view::npos && cr + 1 < text.size();
+             cr = text.find('\r', cr + 1)) {
+            if (text[cr + 1] != '\n') continue;
+            m_pending.append(text.substr(begin, cr - begin));
+            begin = cr + 1;
         }
         m_pending.append(text.substr(begin));
     }

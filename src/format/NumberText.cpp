@@ -27,8 +27,8 @@ std::string_view TrimBlanks(std::string_view text) {
 
 // The decimal form of n in `digits`, followed by a NUL.
 std::string_view DecimalDigits(int64_t n, DigitBuffer& digits) {
-    digits.fill('\0');
-    const char* end = std::to_chars(digits.data(), digits.data() + digits.size() - 1, n).ptr;
+    char* end = std::to_chars(digits.data(), digits.data() + digits.size() - 1, n).ptr;
+    *end = '\0';
     return std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data()));
 }
 
@@ -72,7 +72,9 @@ std::string FormatNumber(int64_t n, Separator separator) {
 int AppendNumber(std::string& out, int32_t n, Separator separator) {
     DigitBuffer digits;
     const std::string_view text = DecimalDigits(n, digits);
-    if (separator == Separator::None) {
+    // Up to three digits hold no group to separate: most prime factors of a
+    // line, which need not be handed to the kernel.
+    if (separator == Separator::None || (n >= 0 && n < 1000)) {
         out.append(text);
         return static_cast<int>(text.size());
     }
