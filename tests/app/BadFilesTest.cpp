@@ -238,35 +238,13 @@ QByteArray WholeStateFile() {
         "\" 5 is prime\r\n\r\nsecond line\r\n\"\r\n");
 }
 
-QString Text(WindowFixture& fixture, const char* name) {
-    if (auto* edit = qobject_cast<QLineEdit*>(fixture.Find<QWidget>(name))) return edit->text();
-    return fixture.Find<QLabel>(name)->text();
-}
-
-// The defaults, and the reset button's caption as the file left it.
-void VerifyDefaults(WindowFixture& fixture, const QString& resetCaption) {
-    QCOMPARE(Text(fixture, "Text1"), QStringLiteral("1"));
-    QCOMPARE(Text(fixture, "Text2"), QStringLiteral("23"));
-    QCOMPARE(Text(fixture, "txbA"), QString());
-    QCOMPARE(Text(fixture, "txbB"), QString());
-    QCOMPARE(Text(fixture, "lblFilterType"), QStringLiteral("* N   +"));
-    QVERIFY(fixture.Find<QRadioButton>("CommaSeparator")->isChecked());
-    QVERIFY(fixture.Find<QRadioButton>("DisplayAllNumbers")->isChecked());
-    QVERIFY(!fixture.Find<QRadioButton>("DisplayPrimesOnly")->isChecked());
-    QVERIFY(!fixture.Find<QCheckBox>("ShowPalmenColor")->isChecked());
-    QVERIFY(!fixture.Find<QCheckBox>("ShowEKValue")->isChecked());
-    QCOMPARE(fixture.Find<QComboBox>("cboNumBins")->currentIndex(), 5);
-    QCOMPARE(fixture.Find<QPlainTextEdit>("Text3")->toPlainText(), QString());
-    QCOMPARE(fixture.Find<QPushButton>("cmdReset")->text(), resetCaption);
-}
-
 // The whole file's state.
 void VerifyRestored(WindowFixture& fixture) {
-    QCOMPARE(Text(fixture, "Text1"), QStringLiteral("5"));
-    QCOMPARE(Text(fixture, "Text2"), QStringLiteral("1'000"));
-    QCOMPARE(Text(fixture, "txbA"), QStringLiteral("3"));
-    QCOMPARE(Text(fixture, "lblFilterType"), QStringLiteral("^ N   -"));
-    QCOMPARE(Text(fixture, "txbB"), QStringLiteral("1"));
+    QCOMPARE(apptest::ShownText(fixture, "Text1"), QStringLiteral("5"));
+    QCOMPARE(apptest::ShownText(fixture, "Text2"), QStringLiteral("1'000"));
+    QCOMPARE(apptest::ShownText(fixture, "txbA"), QStringLiteral("3"));
+    QCOMPARE(apptest::ShownText(fixture, "lblFilterType"), QStringLiteral("^ N   -"));
+    QCOMPARE(apptest::ShownText(fixture, "txbB"), QStringLiteral("1"));
     QVERIFY(fixture.Find<QRadioButton>("ApostropheSeparator")->isChecked());
     QVERIFY(fixture.Find<QRadioButton>("DisplayPrimesOnly")->isChecked());
     QVERIFY(fixture.Find<QCheckBox>("ShowPalmenColor")->isChecked());
@@ -294,7 +272,7 @@ void VerifyStartOnBadStateFile(const QByteArray& bytes, const QString& resetCapt
     WindowFixture fixture([&](const QString& data) { WriteStateFile(data, bytes); });
     QVERIFY(fixture.Started());
     QVERIFY(fixture.Messages().messages.empty());
-    VerifyDefaults(fixture, resetCaption);
+    apptest::VerifyDefaults(fixture, resetCaption);
     QVERIFY(fixture.Find<QPushButton>("cmdReset")->isHidden());
 
     apptest::Click(fixture.Find<QPushButton>("cmdRestoreState"));
@@ -305,7 +283,7 @@ void VerifyStartOnBadStateFile(const QByteArray& bytes, const QString& resetCapt
              message.text.c_str());
     QCOMPARE(message.title, std::string("Restore state"));
     QVERIFY(message.icon == engine::MessageIcon::Warning);
-    VerifyDefaults(fixture, resetCaption);
+    apptest::VerifyDefaults(fixture, resetCaption);
 }
 
 }  // namespace
@@ -433,7 +411,7 @@ void BadFilesTest::stateFileOfTenMegabytes() {
         [&](const QString& data) { WriteStateFile(data, firstItems + "\"" + lines + "\"\r\n"); });
     QVERIFY(fixture.Started());
     QVERIFY(fixture.Messages().messages.empty());
-    QCOMPARE(Text(fixture, "Text1"), QStringLiteral("5"));
+    QCOMPARE(apptest::ShownText(fixture, "Text1"), QStringLiteral("5"));
     QCOMPARE(apptest::OutputText(fixture.Window()), QString::fromLatin1(lines));
 }
 
@@ -476,7 +454,7 @@ void BadFilesTest::stateFileCutAtEveryByte() {
             QVERIFY2(message.text.rfind("Error when attempting to restore state:\r\n", 0) == 0,
                      qPrintable(QStringLiteral("cut at %1: ").arg(cut) +
                                 QString::fromStdString(message.text)));
-            VerifyDefaults(fixture, cut >= captionRead ? QStringLiteral("Restore")
+            apptest::VerifyDefaults(fixture, cut >= captionRead ? QStringLiteral("Restore")
                                                        : QStringLiteral("No filter"));
         }
         if (QTest::currentTestFailed()) {

@@ -56,23 +56,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-QString Text(WindowFixture& fixture, const char* name) {
-    if (auto* edit = qobject_cast<QLineEdit*>(fixture.Find<QWidget>(name))) return edit->text();
-    return fixture.Find<QLabel>(name)->text();
-}
-
-void VerifyDefaults(WindowFixture& fixture) {
-    QCOMPARE(Text(fixture, "Text1"), QStringLiteral("1"));
-    QCOMPARE(Text(fixture, "Text2"), QStringLiteral("23"));
-    QCOMPARE(Text(fixture, "txbA"), QString());
-    QCOMPARE(Text(fixture, "txbB"), QString());
-    QCOMPARE(Text(fixture, "lblFilterType"), QStringLiteral("* N   +"));
-    QVERIFY(fixture.Find<QRadioButton>("CommaSeparator")->isChecked());
-    QVERIFY(fixture.Find<QRadioButton>("DisplayAllNumbers")->isChecked());
-    QVERIFY(!fixture.Find<QCheckBox>("ShowPalmenColor")->isChecked());
-    QCOMPARE(fixture.Find<QComboBox>("cboNumBins")->currentIndex(), 5);
-    QCOMPARE(fixture.Find<QPlainTextEdit>("Text3")->toPlainText(), QString());
-}
 
 }  // namespace
 
@@ -97,11 +80,11 @@ void StateTest::startupRestoresTheSavedStateSilently() {
         QVERIFY(persist::WriteStateFile(LocationIn(data), SampleState()).ok);
     });
     QVERIFY(fixture.Messages().messages.empty());
-    QCOMPARE(Text(fixture, "Text1"), QStringLiteral("5"));
-    QCOMPARE(Text(fixture, "Text2"), QStringLiteral("1'000"));
-    QCOMPARE(Text(fixture, "txbA"), QStringLiteral("3"));
-    QCOMPARE(Text(fixture, "txbB"), QStringLiteral("1"));
-    QCOMPARE(Text(fixture, "lblFilterType"), QStringLiteral("^ N   -"));
+    QCOMPARE(apptest::ShownText(fixture, "Text1"), QStringLiteral("5"));
+    QCOMPARE(apptest::ShownText(fixture, "Text2"), QStringLiteral("1'000"));
+    QCOMPARE(apptest::ShownText(fixture, "txbA"), QStringLiteral("3"));
+    QCOMPARE(apptest::ShownText(fixture, "txbB"), QStringLiteral("1"));
+    QCOMPARE(apptest::ShownText(fixture, "lblFilterType"), QStringLiteral("^ N   -"));
     QVERIFY(fixture.Find<QRadioButton>("ApostropheSeparator")->isChecked());
     QVERIFY(fixture.Find<QRadioButton>("DisplayPrimesOnly")->isChecked());
     QVERIFY(fixture.Find<QCheckBox>("ShowPalmenColor")->isChecked());
@@ -114,13 +97,13 @@ void StateTest::startupRestoresTheSavedStateSilently() {
     auto* reset = fixture.Find<QPushButton>("cmdReset");
     QVERIFY(reset->isVisible());
     QCOMPARE(reset->text(), apptest::ShippedProgramText(27));
-    QCOMPARE(Text(fixture, "lblStartP"), QStringLiteral("P"));
+    QCOMPARE(apptest::ShownText(fixture, "lblStartP"), QStringLiteral("P"));
     apptest::SaveScreenshot(fixture.Window(), QStringLiteral("restored-state"));
     // The kept values come back with "Restore" once the filter is cleared.
     reset->setText(QStringLiteral("Restore"));
     apptest::Click(reset);
-    QCOMPARE(Text(fixture, "txbA"), QStringLiteral("7"));
-    QCOMPARE(Text(fixture, "txbB"), QStringLiteral("2"));
+    QCOMPARE(apptest::ShownText(fixture, "txbA"), QStringLiteral("7"));
+    QCOMPARE(apptest::ShownText(fixture, "txbB"), QStringLiteral("2"));
 }
 
 void StateTest::saveAndRestoreButtonsRoundTrip() {
@@ -149,9 +132,9 @@ void StateTest::saveAndRestoreButtonsRoundTrip() {
     QCOMPARE(fixture.Messages().messages.size(), size_t{2});
     QCOMPARE(fixture.Messages().messages[1], (engine::Message{"State restored OK.", "Restore state",
                                                               engine::MessageIcon::Information}));
-    QCOMPARE(Text(fixture, "Text2"), QStringLiteral("1 000"));
-    QCOMPARE(Text(fixture, "txbA"), QStringLiteral("12"));
-    QCOMPARE(Text(fixture, "lblFilterType"), QStringLiteral("/ N   +"));
+    QCOMPARE(apptest::ShownText(fixture, "Text2"), QStringLiteral("1 000"));
+    QCOMPARE(apptest::ShownText(fixture, "txbA"), QStringLiteral("12"));
+    QCOMPARE(apptest::ShownText(fixture, "lblFilterType"), QStringLiteral("/ N   +"));
     QVERIFY(fixture.Find<QRadioButton>("SpaceSeparator")->isChecked());
     QVERIFY(fixture.Find<QRadioButton>("DisplayAllFactors")->isChecked());
     QVERIFY(!fixture.Find<QRadioButton>("DoPCGraph")->isChecked());
@@ -171,14 +154,14 @@ void StateTest::restoredNoFilterCaptionHidesTheReset() {
     apptest::Click(fixture.Find<QPushButton>("cmdRestoreState"));
     QCOMPARE(reset->text(), QStringLiteral("No filter"));
     QVERIFY(reset->isHidden());
-    QCOMPARE(Text(fixture, "txbA"), QString());
+    QCOMPARE(apptest::ShownText(fixture, "txbA"), QString());
 }
 
 void StateTest::firstStartWithoutFileShowsTheDefaults() {
     WindowFixture fixture;
     QVERIFY(!QFile::exists(fixture.StateFilePath()));
     QVERIFY(fixture.Messages().messages.empty());
-    VerifyDefaults(fixture);
+    apptest::VerifyDefaults(fixture);
 }
 
 void StateTest::failedRestoreKeepsItemsReadThenAppliesDefaults() {
@@ -189,16 +172,16 @@ void StateTest::failedRestoreKeepsItemsReadThenAppliesDefaults() {
     // During start-up the failure is silent; what was read stays where the
     // defaults do not reach.
     QVERIFY(fixture.Messages().messages.empty());
-    VerifyDefaults(fixture);
+    apptest::VerifyDefaults(fixture);
     QCOMPARE(fixture.Find<QPushButton>("cmdReset")->text(), QStringLiteral("Restore"));
     apptest::Click(fixture.Find<QPushButton>("cmdReset"));
-    QCOMPARE(Text(fixture, "txbA"), QStringLiteral("7"));
+    QCOMPARE(apptest::ShownText(fixture, "txbA"), QStringLiteral("7"));
 
     // Once started, the failure is reported.
     WriteFile(fixture.StateFilePath(), FirstItems(state, 5));
     fixture.Find<QPlainTextEdit>("Text3")->setPlainText(QStringLiteral("gone"));
     apptest::Click(fixture.Find<QPushButton>("cmdRestoreState"));
-    VerifyDefaults(fixture);
+    apptest::VerifyDefaults(fixture);
     QCOMPARE(fixture.Messages().messages.size(), size_t{1});
     const engine::Message& message = fixture.Messages().messages[0];
     QVERIFY(QString::fromStdString(message.text)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -162,6 +163,27 @@ void RunFromWindow(WindowFixture& fixture, const char* option, const QString& st
 QImage ShownPicture(QWidget& window) {
     auto* picture = window.findChild<QFrame*>(QStringLiteral("picGraph"));
     return picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QString ShownText(WindowFixture& fixture, const char* name) {
+    if (auto* edit = qobject_cast<QLineEdit*>(fixture.Find<QWidget>(name))) return edit->text();
+    return fixture.Find<QLabel>(name)->text();
+}
+
+void VerifyDefaults(WindowFixture& fixture, const std::optional<QString>& resetCaption) {
+    QCOMPARE(fixture.Find<QLineEdit>("Text1")->text(), QStringLiteral("1"));
+    QCOMPARE(fixture.Find<QLineEdit>("Text2")->text(), QStringLiteral("23"));
+    QCOMPARE(fixture.Find<QLineEdit>("txbA")->text(), QString());
+    QCOMPARE(fixture.Find<QLineEdit>("txbB")->text(), QString());
+    QCOMPARE(fixture.Find<QLabel>("lblFilterType")->text(), QStringLiteral("* N   +"));
+    QVERIFY(fixture.Find<QRadioButton>("CommaSeparator")->isChecked());
+    QVERIFY(fixture.Find<QRadioButton>("DisplayAllNumbers")->isChecked());
+    QVERIFY(!fixture.Find<QRadioButton>("DisplayPrimesOnly")->isChecked());
+    QVERIFY(!fixture.Find<QCheckBox>("ShowPalmenColor")->isChecked());
+    QVERIFY(!fixture.Find<QCheckBox>("ShowEKValue")->isChecked());
+    QCOMPARE(fixture.Find<QComboBox>("cboNumBins")->currentIndex(), 5);
+    QCOMPARE(fixture.Find<QPlainTextEdit>("Text3")->toPlainText(), QString());
+    if (resetCaption) QCOMPARE(fixture.Find<QPushButton>("cmdReset")->text(), *resetCaption);
 }
 
 void SaveScreenshot(QWidget& window, const QString& name) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,13 @@ void SaveScreenshot(QWidget& window, const QString& name);
 // Runs `action` once at the first event yield at which the window is busy
 // and shows the number reached (a progress point of a running computation).
 void AtFirstProgressPoint(QWidget& window, std::function<void()> action);
+
+// The text of a line edit or label of the window.
+QString ShownText(WindowFixture& fixture, const char* name);
+
+// Checks that the window shows what a first start shows; with a caption,
+// that cmdReset carries it.
+void VerifyDefaults(WindowFixture& fixture, const std::optional<QString>& resetCaption = {});
 
 // ---- Helpers of the stress and limit tests.
 

@@ -30,6 +30,19 @@ Outcome RunWith(ScanStrategy strategy, const engine::ComputeRequest& request) {
     return outcome;
 }
 
+engine::ComputeRequest FilteredRequest(const std::string& caption, const std::string& a,
+                                       const std::string& b, const std::string& start,
+                                       const std::string& end, ComputeMode mode) {
+    engine::ComputeRequest request;
+    request.filterCaption = caption;
+    request.filterAText = a;
+    request.filterBText = b;
+    request.startText = start;
+    request.endText = end;
+    request.mode = mode;
+    return request;
+}
+
 TEST(FilterCandidates, SupersetOfEveryPassingNumber) {
     std::mt19937 random(99);
     const char* captions[] = {"* N   +", "* N   -", "* N   +|-", "/ N   +", "/ N   -",
@@ -109,13 +122,8 @@ TEST(FilterCandidates, EdgesOfTheRange) {
         {"^ N   +", "2", "1", "1", "100", ComputeMode::DisplayPrimePairsOnly},
     };
     for (const Case& c : cases) {
-        engine::ComputeRequest request;
-        request.filterCaption = c.caption;
-        request.filterAText = c.a;
-        request.filterBText = c.b;
-        request.startText = c.start;
-        request.endText = c.end;
-        request.mode = c.mode;
+        const engine::ComputeRequest request =
+            FilteredRequest(c.caption, c.a, c.b, c.start, c.end, c.mode);
         Outcome visited = RunWith(ScanStrategy::Fastest, request);
         // The plain walk over two billion numbers is too slow for a test: the
         // top of the range stands in for it where the range is large.
@@ -189,13 +197,8 @@ TEST(FilterCandidates, CountedProgressionsGiveTheWalksText) {
         {"* N   +|-", "2", "2000000000", "147483640", "147483660"},   // overflow inside the range
     };
     for (const Case& c : cases) {
-        engine::ComputeRequest request;
-        request.filterCaption = c.caption;
-        request.filterAText = c.a;
-        request.filterBText = c.b;
-        request.startText = c.start;
-        request.endText = c.end;
-        request.mode = ComputeMode::CountPrimesOnly;
+        const engine::ComputeRequest request =
+            FilteredRequest(c.caption, c.a, c.b, c.start, c.end, ComputeMode::CountPrimesOnly);
         Outcome counted = RunWith(ScanStrategy::Fastest, request);
         Outcome walked = RunWith(ScanStrategy::EveryNumber, request);
         EXPECT_EQ(counted.text, walked.text) << c.a << c.caption << c.b << " " << c.start;
