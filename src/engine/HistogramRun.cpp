@@ -147,8 +147,8 @@ void HistogramRun::RedrawIfDue(int32_t n, int32_t gatheredCount) {
     m_state.lastNumber = n;
     const int32_t cadence = RedrawCadence();
     m_nextRedraw = (gatheredCount / cadence + 1) * cadence;
-    if (m_view == nullptr || gatheredCount % cadence != 0) return;
     Flush();
+    if (m_view == nullptr || gatheredCount % cadence != 0) return;
     UpdateStatistics();
     m_view->Render(m_state, false);
 }
