@@ -157,11 +157,8 @@ TEST(FilterCandidates, MersenneListingOverTheWholeRange) {
 
 TEST(FilterCandidates, StopAtAProgressPointBetweenCandidates) {
     FakeHost host;
-    host.request.filterCaption = "* N   +";
-    host.request.filterAText = "100000";
-    host.request.filterBText = "7";
-    host.request.startText = "1";
-    host.request.endText = "1000000";
+    host.request =
+        FilteredRequest("* N   +", "100000", "7", "1", "1000000", ComputeMode::DisplayAllNumbers);
     host.onEvents = [](FakeHost& h) {
         if (h.progressShown.back() >= 500000) h.flags.stopRequested = true;
     };
@@ -215,13 +212,9 @@ TEST(FilterCandidates, StopWhileCountingProgressions) {
     std::vector<int32_t> lastShown;
     for (ScanStrategy strategy : {ScanStrategy::Fastest, ScanStrategy::EveryNumber}) {
         FakeHost host;
-        host.request.mode = ComputeMode::CountPrimesOnly;
+        host.request =
+            FilteredRequest("* N   +", "10", "1", "1", "40000000", ComputeMode::CountPrimesOnly);
         host.request.strategy = strategy;
-        host.request.filterCaption = "* N   +";
-        host.request.filterAText = "10";
-        host.request.filterBText = "1";
-        host.request.startText = "1";
-        host.request.endText = "40000000";
         host.onEvents = [](FakeHost& h) {
             if (h.progressShown.back() >= 16760000) h.flags.stopRequested = true;
         };
