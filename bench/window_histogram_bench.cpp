@@ -8,7 +8,10 @@
 // the window's count is done by the kernel in chunks) and the histogram
 // without a picture. Prints the times and the ratios; the histogram in the
 // window should take at most 25 % longer than the count that factors every
-// number. Options: --end N (default 100,000,001: 10^8 numbers from 2),
+// number. All of it runs twice, with one sieve thread and with the helper
+// that sieves ahead on the second core, and the speed-up of the histogram
+// runs is printed. Options: --end N (default 100,000,001: 10^8 numbers from 2),
+// --threads N (only that count of sieve threads),
 // --ek (the EK histogram from 1,000,000: in the window it stops at its first
 // bin overlap, which without a picture is never found), --pc (the Palmen
 // colours).
@@ -28,6 +31,7 @@
 #include "app/frmMain.h"
 #include "engine/ComputeDriver.h"
 #include "engine/HistogramState.h"
+#include "numlib/NumKernel.h"
 
 namespace {
 
@@ -77,11 +81,39 @@ double WindowRun(app::frmMain& window, const char* option, long long start, long
     return Seconds(timer);
 }
 
+struct Times {
+    double engineGraph = 0;
+    double windowGraph = 0;
+};
+
+Times RunAll(app::frmMain& window, const char* option, engine::ComputeMode mode, long long start,
+             long long end, int threads) {
+    numlib::NumKernel::Instance().SetSieveThreads(threads);
+    std::printf("-- %d sieve thread%s\n", threads, threads == 1 ? "" : "s");
+    const double windowCount = WindowRun(window, "CountPrimesOnly", start, end);
+    std::printf("count only, window (kernel counts in chunks)  %8.3f s\n", windowCount);
+    const double walkCount = EngineRun(engine::ComputeMode::CountPrimesOnly, start, end);
+    std::printf("count only, engine, every number factored     %8.3f s\n", walkCount);
+    Times times;
+    times.engineGraph = EngineRun(mode, start, end);
+    std::printf("histogram, engine, no picture                 %8.3f s\n", times.engineGraph);
+    times.windowGraph = WindowRun(window, option, start, end);
+    const engine::HistogramState& data = window.HistogramData();
+    std::printf("histogram, window                             %8.3f s  (the last number %d)\n",
+                times.windowGraph, data.lastNumber);
+    std::printf("ratio window histogram / every-number count   %8.3f\n",
+                times.windowGraph / walkCount);
+    std::printf("ratio window histogram / engine histogram     %8.3f\n",
+                times.windowGraph / times.engineGraph);
+    return times;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     long long start = 2;
     long long end = 100000001;
+    int onlyThreads = 0;
     const char* option = "DoNPFGraph";
     engine::ComputeMode mode = engine::ComputeMode::DoNPFGraph;
     for (int i = 1; i < argc; ++i) {
@@ -90,6 +122,9 @@ int main(int argc, char** argv) {
             option = "DoEKGraph";
             mode = engine::ComputeMode::DoEKGraph;
             start = 1000000;
+        }
+        if (std::strcmp(argv[i], "--threads") == 0 && i + 1 < argc) {
+            onlyThreads = std::stoi(argv[++i]);
         }
         if (std::strcmp(argv[i], "--pc") == 0) {
             option = "DoPCGraph";
@@ -108,17 +143,13 @@ int main(int argc, char** argv) {
     Control<QRadioButton>(window, "NoSeparator")->click();
 
     std::printf("window_histogram_bench: %s over %lld .. %lld\n", option, start, end);
-    const double windowCount = WindowRun(window, "CountPrimesOnly", start, end);
-    std::printf("count only, window (kernel counts in chunks)  %8.3f s\n", windowCount);
-    const double walkCount = EngineRun(engine::ComputeMode::CountPrimesOnly, start, end);
-    std::printf("count only, engine, every number factored     %8.3f s\n", walkCount);
-    const double bareGraph = EngineRun(mode, start, end);
-    std::printf("histogram, engine, no picture                 %8.3f s\n", bareGraph);
-    const double windowGraph = WindowRun(window, option, start, end);
-    const engine::HistogramState& data = window.HistogramData();
-    std::printf("histogram, window                             %8.3f s  (the last number %d)\n",
-                windowGraph, data.lastNumber);
-    std::printf("ratio window histogram / every-number count   %8.3f\n", windowGraph / walkCount);
-    std::printf("ratio window histogram / engine histogram     %8.3f\n", windowGraph / bareGraph);
+    if (onlyThreads > 0) {
+        RunAll(window, option, mode, start, end, onlyThreads);
+        return 0;
+    }
+    const Times one = RunAll(window, option, mode, start, end, 1);
+    const Times two = RunAll(window, option, mode, start, end, 2);
+    std::printf("two sieve threads: histogram %.2fx as fast in the window, %.2fx in the engine\n",
+                one.windowGraph / two.windowGraph, one.engineGraph / two.engineGraph);
     return 0;
 }

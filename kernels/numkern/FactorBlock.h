@@ -32,10 +32,16 @@ public:
     // free of branches that depend on n: this is the per-number cost of a run.
     int32_t Emit(uint32_t n, int32_t* primes, int16_t* exponents) const {
         const FactorRecord* const record = m_records.data() + (n - m_first);
+        // Records a helper thread sieved sit in the other core's cache;
+        // asking for them this far ahead hides that core's latency (with one
+        // thread they are in this core's L2 and the request costs next to
+        // nothing). Near the block's end it asks for memory that stays unread.
+        __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(record) +
+                                                         kPrefetchDistance * sizeof(FactorRecord)));
         const uint32_t twos = static_cast<uint32_t>(__builtin_ctz(n));  // n >= 1
-        const uint32_t hasTwo = twos != 0 ? 1 : 0;
+        const uint32_t hasTwo = ZeroOrOne(twos);
         const uint32_t cofactor = (n >> twos) * record->inverse;
-        const uint32_t hasCofactor = cofactor > 1 ? 1 : 0;
+        const uint32_t hasCofactor = ZeroOrOne(cofactor - 1);
         const uint32_t last = hasTwo + record->count;
 
         primes[1] = 2;
@@ -72,6 +78,14 @@ public:
     }
 
 private:
+    // 1 when x (below 2^31) is not 0, else 0. Written as arithmetic: the
+    // compiler's set-on-condition writes only a register's low byte, which
+    // makes each number wait for the register's value from the number before.
+    static uint32_t ZeroOrOne(uint32_t x) { return (0u - x) >> 31; }
+
+    // In records: 2 KiB ahead; 32 to 192 measured the same.
+    static constexpr uintptr_t kPrefetchDistance = 64;
+
     uint32_t m_first = 0;
     uint32_t m_size = 0;
     std::array<FactorRecord, kBlockSize> m_records{};
