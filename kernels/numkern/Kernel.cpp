@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <sched.h>
+
 #include "TrialDivision.h"
 
 namespace numkern {
@@ -13,6 +15,14 @@ uint32_t IntegerSquareRoot(uint32_t n) {
     while (uint64_t{root} * root > n) --root;
     while (uint64_t{root + 1} * (root + 1) <= n) ++root;
     return root;
+}
+
+// The processors this process may run on now.
+int AvailableProcessors() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) != 0) return 1;
+    return CPU_COUNT(&set);
 }
 
 // A run up to this fits in the block its first number (at least 3) starts:
@@ -26,14 +36,15 @@ void Kernel::CalculatePrimes(int32_t limit) {
     // The ring's blocks are the stopped helper's; the next helper may refill them.
     m_current = &m_block;
     m_table.Build(limit < 1 ? 0 : IntegerSquareRoot(static_cast<uint32_t>(limit)));
-    if (m_sieveAhead && limit > kOneBlockLimit) {
+    const bool sieveAhead = m_sieveThreads > 0 ? m_sieveThreads > 1 : AvailableProcessors() > 1;
+    if (sieveAhead && limit > kOneBlockLimit) {
         m_ahead.Start(m_table, std::min(static_cast<uint32_t>(limit), kMaxNumber));
     }
 }
 
 void Kernel::SetSieveThreads(int32_t count) {
-    m_sieveAhead = count > 1;
-    if (!m_sieveAhead) m_ahead.Stop();
+    m_sieveThreads = count < 0 ? 0 : count;
+    if (count == 1) m_ahead.Stop();
 }
 
 int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes,

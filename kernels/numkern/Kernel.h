@@ -34,7 +34,8 @@ public:
     // The run has ended: the helper stops and is joined.
     void FinishRun() { m_ahead.Stop(); }
     // 1: every block is sieved in the calling thread; 2 (above 1): a helper
-    // sieves ahead from the next calculate_primes on. Going to 1 stops the helper.
+    // sieves ahead from the next calculate_primes on; 0 (below 1): the
+    // default, a helper when two processors are there. Going to 1 stops the helper.
     void SetSieveThreads(int32_t count);
 
     int32_t Factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
@@ -54,7 +55,7 @@ private:
     // last, which stays the caller's until the next Take or Restart.
     const FactorBlock* m_current = &m_block;
     uint32_t m_afterTrialDivision = 0;  // the number after the last one trial-divided
-    bool m_sieveAhead = false;  // one thread: faster on the machines measured
+    int32_t m_sieveThreads = 0;  // as set_sieve_threads was last given it
 };
 
 }  // namespace numkern

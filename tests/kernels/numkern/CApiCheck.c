@@ -41,6 +41,6 @@ int NumkernCApiCheck(void) {
     memset(exponents, 0, sizeof exponents);
     if (factor(1000003, 1000003, primes, exponents) != 1 || exponents[1] != 1) return 12;
     finish_run();
-    set_sieve_threads(2);
+    set_sieve_threads(0);
     return 0;
 }

@@ -71,7 +71,7 @@ void SieveThreadsTest::SetUp() { set_sieve_threads(GetParam()); }
 
 void SieveThreadsTest::TearDown() {
     finish_run();
-    set_sieve_threads(1);
+    set_sieve_threads(0);
 }
 
 std::string SieveThreadsName(const testing::TestParamInfo<int32_t>& info) {

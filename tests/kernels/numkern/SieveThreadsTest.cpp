@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sched.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -51,16 +52,52 @@ int SettledHelperCount(int expected) {
     return count;
 }
 
-// Each test ends its run and leaves the default of two sieve threads.
-// The helper's life with two sieve threads; each test ends with the default, one.
+// The helper's life with two sieve threads; each test ends its run and
+// leaves the default.
 class SieveThreadsLifecycle : public testing::Test {
 protected:
     void SetUp() override { set_sieve_threads(2); }
     void TearDown() override {
         finish_run();
-        set_sieve_threads(1);
+        set_sieve_threads(0);
     }
 };
+
+// Runs the calling thread, whose affinity the kernel reads, on the first
+// `count` of the processors it may use; false when there are fewer.
+bool KeepProcessors(const cpu_set_t& allowed, int count) {
+    if (CPU_COUNT(&allowed) < count) return false;
+    cpu_set_t kept;
+    CPU_ZERO(&kept);
+    for (int cpu = 0, left = count; cpu < CPU_SETSIZE && left > 0; ++cpu) {
+        if (!CPU_ISSET(cpu, &allowed)) continue;
+        CPU_SET(cpu, &kept);
+        --left;
+    }
+    return sched_setaffinity(0, sizeof kept, &kept) == 0;
+}
+
+TEST_F(SieveThreadsLifecycle, TheDefaultSievesAheadWhenTwoProcessorsAreThere) {
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    ASSERT_EQ(sched_getaffinity(0, sizeof allowed, &allowed), 0);
+    set_sieve_threads(0);
+    ASSERT_TRUE(KeepProcessors(allowed, 1));
+    calculate_primes(200000000);
+    EXPECT_EQ(HelperCount(), 0);
+    EXPECT_TRUE(RangeMatchesOracle(150000000, 150000000, 150000000 + 2 * kBlock));
+    if (KeepProcessors(allowed, 2)) {
+        calculate_primes(200000000);
+        EXPECT_EQ(SettledHelperCount(1), 1);
+        EXPECT_TRUE(RangeMatchesOracle(160000000, 160000000, 160000000 + 2 * kBlock));
+        finish_run();
+        // A count below 0 is the default too.
+        set_sieve_threads(-3);
+        calculate_primes(200000000);
+        EXPECT_EQ(SettledHelperCount(1), 1);
+    }
+    ASSERT_EQ(sched_setaffinity(0, sizeof allowed, &allowed), 0);
+}
 
 TEST_F(SieveThreadsLifecycle, TheHelperLivesFromCalculatePrimesToFinishRun) {
     constexpr int32_t kFirst = 100000000;
