@@ -5,9 +5,11 @@
 // kernel loop over the same numbers (calculate_primes, then factor for each
 // number, reading k and whether it is prime). Prints ns per number and the
 // scan's share. Options: --quick (smaller ranges), --full (also count only
-// over 1 .. 2,147,483,646).
+// over 1 .. 2,147,483,646), --threads N (sieve threads: 1, or 2 with the
+// helper; the kernel's default otherwise).
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -88,6 +90,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quick") == 0) quick = true;
         if (std::strcmp(argv[i], "--full") == 0) full = true;
+        if (std::strcmp(argv[i], "--threads") == 0 && i + 1 < argc) {
+            numlib::NumKernel::Instance().SetSieveThreads(std::atoi(argv[++i]));
+        }
     }
     const int32_t span = quick ? 10000000 : 100000000;
     using engine::ComputeMode;
