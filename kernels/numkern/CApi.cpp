@@ -23,6 +23,8 @@ int32_t factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
     return g_kernel.Factor(first, n, primes, exponents);
 }
 
+int32_t count_factors(int32_t first, int32_t n) { return g_kernel.CountFactors(first, n); }
+
 void finish_run(void) { g_kernel.FinishRun(); }
 
 void set_sieve_threads(int32_t count) { g_kernel.SetSieveThreads(count); }

@@ -11,6 +11,12 @@
 
 namespace numkern {
 
+// count_factors' result: k in bits 0-7, the Palmen colour in bits 8-15, 1 in
+// bit 16 for a prime.
+inline int32_t PackCounts(uint32_t k, uint32_t colour, uint32_t prime) {
+    return static_cast<int32_t>(k | colour << 8 | prime << 16);
+}
+
 // The factor records of a run of consecutive numbers, as the block sieve left
 // them, and the one step that turns a record into the caller's arrays.
 class FactorBlock {
@@ -75,6 +81,24 @@ public:
 
         primes[0] = static_cast<int32_t>((twos + recordOmega + hasCofactor) & 7u);
         return static_cast<int32_t>(last + hasCofactor);
+    }
+
+    // What count_factors returns for n (Contains(n)): the counts of Emit's
+    // factorisation, with nothing written.
+    int32_t EmitCounts(uint32_t n) const {
+        const FactorRecord* const record = m_records.data() + (n - m_first);
+        __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(record) +
+                                                         kPrefetchDistance * sizeof(FactorRecord)));
+        const uint32_t twos = static_cast<uint32_t>(__builtin_ctz(n));
+        const uint32_t hasCofactor = ZeroOrOne((n >> twos) * record->inverse - 1);
+        const __m128i recordExponents =
+            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(record->exponents));
+        const uint32_t omega =
+            twos + hasCofactor +
+            static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_sad_epu8(recordExponents, _mm_setzero_si128())));
+        // A prime has Omega 1: one prime with exponent 1.
+        const uint32_t prime = 1 - ZeroOrOne(omega ^ 1u);
+        return PackCounts(ZeroOrOne(twos) + record->count + hasCofactor, omega & 7u, prime);
     }
 
 private:

@@ -47,12 +47,8 @@ void Kernel::SetSieveThreads(int32_t count) {
     if (count == 1) m_ahead.Stop();
 }
 
-int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes,
-                                   int16_t* exponents) {
-    if (n < 1 || static_cast<uint32_t>(n) > kMaxNumber) {
-        primes[0] = -1;
-        return 0;
-    }
+const FactorBlock* Kernel::BlockOutsideCurrent(int32_t first, int32_t n) {
+    if (n < 1 || static_cast<uint32_t>(n) > kMaxNumber) return nullptr;
     const uint32_t number = static_cast<uint32_t>(n);
     if (!m_table.Covers(number)) {
         // Beyond the run's limit: the helper, which reads the table, has nothing more to do.
@@ -62,14 +58,11 @@ int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes,
 
     const bool next = number == m_current->End();
     const bool runOrder = next || n == first || number == m_afterTrialDivision;
-    if (!runOrder) {
-        m_afterTrialDivision = number + 1;
-        return TrialDivide(m_table, number, primes, exponents);
-    }
+    if (!runOrder) return nullptr;
     if (next) {
         if (const FactorBlock* block = m_ahead.Take(number)) {
             m_current = block;
-            return block->Emit(number, primes, exponents);
+            return block;
         }
     }
     // The block stops where the table's cover ends; the run's limit lies
@@ -78,7 +71,17 @@ int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes,
     m_current = &m_block;
     m_sieve.Sieve(m_table, number, end, m_block);
     m_ahead.Restart(end);
-    return m_block.Emit(number, primes, exponents);
+    return &m_block;
+}
+
+int32_t Kernel::FactorWithoutBlock(int32_t n, int32_t* primes, int16_t* exponents) {
+    if (n < 1 || static_cast<uint32_t>(n) > kMaxNumber) {
+        primes[0] = -1;
+        return 0;
+    }
+    const uint32_t number = static_cast<uint32_t>(n);
+    m_afterTrialDivision = number + 1;
+    return TrialDivide(m_table, number, primes, exponents);
 }
 
 }  // namespace numkern

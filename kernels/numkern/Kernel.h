@@ -41,11 +41,36 @@ public:
     int32_t Factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
         const uint32_t number = static_cast<uint32_t>(n);
         if (m_current->Contains(number)) return m_current->Emit(number, primes, exponents);
-        return FactorOutsideBlock(first, n, primes, exponents);
+        if (const FactorBlock* block = BlockOutsideCurrent(first, n)) {
+            return block->Emit(number, primes, exponents);
+        }
+        return FactorWithoutBlock(n, primes, exponents);
+    }
+
+    // k, the Palmen colour and whether n is prime, packed as count_factors
+    // returns them; served as Factor is, without writing the primes.
+    int32_t CountFactors(int32_t first, int32_t n) {
+        const uint32_t number = static_cast<uint32_t>(n);
+        if (m_current->Contains(number)) return m_current->EmitCounts(number);
+        if (const FactorBlock* block = BlockOutsideCurrent(first, n)) {
+            return block->EmitCounts(number);
+        }
+        int32_t primes[10];
+        int16_t exponents[10] = {};
+        const int32_t k = FactorWithoutBlock(n, primes, exponents);
+        if (primes[0] < 0) return -1;
+        return PackCounts(static_cast<uint32_t>(k), static_cast<uint32_t>(primes[0]),
+                          static_cast<uint32_t>(k == 1 && exponents[1] == 1));
     }
 
 private:
-    int32_t FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes, int16_t* exponents);
+    // The block that holds n when n is not in the current one and comes in
+    // run order (it becomes the current block); null for a number out of
+    // order or out of range, which FactorWithoutBlock answers.
+    const FactorBlock* BlockOutsideCurrent(int32_t first, int32_t n);
+    // Trial division for a number out of run order; 0 and primes[0] = -1
+    // for a number out of range.
+    int32_t FactorWithoutBlock(int32_t n, int32_t* primes, int16_t* exponents);
 
     PrimeTable m_table;
     BlockSieve m_sieve;

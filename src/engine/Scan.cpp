@@ -258,16 +258,23 @@ template <Scan::Work kWork>
         if (CheckOutputLimit(m_output, m_messages)) return Ending::Abandoned;
     }
     m_flags.currentNumber = n;
-    m_kernel.Factor(m_scanStart, n, m_result);
+    // Counting and the histograms need only the counts of a factorisation,
+    // which the kernel gives without writing the primes.
+    numlib::FactorCounts counts;
+    if constexpr (kWork == Work::Lines) {
+        m_kernel.Factor(m_scanStart, n, m_result);
+    } else {
+        counts = m_kernel.CountFactors(m_scanStart, n);
+    }
     if (m_filter.IsInFilter(n)) [[likely]] {
         m_rangeFound = true;
         if constexpr (kWork == Work::Count) {
-            m_primeCount += m_result.IsPrime() ? 1 : 0;
+            m_primeCount += counts.isPrime ? 1 : 0;
         } else if constexpr (kWork == Work::Histogram) {
             // A histogram run writes no line and no summary: the number's
             // value is recorded, whether it is prime doesn't matter.
-            if (m_histogram->Count(n, m_result.count, m_result.Color(),
-                                   m_filter.GatheredCount())) [[unlikely]] {
+            if (m_histogram->Count(n, counts.count, counts.color, m_filter.GatheredCount()))
+                [[unlikely]] {
                 return OverlapStop(n);
             }
         } else {

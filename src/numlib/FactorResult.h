@@ -19,4 +19,11 @@ struct FactorResult {
     bool IsPrime() const { return (count == 1) & (exponents[1] == 1); }
 };
 
+// The counts of a factorisation without its primes.
+struct FactorCounts {
+    int32_t count = 0;   // distinct primes
+    int32_t color = 0;   // the Palmen colour index, negative for none
+    bool isPrime = false;
+};
+
 }  // namespace numlib

@@ -40,6 +40,10 @@ int NumkernCApiCheck(void) {
     calculate_primes(2000000);
     memset(exponents, 0, sizeof exponents);
     if (factor(1000003, 1000003, primes, exponents) != 1 || exponents[1] != 1) return 12;
+    /* 360 = 2^3 3^2 5: k 3, Omega 6; 1,000,003 prime: k 1, colour 1. */
+    if (count_factors(3, 360) != (3 | 6 << 8)) return 13;
+    if (count_factors(1000003, 1000003) != (1 | 1 << 8 | 1 << 16)) return 14;
+    if (count_factors(3, 0) != -1) return 15;
     finish_run();
     set_sieve_threads(0);
     return 0;
