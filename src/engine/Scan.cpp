@@ -4,7 +4,6 @@
 #include <exception>
 #include <limits>
 
-#include "engine/EkValue.h"
 #include "engine/FilterCandidates.h"
 #include "engine/HistogramState.h"
 #include "engine/OutputLimit.h"
@@ -30,13 +29,28 @@ std::string PrimesHeading(const std::optional<Filter>& filter) {
 
 }  // namespace
 
+namespace {
+
+format::LineHeadOptions HeadOptions(const ScanPlan& plan) {
+    format::LineHeadOptions head;
+    head.filterActive = plan.filter.has_value();
+    head.primePairsMode = plan.mode == ComputeMode::DisplayPrimePairsOnly;
+    head.showColor = plan.request.showPalmenColor;
+    head.separator = plan.request.separator;
+    return head;
+}
+
+}  // namespace
+
 Scan::Scan(ComputeHost& host, const numlib::NumKernel& kernel, const ScanPlan& plan)
     : m_host(host),
       m_kernel(kernel),
       m_plan(plan),
       m_output(host.Output()),
       m_messages(host.Messages()),
-      m_flags(host.Flags()) {
+      m_flags(host.Flags()),
+      m_headOptions(HeadOptions(plan)),
+      m_lines(plan.mode, m_headOptions, plan.request.showFactorCount) {
     if (m_plan.filter) m_filter = FilterTest(*m_plan.filter);
     m_scanStart = m_plan.start;
     m_busy.filterActive = m_filter.Active();
@@ -167,69 +181,21 @@ bool Scan::ProgressPoint(int32_t n) {
     return m_flags.stopRequested;
 }
 
-void Scan::WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool isPrime,
-                           bool isPair, double ekValue) {
-    const int color = result.Color();
-    const bool showNote = m_plan.request.showFactorCount;
-    m_line.clear();
-    switch (m_plan.mode) {
-        case ComputeMode::DisplayAllFactors: {
-            m_line += format::kAllFactorsPrefix;
-            const int headLength = Head(n, color);
-            if (isPrime) {
-                m_line += format::kPrimeMarker;
-            } else {
-                format::AppendProperFactors(m_line, n, result, headLength,
-                                            m_plan.request.separator);
-            }
-            m_line += format::kLineEnd;
-            break;
-        }
-        case ComputeMode::DisplayPrimePairsOnly:
-            if (isPair) {
-                Head(n - 2, m_prevOddColor);
-                if (m_plan.request.separator == format::Separator::Space) m_line += ',';
-                m_line += ' ';
-                Head(n, color);
-                m_line += format::kLineEnd;
-            }
-            break;
-        case ComputeMode::DisplayPrimesOnly:
-            if (isPrime) {
-                Head(n, color);
-                if (showNote) m_line += format::FactorCountNote(result.count, ekValue);
-                m_line += format::kLineEnd;
-            }
-            break;
-        default:
-            Head(n, color);
-            if (isPrime) {
-                m_line += format::kPrimeMarker;
-            } else {
-                m_line += format::kDecompositionLead;
-                format::AppendPrimeDecomposition(m_line, result, m_plan.request.separator);
-            }
-            if (showNote) m_line += format::FactorCountNote(result.count, ekValue);
-            m_line += format::kLineEnd;
-            break;
-    }
-    if (!m_line.empty()) Append(m_line);
-}
-
 // A number of a text run that passed the filter (histogram runs record theirs in Visit).
 std::optional<Scan::Ending> Scan::Passed(int32_t n, bool isPrime) {
-    numlib::FactorResult& result = m_result;
-    const double ekValue = m_ekNote ? EkValue(n, result.count) : 0;
-    bool isPair = false;
+    NumberFacts facts{n, &m_result, isPrime, m_filter.FilterIndex()};
     if (isPrime) {
         if (m_pairsMode) {
-            isPair = Passes(n - 2) && m_prevOddWasPrime;
-            if (isPair) ++m_primeCount;
+            facts.isPair = Passes(n - 2) && m_prevOddWasPrime;
+            facts.pairedColor = m_prevOddColor;
+            if (facts.isPair) ++m_primeCount;
         } else {
             ++m_primeCount;
         }
     }
-    WriteNumberLine(n, result, isPrime, isPair, ekValue);
+    m_line.clear();
+    m_lines.Write(m_line, facts);
+    if (!m_line.empty()) Append(m_line);
     if (m_powerFilter && TextRun()) {
         m_output.MoveCaretToEnd();
         m_output.Repaint();
@@ -438,7 +404,6 @@ Scan::Ending Scan::ScanRange() {
     const ComputeMode mode = m_plan.mode;
     m_pairsMode = mode == ComputeMode::DisplayPrimePairsOnly;
     const bool countOnly = mode == ComputeMode::CountPrimesOnly;
-    m_ekNote = TextRun() && m_plan.request.showFactorCount;
     m_powerFilter = m_filter.Active() && m_plan.form.isExp;
     m_primesOnlyText = TextRun() && !m_powerFilter &&
                        (mode == ComputeMode::DisplayPrimesOnly || m_pairsMode);
@@ -515,10 +480,6 @@ void Scan::Finish() {
 
 RunOutcome Scan::Run() {
     SetUpGraph();
-    m_headOptions.filterActive = m_filter.Active();
-    m_headOptions.primePairsMode = m_plan.mode == ComputeMode::DisplayPrimePairsOnly;
-    m_headOptions.showColor = m_plan.request.showPalmenColor;
-    m_headOptions.separator = m_plan.request.separator;
 
     m_flags.scanMode = m_plan.mode;
     m_host.EnterBusyState(m_busy);

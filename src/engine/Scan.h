@@ -7,6 +7,7 @@
 #include "engine/ComputeHost.h"
 #include "engine/Filter.h"
 #include "engine/HistogramRun.h"
+#include "engine/NumberLines.h"
 #include "engine/RunOutcome.h"
 #include "format/ResultLine.h"
 #include "numlib/NumKernel.h"
@@ -72,8 +73,6 @@ private:
 
     // The line head in a text run; in a graph run it records the value instead.
     int Head(int32_t n, int color);
-    void WriteNumberLine(int32_t n, const numlib::FactorResult& result, bool isPrime, bool isPair,
-                         double ekValue);
     void Append(std::string_view text);
     // The filter test; an arithmetic failure is reported as it happens.
     bool Passes(int32_t n);
@@ -90,7 +89,8 @@ private:
     FilterTest m_filter;
     std::optional<HistogramRun> m_histogram;
     BusyInfo m_busy;
-    format::LineHeadOptions m_headOptions;
+    format::LineHeadOptions m_headOptions;  // of the numbers 1 and 2; m_lines has the others'
+    NumberLines m_lines;
     std::string m_line;
     size_t m_outputLength = 0;  // the output's length, read again after each change
 
@@ -106,7 +106,6 @@ private:
     // Fixed for the scan: what the work on one number needs to know.
     numlib::FactorResult m_result;
     bool m_pairsMode = false;
-    bool m_ekNote = false;
     bool m_powerFilter = false;
     bool m_primesOnlyText = false;  // a prime listing: composites need no more work
     int64_t m_visitLimit = 0;

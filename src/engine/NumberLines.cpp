@@ -1,0 +1,62 @@
+#include "engine/NumberLines.h"
+
+#include "engine/EkValue.h"
+
+namespace engine {
+
+int NumberLines::Head(std::string& out, int32_t n, int color, int32_t filterIndex) const {
+    format::LineHeadOptions head = m_head;
+    head.filterIndex = filterIndex;
+    return format::LineHead(out, n, color, head);
+}
+
+void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
+    const numlib::FactorResult& result = *facts.result;
+    const int32_t n = facts.n;
+    const int color = result.Color();
+    auto note = [&] {
+        if (m_showFactorCount) out += format::FactorCountNote(result.count, EkValue(n, result.count));
+    };
+    switch (m_mode) {
+        case ComputeMode::DisplayAllFactors: {
+            out += format::kAllFactorsPrefix;
+            const int headLength = Head(out, n, color, facts.filterIndex);
+            if (facts.isPrime) {
+                out += format::kPrimeMarker;
+            } else {
+                format::AppendProperFactors(out, n, result, headLength, m_head.separator);
+            }
+            out += format::kLineEnd;
+            break;
+        }
+        case ComputeMode::DisplayPrimePairsOnly:
+            if (facts.isPair) {
+                Head(out, n - 2, facts.pairedColor, facts.filterIndex);
+                if (m_head.separator == format::Separator::Space) out += ',';
+                out += ' ';
+                Head(out, n, color, facts.filterIndex);
+                out += format::kLineEnd;
+            }
+            break;
+        case ComputeMode::DisplayPrimesOnly:
+            if (facts.isPrime) {
+                Head(out, n, color, facts.filterIndex);
+                note();
+                out += format::kLineEnd;
+            }
+            break;
+        default:
+            Head(out, n, color, facts.filterIndex);
+            if (facts.isPrime) {
+                out += format::kPrimeMarker;
+            } else {
+                out += format::kDecompositionLead;
+                format::AppendPrimeDecomposition(out, result, m_head.separator);
+            }
+            note();
+            out += format::kLineEnd;
+            break;
+    }
+}
+
+}  // namespace engine

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/ComputeMode.h"
+#include "format/ResultLine.h"
+#include "numlib/FactorResult.h"
+
+namespace engine {
+
+// What the line of one number n >= 3 that passed the filter shows.
+struct NumberFacts {
+    int32_t n = 0;
+    const numlib::FactorResult* result = nullptr;
+    bool isPrime = false;
+    int32_t filterIndex = 0;  // N of the filter's form, when a filter is active
+    // The prime pairs: n - 2 passed the filter and is prime too, with this colour.
+    bool isPair = false;
+    int pairedColor = 0;
+};
+
+// The lines of a text run, fixed for the run and free of state, so that a
+// second thread may write lines with the same object while the scan goes on.
+class NumberLines {
+public:
+    // `head` without its filter index, which comes with each number.
+    NumberLines(ComputeMode mode, const format::LineHeadOptions& head, bool showFactorCount)
+        : m_mode(mode), m_head(head), m_showFactorCount(showFactorCount) {}
+
+    // Appends n's line (nothing for a composite in the prime listings).
+    void Write(std::string& out, const NumberFacts& facts) const;
+
+private:
+    int Head(std::string& out, int32_t n, int color, int32_t filterIndex) const;
+
+    ComputeMode m_mode;
+    format::LineHeadOptions m_head;
+    bool m_showFactorCount;
+};
+
+}  // namespace engine
