@@ -55,6 +55,9 @@ public:
     int32_t FilterIndex() const { return m_filterIndex; }
     int32_t GatheredCount() const { return m_gatheredCount; }
     bool Error() const { return m_error; }
+    // Puts the gathered count back to what it was after an earlier number:
+    // for a scan that tested numbers ahead and ended before it reached them.
+    void RestoreGatheredCount(int32_t count) { m_gatheredCount = count; }
     const std::string& ErrorText() const { return m_errorText; }
 
 private:

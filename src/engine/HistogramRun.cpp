@@ -15,19 +15,6 @@ HistogramKind KindOf(ComputeMode mode) {
     return HistogramKind::EK;
 }
 
-// The bin of a value: the quotient is taken in extended precision on the
-// stored doubles, so 5 / (10/96) lands in bin 47, just below 48.
-int BinIndex(double offset, double binWidth) {
-    const long double quotient =
-        static_cast<long double>(offset) / static_cast<long double>(binWidth);
-    if (!(quotient >= 0 && quotient < 1e9L)) return static_cast<int>(std::floor(quotient));
-    // The floor without switching the x87 rounding mode, which costs more
-    // than the division: the quotient rounded to a double may reach the next
-    // whole number (47.99999999999999999 gives 48.0), and is then one too many.
-    const int whole = static_cast<int>(static_cast<double>(quotient));
-    return static_cast<long double>(whole) > quotient ? whole - 1 : whole;
-}
-
 int32_t& BinAt(HistogramState& state, int index, int setting) {
     if (index < 0 || index >= kBinRows || setting < 0 || setting >= kBinSettings) {
         throw std::out_of_range("Subscript out of range");
@@ -62,14 +49,7 @@ void HistogramRun::SetUp(int32_t startNumber) {
 
     int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : kFixedBinSetting;
     if (s.kind == HistogramKind::EK) {
-        // Every value is counted in each setting: their bin widths and lower
-        // edges, worked out once.
-        for (size_t setting = 0; setting < kBinsList.size(); ++setting) {
-            const int nb = kBinsList[setting];
-            m_ekBinWidths[setting] = 5.0 / nb;
-            const double z = std::floor(nb * 0.25) + 1;
-            m_ekLowerEdges[setting] = -z * m_ekBinWidths[setting];
-        }
+        // Every value is counted in each setting (m_ekBins).
         s.binSetting = entry;
         s.numBins = kBinsList[static_cast<size_t>(entry)];
         s.binSize = 5.0 / s.numBins;
@@ -171,16 +151,27 @@ void HistogramRun::Flush() {
     m_tally.fill(0);
 }
 
+void HistogramRun::CountEkBins(const EkPoint& point) {
+    for (size_t setting = 0; setting < kBinsList.size(); ++setting) {
+        m_state.binLowerEdges[setting] = m_ekBins.LowerEdge(setting);
+        ++BinAt(m_state, point.bins[setting], static_cast<int>(setting));
+    }
+}
+
+bool HistogramRun::CountEk(int32_t n, const EkPoint& point, int32_t gatheredCount) {
+    m_state.value = point.value;
+    AddToStatistics(point.value);
+    CountEkBins(point);
+    RedrawIfDue(n, gatheredCount);
+    return OverlapFound();
+}
+
 void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
     Flush();
     HistogramState& s = m_state;
     const double x = s.value;
     if (s.kind == HistogramKind::EK) {
-        for (size_t setting = 0; setting < kBinsList.size(); ++setting) {
-            s.binLowerEdges[setting] = m_ekLowerEdges[setting];
-            ++BinAt(s, BinIndex(x - m_ekLowerEdges[setting], m_ekBinWidths[setting]),
-                    static_cast<int>(setting));
-        }
+        CountEkBins(m_ekBins.PointOf(x));
     } else {
         s.binLowerEdges[kFixedBinSetting] = 0;
         const auto whole = static_cast<size_t>(x);

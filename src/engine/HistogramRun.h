@@ -5,6 +5,8 @@
 #include <string>
 
 #include "engine/ComputeMode.h"
+#include "engine/EkBins.h"
+#include "engine/EkValue.h"
 #include "engine/HistogramState.h"
 #include "engine/HistogramView.h"
 #include "engine/Message.h"
@@ -42,15 +44,24 @@ public:
     bool Count(int32_t n, int npf, int color, int32_t gatheredCount) {
         const int whole = m_tallyNpf ? npf : color + 1;
         if (!m_tallyWhole || static_cast<unsigned>(whole) >= m_tally.size()) [[unlikely]] {
+            if (m_state.kind == HistogramKind::EK) {
+                return CountEk(n, m_ekBins.PointOf(EkValue(n, npf)), gatheredCount);
+            }
             SetValue(n, npf, color);
             Record(n, gatheredCount);
-            return m_state.kind == HistogramKind::EK && OverlapFound();
+            return false;
         }
         ++m_tally[static_cast<size_t>(whole)];
         if (gatheredCount >= m_nextRedraw) [[unlikely]] RedrawIfDue(n, gatheredCount);
         return false;
     }
     bool OverlapFound() const { return m_state.binOverlapFound; }
+
+    // The EK kind's bins: what Count works out for a value before it counts
+    // it, which depends on nothing counted before.
+    const EkBins& Bins() const { return m_ekBins; }
+    // Count for the EK kind with the number's point worked out.
+    bool CountEk(int32_t n, const EkPoint& point, int32_t gatheredCount);
 
     // The final picture, the mode and bins selection put back; the closing message.
     Message Finish(int32_t lastNumber, int32_t gatheredCount);
@@ -70,6 +81,7 @@ public:
 
 private:
     void AddToStatistics(double x);
+    void CountEkBins(const EkPoint& point);
     // Every how many gathered numbers the picture is drawn.
     int32_t RedrawCadence() const;
     // Sets the last number and gathered count and draws when the cadence says so.
@@ -84,9 +96,7 @@ private:
     HistogramView* m_view;
     int m_rememberedBinsEntry = 0;
     std::array<int, 10> m_wholeValueBins{};
-    // The EK kind: each setting's bin width and lower edge.
-    std::array<double, kBinsList.size()> m_ekBinWidths{};
-    std::array<double, kBinsList.size()> m_ekLowerEdges{};
+    EkBins m_ekBins;
 
     // Numbers tallied by their whole value since the last Flush.
     std::array<int32_t, 10> m_tally{};

@@ -437,7 +437,11 @@ Scan::Ending Scan::ScanRange() {
 
 template <Scan::Work kWork>
 Scan::Ending Scan::Walk(bool candidates) {
-    return candidates ? WalkCandidates<kWork>() : WalkEveryNumber<kWork>(m_scanStart);
+    if (candidates) return WalkCandidates<kWork>();
+    if constexpr (kWork != Work::Count) {
+        if (WalksInBatches(kWork)) return WalkInBatches<kWork>();
+    }
+    return WalkEveryNumber<kWork>(m_scanStart);
 }
 
 void Scan::WriteEmptyRangeLine() {

@@ -9,6 +9,7 @@
 #include "engine/HistogramRun.h"
 #include "engine/NumberLines.h"
 #include "engine/RunOutcome.h"
+#include "engine/ScanBatch.h"
 #include "format/ResultLine.h"
 #include "numlib/NumKernel.h"
 
@@ -47,6 +48,22 @@ private:
     Ending WalkEveryNumber(int32_t from);
     template <Work kWork>
     Ending WalkCandidates();
+    // The walk with a second thread, for the factor-all lines and the EK
+    // values, whose work on a number depends on no number before it: the
+    // scan factors a batch of numbers and tests them against the filter, the
+    // two threads work on the batch's two halves, and the scan then goes
+    // through the batch in order as the walk does, with the output limit,
+    // the progress points, Stop and the ends of a scan where the walk has them.
+    bool WalksInBatches(Work work) const;
+    template <Work kWork>
+    Ending WalkInBatches();
+    template <Work kWork>
+    void FillBatch(ScanBatch& batch, int32_t first, int count);
+    // Claims parts of the batch and works on them until none is left; both threads do.
+    template <Work kWork>
+    static void WorkOnParts(ScanBatch& batch, const BatchWork& work);
+    template <Work kWork>
+    std::optional<Ending> GoThroughBatch(const ScanBatch& batch);
     // Count only, no filter: the kernel counts whole chunks of the range.
     Ending CountInChunks();
     // Count only with a "*" filter: the kernel counts the primes of the

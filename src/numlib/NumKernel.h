@@ -66,10 +66,15 @@ public:
     void FinishRun() const {
         if (m_finishRun != nullptr) m_finishRun();
     }
-    // 1 sieves in the caller's thread only, 2 also on a second thread.
+    // 1 sieves in the caller's thread only, 2 also on a second thread, 0 the
+    // kernel's default (2 when the process may use two processors). The
+    // program's scans follow the same choice for their own second thread.
     void SetSieveThreads(int32_t count) const {
+        m_threads = count < 0 ? 0 : count;
         if (m_setSieveThreads != nullptr) m_setSieveThreads(count);
     }
+    // The count last chosen; 0 for the default.
+    int32_t SieveThreads() const { return m_threads; }
 
 private:
     NumKernel() = default;
@@ -89,6 +94,7 @@ private:
     int64_t (*m_countPrimesModulo)(int32_t, int32_t, int32_t, int32_t, int32_t) = nullptr;
     void (*m_finishRun)() = nullptr;
     void (*m_setSieveThreads)(int32_t) = nullptr;
+    mutable int32_t m_threads = 0;  // set and read by the thread that runs the scans
 };
 
 }  // namespace numlib

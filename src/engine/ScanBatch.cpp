@@ -1,0 +1,32 @@
+#include "engine/ScanBatch.h"
+
+namespace engine {
+
+ScanBatch::ScanBatch(bool lines) {
+    verdicts.resize(kCapacity);
+    filterIndices.resize(kCapacity);
+    gathered.resize(kCapacity);
+    if (lines) {
+        results.resize(kCapacity);
+        m_lineEnds.resize(kCapacity);
+    } else {
+        counts.resize(kCapacity);
+        points.resize(kCapacity);
+    }
+}
+
+void ScanBatch::Reset(int32_t first, int count, int32_t gatheredBefore) {
+    m_first = first;
+    m_count = count;
+    m_gatheredBefore = gatheredBefore;
+    m_nextPart.store(0, std::memory_order_relaxed);
+    for (Part& part : m_parts) part.text.clear();
+}
+
+std::string_view ScanBatch::Line(int i) const {
+    const auto at = static_cast<size_t>(i);
+    const uint32_t begin = i % kPartSize == 0 ? 0 : m_lineEnds[at - 1];
+    return std::string_view(m_parts[at / kPartSize].text).substr(begin, m_lineEnds[at] - begin);
+}
+
+}  // namespace engine

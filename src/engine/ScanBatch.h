@@ -1,0 +1,91 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/EkBins.h"
+#include "engine/NumberLines.h"
+#include "numlib/FactorResult.h"
+
+namespace engine {
+
+// Consecutive numbers of a scan, factored and tested against the filter ahead
+// of it, with what two threads work out for them: the lines of a text run or
+// the EK points of a histogram run. The numbers are split into parts, which
+// the threads claim one at a time, so neither waits while the other has
+// parts left.
+class ScanBatch {
+public:
+    static constexpr int kCapacity = 4096;
+    static constexpr int kPartSize = 256;
+    static constexpr int kParts = kCapacity / kPartSize;
+
+    // What the filter said of a number.
+    enum Verdict : uint8_t { kFailed, kPassed, kFilterError };
+
+    explicit ScanBatch(bool lines);
+
+    // Makes the batch first .. first + count - 1, each number's data to be filled in.
+    void Reset(int32_t first, int count, int32_t gatheredBefore);
+    // The last number is the filter's error: the batch ends there.
+    void EndAt(int count) { m_count = count; }
+
+    int32_t Number(int i) const { return m_first + i; }
+    int Count() const { return m_count; }
+    int32_t GatheredBefore() const { return m_gatheredBefore; }
+
+    // The next part no thread has claimed, or -1; its numbers are begin .. end - 1.
+    int ClaimPart() {
+        const int part = m_nextPart.fetch_add(1, std::memory_order_relaxed);
+        return part < (m_count + kPartSize - 1) / kPartSize ? part : -1;
+    }
+    static int PartBegin(int part) { return part * kPartSize; }
+    int PartEnd(int part) const { return std::min(m_count, (part + 1) * kPartSize); }
+
+    // A text run: the text of a part's lines, one after the other, with where
+    // each number's line ends in it.
+    std::string& PartText(int part) { return m_parts[static_cast<size_t>(part)].text; }
+    void EndLine(int i, int part) {
+        m_lineEnds[static_cast<size_t>(i)] =
+            static_cast<uint32_t>(m_parts[static_cast<size_t>(part)].text.size());
+    }
+    // The line the number at i wrote (empty when none).
+    std::string_view Line(int i) const;
+
+    std::vector<uint8_t> verdicts;
+    std::vector<int32_t> filterIndices;
+    std::vector<int32_t> gathered;  // the filter's gathered count after each number
+    std::vector<numlib::FactorResult> results;  // a text run
+    std::vector<numlib::FactorCounts> counts;   // an EK histogram run
+    std::vector<EkPoint> points;
+
+private:
+    // Each part in cache lines of its own: the two threads append to
+    // different parts at once.
+    struct alignas(64) Part {
+        std::string text;
+    };
+
+    int32_t m_first = 0;
+    int m_count = 0;
+    int32_t m_gatheredBefore = 0;  // the filter's gathered count before the first number
+    std::atomic<int> m_nextPart = 0;
+    std::array<Part, kParts> m_parts;
+    std::vector<uint32_t> m_lineEnds;
+};
+
+// What a thread needs to work on parts, a copy for each thread in cache
+// lines of its own: the scan's own objects sit beside data the scan writes
+// for every number, and each of those writes would make the other core read
+// them again.
+struct alignas(64) BatchWork {
+    NumberLines lines;
+    EkBins ek;
+};
+
+}  // namespace engine

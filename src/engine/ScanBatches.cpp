@@ -1,0 +1,143 @@
+#include <algorithm>
+
+#include "engine/EkValue.h"
+#include "engine/OutputLimit.h"
+#include "engine/Scan.h"
+#include "engine/SecondThread.h"
+#include "util/Processors.h"
+
+namespace engine {
+
+bool Scan::WalksInBatches(Work work) const {
+    // The scan works with two threads where the kernel sieves with two.
+    const int threads = m_kernel.SieveThreads();
+    const bool two = threads > 0 ? threads > 1 : util::UsableProcessors() > 1;
+    if (!two || m_powerFilter || m_visitLimit != m_plan.end) return false;
+    if (work == Work::Histogram) return m_histogram->Kind() == HistogramKind::EK;
+    return work == Work::Lines && (m_plan.mode == ComputeMode::DisplayAllNumbers ||
+                                   m_plan.mode == ComputeMode::DisplayAllFactors);
+}
+
+template <Scan::Work kWork>
+void Scan::FillBatch(ScanBatch& batch, int32_t first, int count) {
+    batch.Reset(first, count, m_filter.GatheredCount());
+    for (int i = 0; i < count; ++i) {
+        const int32_t n = batch.Number(i);
+        const auto at = static_cast<size_t>(i);
+        if constexpr (kWork == Work::Lines) {
+            m_kernel.Factor(m_scanStart, n, batch.results[at]);
+        } else {
+            batch.counts[at] = m_kernel.CountFactors(m_scanStart, n);
+        }
+        ScanBatch::Verdict verdict = ScanBatch::kFailed;
+        if (m_filter.IsInFilter(n)) {
+            verdict = ScanBatch::kPassed;
+        } else if (m_filter.Error()) {
+            verdict = ScanBatch::kFilterError;
+        }
+        batch.verdicts[at] = verdict;
+        batch.filterIndices[at] = m_filter.FilterIndex();
+        batch.gathered[at] = m_filter.GatheredCount();
+        if (verdict == ScanBatch::kFilterError) {
+            batch.EndAt(i + 1);
+            return;
+        }
+    }
+}
+
+template <Scan::Work kWork>
+void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work) {
+    for (int part = batch.ClaimPart(); part >= 0; part = batch.ClaimPart()) {
+        const int end = batch.PartEnd(part);
+        for (int i = ScanBatch::PartBegin(part); i < end; ++i) {
+            const auto at = static_cast<size_t>(i);
+            const bool passed = batch.verdicts[at] == ScanBatch::kPassed;
+            if constexpr (kWork == Work::Lines) {
+                if (passed) {
+                    const numlib::FactorResult& result = batch.results[at];
+                    work.lines.Write(batch.PartText(part), {batch.Number(i), &result,
+                                                            result.IsPrime(), batch.filterIndices[at]});
+                }
+                batch.EndLine(i, part);
+            } else if (passed) {
+                batch.points[at] = work.ek.PointOf(EkValue(batch.Number(i), batch.counts[at].count));
+            }
+        }
+    }
+}
+
+template <Scan::Work kWork>
+std::optional<Scan::Ending> Scan::GoThroughBatch(const ScanBatch& batch) {
+    // A scan that ends within the batch leaves the filter's count where the
+    // walk would have left it.
+    const auto endAt = [&](int i, Ending ending) {
+        m_filter.RestoreGatheredCount(i < 0 ? batch.GatheredBefore()
+                                            : batch.gathered[static_cast<size_t>(i)]);
+        return ending;
+    };
+    for (int i = 0; i < batch.Count(); ++i) {
+        const auto at = static_cast<size_t>(i);
+        const int32_t n = batch.Number(i);
+        if (m_outputLength > kOutputLimit) [[unlikely]] {
+            if (CheckOutputLimit(m_output, m_messages)) return endAt(i - 1, Ending::Abandoned);
+        }
+        m_flags.currentNumber = n;
+        if (batch.verdicts[at] == ScanBatch::kPassed) [[likely]] {
+            m_rangeFound = true;
+            if constexpr (kWork == Work::Lines) {
+                m_primeCount += batch.results[at].IsPrime() ? 1 : 0;
+                Append(batch.Line(i));
+            } else if (m_histogram->CountEk(n, batch.points[at], batch.gathered[at])) [[unlikely]] {
+                return endAt(i, OverlapStop(n));
+            }
+        } else if (batch.verdicts[at] == ScanBatch::kFilterError) [[unlikely]] {
+            return endAt(i, FilterFailed());
+        }
+        if (n == m_nextProgress) [[unlikely]] {
+            if (ProgressPoint(n)) {
+                m_lastNumber = n;
+                return endAt(i, Ending::Stopped);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+template <Scan::Work kWork>
+Scan::Ending Scan::WalkInBatches() {
+    // Two batches: while the scan goes through one, the second thread works
+    // on the next. Both outlive the thread.
+    ScanBatch batchA(kWork == Work::Lines);
+    ScanBatch batchB(kWork == Work::Lines);
+    const BatchWork mine{m_lines, EkBins()};
+    const BatchWork theirs = mine;
+    SecondThread second;
+    const int64_t end = m_plan.end;
+    int64_t next = m_scanStart;  // the first number not in a batch yet
+    const auto fill = [&](ScanBatch& batch) {
+        const auto count = static_cast<int>(std::min<int64_t>(ScanBatch::kCapacity, end - next + 1));
+        FillBatch<kWork>(batch, static_cast<int32_t>(next), count);
+        next = batch.Count() == count ? next + count : end + 1;  // a filter error ends the scan
+    };
+    ScanBatch* current = &batchA;
+    ScanBatch* ahead = &batchB;
+    fill(*current);
+    second.Begin([current, &theirs] { WorkOnParts<kWork>(*current, theirs); });
+    for (;;) {
+        const bool more = next <= end;
+        if (more) fill(*ahead);
+        WorkOnParts<kWork>(*current, mine);
+        second.Wait();
+        if (more) second.Begin([ahead, &theirs] { WorkOnParts<kWork>(*ahead, theirs); });
+        if (auto ending = GoThroughBatch<kWork>(*current)) return *ending;
+        if (!more) break;
+        std::swap(current, ahead);
+    }
+    m_lastNumber = m_plan.end;
+    return Ending::Normal;
+}
+
+template Scan::Ending Scan::WalkInBatches<Scan::Work::Lines>();
+template Scan::Ending Scan::WalkInBatches<Scan::Work::Histogram>();
+
+}  // namespace engine
