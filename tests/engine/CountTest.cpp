@@ -71,7 +71,7 @@ TEST(CountPrimes, StopAtAProgressPointCountsExactlyToIt) {
 
 TEST(CountPrimes, FullOutputStopsBeforeCounting) {
     FakeHost host = CountHost(3, 1000, engine::ScanStrategy::Fastest);
-    host.output = engine::OutputBuffer(std::string(engine::kOutputLimit, 'x'));
+    host.output = TestOutput(std::string(engine::kOutputLimit, 'x'));
     host.Run();  // the separator line takes it past the limit
     const std::string& text = host.Text();
     EXPECT_EQ(text.substr(text.size() - 18), "\r\n\r\nBuffer full.\r\n");

@@ -19,6 +19,15 @@ public:
     std::vector<engine::Message> shown;
 };
 
+// The output in memory; `limited` false is the command line's --no-limit.
+class TestOutput : public engine::OutputBuffer {
+public:
+    TestOutput() = default;
+    explicit TestOutput(std::string text) : OutputBuffer(std::move(text)) {}
+    bool Limited() const override { return limited; }
+    bool limited = true;
+};
+
 // A window stand-in: fields and options as plain values, the output in memory,
 // and hooks to act at a progress point as the Stop button or a user would.
 class FakeHost : public engine::ComputeHost {
@@ -70,7 +79,7 @@ public:
     const std::string& Text() const { return output.Text(); }
 
     engine::ComputeRequest request;
-    engine::OutputBuffer output;
+    TestOutput output;
     RecordingMessages messages;
     engine::RunFlags flags;
     engine::HistogramState histogram;

@@ -15,7 +15,7 @@ const std::string kFullNote = "\r\n\r\nBuffer full.\r\n";
 FakeHost HostWithOutput(size_t length, const std::string& start, const std::string& end,
                         ComputeMode mode) {
     FakeHost host;
-    host.output = engine::OutputBuffer(std::string(length, 'x'));
+    host.output = TestOutput(std::string(length, 'x'));
     host.request.startText = start;
     host.request.endText = end;
     host.request.mode = mode;
@@ -54,7 +54,7 @@ TEST(OutputLimit, FillingInEveryTextModeEndsWithBufferFull) {
     for (ComputeMode mode : {ComputeMode::DisplayAllNumbers, ComputeMode::DisplayAllFactors,
                              ComputeMode::DisplayPrimesOnly, ComputeMode::DisplayPrimePairsOnly}) {
         FakeHost host = HostWithOutput(0, "1", "2000000", mode);
-        host.output = engine::OutputBuffer();
+        host.output = TestOutput();
         host.Run();
         const std::string& text = host.Text();
         ASSERT_GE(text.size(), kFullNote.size());
