@@ -1,0 +1,65 @@
+// two_threads_bench: each scan that a second core can speed up, run once in
+// one thread and once with two, and the speed-up.
+//
+// "One thread" is the kernel set to sieve in the caller's thread only, which
+// the scan follows; "two" is the kernel's helper that sieves ahead and the
+// scan's own second thread, which writes the lines of the factor-all modes
+// and works out EK values. Each figure is a whole run through
+// engine::RunCompute with a host that keeps nothing and has no output limit
+// (as `primorator-cli --no-limit` does); the separator is the comma, as in
+// the window. Options: --quick (ranges a tenth as long).
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "BenchHost.h"
+#include "engine/ComputeDriver.h"
+#include "numlib/NumKernel.h"
+
+namespace {
+
+double Seconds(engine::ComputeRequest request, int threads) {
+    numlib::NumKernel::Instance().SetSieveThreads(threads);
+    bench::BenchHost host(std::move(request));
+    const auto begin = std::chrono::steady_clock::now();
+    engine::RunCompute(host);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+void Compare(const char* name, engine::ComputeMode mode, int64_t start, int64_t count,
+             bool showFactorCount = false) {
+    engine::ComputeRequest request;
+    request.mode = mode;
+    request.startText = std::to_string(start);
+    request.endText = std::to_string(start + count - 1);
+    request.showFactorCount = showFactorCount;
+    request.strategy = engine::ScanStrategy::EveryNumber;
+    const double one = Seconds(request, 1);
+    const double two = Seconds(request, 2);
+    const double numbers = static_cast<double>(count);
+    std::printf("%-36s %6.0e numbers  one thread %7.2f ns/n  two %7.2f ns/n  %5.2fx\n", name,
+                numbers, 1e9 * one / numbers, 1e9 * two / numbers, one / two);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    const int64_t tenth = quick ? 10 : 1;
+    using engine::ComputeMode;
+    std::printf("two_threads_bench: whole engine runs, one thread against two\n");
+    Compare("factor all, 1e9 ..", ComputeMode::DisplayAllNumbers, 1000000000, 10000000 / tenth);
+    Compare("factor all with counts, 1e9 ..", ComputeMode::DisplayAllNumbers, 1000000000,
+            10000000 / tenth, true);
+    Compare("all proper factors, 1e9 ..", ComputeMode::DisplayAllFactors, 1000000000,
+            1000000 / tenth);
+    Compare("NPF histogram, 1e9 ..", ComputeMode::DoNPFGraph, 1000000000, 100000000 / tenth);
+    Compare("Palmen colours, 1e9 ..", ComputeMode::DoPCGraph, 1000000000, 100000000 / tenth);
+    Compare("EK histogram, 1e9 ..", ComputeMode::DoEKGraph, 1000000000, 20000000 / tenth);
+    Compare("NPF histogram, 2 ..", ComputeMode::DoNPFGraph, 2, 100000000 / tenth);
+    Compare("count only, every number, 1e9 ..", ComputeMode::CountPrimesOnly, 1000000000,
+            100000000 / tenth);
+    numlib::NumKernel::Instance().SetSieveThreads(0);
+    return 0;
+}
