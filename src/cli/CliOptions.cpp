@@ -83,6 +83,14 @@ std::optional<CliOptions> ParseArguments(const std::vector<std::string>& argumen
                 return std::nullopt;
             }
             options.binsEntry = entry;
+        } else if (arg == "--threads") {
+            auto count = value("--threads");
+            if (!count) return std::nullopt;
+            if (*count != "1" && *count != "2") {
+                error = "--threads takes 1 or 2, not '" + *count + "'";
+                return std::nullopt;
+            }
+            options.threads = *count == "1" ? 1 : 2;
         } else if (arg == "--image") {
             auto file = value("--image");
             if (!file) return std::nullopt;
@@ -155,6 +163,8 @@ std::string UsageText() {
            "  --show-count    show each number's count of distinct primes and EK value\n"
            "  --no-limit      no output limit: lines stream out as they are made\n"
            "  --crlf          end lines with CR LF, as the window does (default LF)\n"
+           "  --threads 1|2   work in one thread, or sieve and write lines on a second\n"
+           "                  one too (default: two where two processors are free)\n"
            "  --help          this text\n"
            "  --version       the program's version\n"
            "\n"

@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     const numlib::NumKernel* kernel = nullptr;
     try {
         kernel = &numlib::NumKernel::Instance();
+        kernel->SetSieveThreads(options->threads);
     } catch (const numlib::KernelLoadError& failure) {
         std::fprintf(stderr, "primorator-cli: %s\n", failure.what());
         return kExitFailed;

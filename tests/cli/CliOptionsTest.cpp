@@ -80,7 +80,7 @@ TEST(Arguments, ModesAndOptions) {
     std::string error;
     auto options = cli::ParseArguments({"--pairs", "--separator", "space", "--filter", "6*N+|-1",
                                         "--show-color", "--show-count", "--no-limit", "--crlf",
-                                        "1", "1,000"},
+                                        "--threads", "1", "1", "1,000"},
                                        error);
     ASSERT_TRUE(options.has_value()) << error;
     EXPECT_EQ(options->mode, ComputeMode::DisplayPrimePairsOnly);
@@ -90,9 +90,11 @@ TEST(Arguments, ModesAndOptions) {
     EXPECT_TRUE(options->showColor && options->showCount && options->noLimit && options->crlf);
     EXPECT_EQ(options->startText, "1");
     EXPECT_EQ(options->endText, "1,000");
+    EXPECT_EQ(options->threads, 1);
 
     options = cli::ParseArguments({"12"}, error);
     ASSERT_TRUE(options.has_value());
+    EXPECT_EQ(options->threads, 0);
     EXPECT_EQ(options->mode, ComputeMode::DisplayAllNumbers);
     EXPECT_EQ(options->separator, format::Separator::Comma);
     EXPECT_EQ(options->endText, "");
@@ -115,6 +117,9 @@ TEST(Arguments, Refusals) {
         {{"--separator", "dot", "1"}, "--separator takes comma, space, apostrophe or none, not 'dot'"},
         {{"--filter"}, "--filter needs a value"},
         {{"--primes", "--count", "1"}, "only one mode may be given"},
+        {{"--threads", "3", "1"}, "--threads takes 1 or 2, not '3'"},
+        {{"--threads", "0", "1"}, "--threads takes 1 or 2, not '0'"},
+        {{"--threads"}, "--threads needs a value"},
     };
     for (const Case& c : cases) {
         std::string error;

@@ -89,6 +89,27 @@ TEST(CliRun, NoLimitStreamsPastTheWindowLimit) {
     EXPECT_EQ(streamed.status, 0);
 }
 
+TEST(CliRun, OneThreadAndTwoWriteTheSame) {
+    const std::vector<std::vector<std::string>> runs = {
+        {"--no-limit", "--show-count", "1000000000", "1000030000"},
+        {"--no-limit", "--divisors", "--filter", "7*N+3", "5", "60000"},
+        {"--ek", "--bins", "240", "1500000000", "1500050000"},
+    };
+    for (const auto& run : runs) {
+        std::vector<std::string> one = {"--threads", "1"};
+        std::vector<std::string> two = {"--threads", "2"};
+        one.insert(one.end(), run.begin(), run.end());
+        two.insert(two.end(), run.begin(), run.end());
+        const Result a = RunCli(one);
+        const Result b = RunCli(two);
+        EXPECT_GT(a.out.size(), 500u) << run.back();
+        EXPECT_EQ(a.out, b.out) << run.back();
+        EXPECT_EQ(a.err, b.err) << run.back();
+        EXPECT_EQ(a.status, 0);
+        EXPECT_EQ(b.status, 0);
+    }
+}
+
 TEST(CliRun, BadInputGetsAMessageAndStatusTwo) {
     struct Case {
         std::vector<std::string> arguments;
