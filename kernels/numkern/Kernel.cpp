@@ -74,6 +74,26 @@ const FactorBlock* Kernel::BlockOutsideCurrent(int32_t first, int32_t n) {
     return &m_block;
 }
 
+int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes,
+                                   int16_t* exponents) {
+    if (const FactorBlock* block = BlockOutsideCurrent(first, n)) {
+        return block->Emit(static_cast<uint32_t>(n), primes, exponents);
+    }
+    return FactorWithoutBlock(n, primes, exponents);
+}
+
+int32_t Kernel::CountFactorsOutsideBlock(int32_t first, int32_t n) {
+    if (const FactorBlock* block = BlockOutsideCurrent(first, n)) {
+        return block->EmitCounts(static_cast<uint32_t>(n));
+    }
+    int32_t primes[10];
+    int16_t exponents[10] = {};
+    const int32_t k = FactorWithoutBlock(n, primes, exponents);
+    if (primes[0] < 0) return -1;
+    return PackCounts(static_cast<uint32_t>(k), static_cast<uint32_t>(primes[0]),
+                      static_cast<uint32_t>(k == 1 && exponents[1] == 1));
+}
+
 int32_t Kernel::FactorWithoutBlock(int32_t n, int32_t* primes, int16_t* exponents) {
     if (n < 1 || static_cast<uint32_t>(n) > kMaxNumber) {
         primes[0] = -1;

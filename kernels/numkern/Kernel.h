@@ -41,10 +41,7 @@ public:
     int32_t Factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
         const uint32_t number = static_cast<uint32_t>(n);
         if (m_current->Contains(number)) return m_current->Emit(number, primes, exponents);
-        if (const FactorBlock* block = BlockOutsideCurrent(first, n)) {
-            return block->Emit(number, primes, exponents);
-        }
-        return FactorWithoutBlock(n, primes, exponents);
+        return FactorOutsideBlock(first, n, primes, exponents);
     }
 
     // k, the Palmen colour and whether n is prime, packed as count_factors
@@ -52,18 +49,14 @@ public:
     int32_t CountFactors(int32_t first, int32_t n) {
         const uint32_t number = static_cast<uint32_t>(n);
         if (m_current->Contains(number)) return m_current->EmitCounts(number);
-        if (const FactorBlock* block = BlockOutsideCurrent(first, n)) {
-            return block->EmitCounts(number);
-        }
-        int32_t primes[10];
-        int16_t exponents[10] = {};
-        const int32_t k = FactorWithoutBlock(n, primes, exponents);
-        if (primes[0] < 0) return -1;
-        return PackCounts(static_cast<uint32_t>(k), static_cast<uint32_t>(primes[0]),
-                          static_cast<uint32_t>(k == 1 && exponents[1] == 1));
+        return CountFactorsOutsideBlock(first, n);
     }
 
 private:
+    // Out of line, so that the calls served from the current block save no
+    // registers for them.
+    int32_t FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes, int16_t* exponents);
+    int32_t CountFactorsOutsideBlock(int32_t first, int32_t n);
     // The block that holds n when n is not in the current one and comes in
     // run order (it becomes the current block); null for a number out of
     // order or out of range, which FactorWithoutBlock answers.
