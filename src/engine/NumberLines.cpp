@@ -15,7 +15,9 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
     const int32_t n = facts.n;
     const int color = result.Color();
     auto note = [&] {
-        if (m_showFactorCount) out += format::FactorCountNote(result.count, EkValue(n, result.count));
+        if (m_showFactorCount) {
+            format::AppendFactorCountNote(out, result.count, EkValue(n, result.count), m_decimalMark);
+        }
     };
     switch (m_mode) {
         case ComputeMode::DisplayAllFactors: {

@@ -26,7 +26,10 @@ class NumberLines {
 public:
     // `head` without its filter index, which comes with each number.
     NumberLines(ComputeMode mode, const format::LineHeadOptions& head, bool showFactorCount)
-        : m_mode(mode), m_head(head), m_showFactorCount(showFactorCount) {}
+        : m_mode(mode),
+          m_head(head),
+          m_showFactorCount(showFactorCount),
+          m_decimalMark(format::DecimalMark()) {}
 
     // Appends n's line (nothing for a composite in the prime listings).
     void Write(std::string& out, const NumberFacts& facts) const;
@@ -37,6 +40,7 @@ private:
     ComputeMode m_mode;
     format::LineHeadOptions m_head;
     bool m_showFactorCount;
+    std::string m_decimalMark;  // the locale's, read once: the lines of a run share it
 };
 
 }  // namespace engine

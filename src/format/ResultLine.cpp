@@ -1,6 +1,7 @@
 #include "format/ResultLine.h"
 
-#include <cstdio>
+#include <charconv>
+#include <clocale>
 
 #include "format/NumberText.h"
 
@@ -53,12 +54,38 @@ std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator
     return text;
 }
 
+std::string DecimalMark() {
+    // Read where snprintf would read it: the C locale, which the program
+    // sets from the user's settings.
+    const char* mark = std::localeconv()->decimal_point;
+    return mark != nullptr && *mark != '\0' ? std::string(mark) : std::string(".");
+}
+
+void AppendFactorCountNote(std::string& out, int npf, double ekValue, std::string_view decimalMark) {
+    // to_chars gives the digits printf's "%.3f" gives, exactly rounded, with
+    // a point for the decimal mark, and much faster.
+    std::array<char, 400> digits;  // room for any double in fixed notation
+    const std::to_chars_result end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), ekValue, std::chars_format::fixed, 3);
+    const std::string_view text(digits.data(), static_cast<size_t>(end.ptr - digits.data()));
+    out += " {";
+    out += std::to_string(npf);
+    out += ", ";
+    const size_t point = text.find('.');
+    if (point == std::string_view::npos) {
+        out += text;  // infinity or not a number
+    } else {
+        out += text.substr(0, point);
+        out += decimalMark;
+        out += text.substr(point + 1);
+    }
+    out += '}';
+}
+
 std::string FactorCountNote(int npf, double ekValue) {
-    // snprintf follows the C locale's decimal mark, which the program sets
-    // from the user's settings.
-    char ek[64];
-    std::snprintf(ek, sizeof ek, "%.3f", ekValue);
-    return " {" + std::to_string(npf) + ", " + ek + "}";
+    std::string note;
+    AppendFactorCountNote(note, npf, ekValue, DecimalMark());
+    return note;
 }
 
 }  // namespace format

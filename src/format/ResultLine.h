@@ -41,6 +41,10 @@ std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator
 
 // " {npf, ek}" with three decimals in the locale's decimal mark.
 std::string FactorCountNote(int npf, double ekValue);
+// The same appended to `out`, with the decimal mark given.
+void AppendFactorCountNote(std::string& out, int npf, double ekValue, std::string_view decimalMark);
+// The decimal mark of the C locale (LC_NUMERIC) now.
+std::string DecimalMark();
 
 // " has D proper factors: " and the factors of n ascending, wrapped so that a
 // line holds at most 63 counted characters; `headLength` is what the line head

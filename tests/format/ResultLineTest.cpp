@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "Oracle.h"
 
@@ -137,6 +141,41 @@ TEST(FactorCountNote, LeadingZeroSignAndRounding) {
     EXPECT_EQ(format::FactorCountNote(9, 12.3456), " {9, 12.346}");
     EXPECT_EQ(format::FactorCountNote(1, 0.0004), " {1, 0.000}");
     EXPECT_EQ(format::FactorCountNote(2, 0.9996), " {2, 1.000}");
+}
+
+// The note's digits are printf's "%.3f" in the C locale, for any value:
+// ties of the exact binary value, tiny and huge values, the sign of a zero.
+TEST(FactorCountNote, DigitsAsPrintfGivesThem) {
+    auto printf3 = [](int npf, double value) {
+        char text[512];
+        std::snprintf(text, sizeof text, " {%d, %.3f}", npf, value);
+        return std::string(text);
+    };
+    std::vector<double> values = {0.0625, 0.1875, -0.0625, 2.0005, 0.0005, -0.0005, -0.0,
+                                  1e-300, -1e-300, 123456789.0005, 1e300, -4.4375, 7.9995};
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> ek(-3, 8);
+    for (int i = 0; i < 20000; ++i) values.push_back(ek(random));
+    // Values on a grid of thousandths and halfway between, as doubles round them.
+    for (int i = -3000; i <= 3000; ++i) {
+        values.push_back(i / 1000.0);
+        values.push_back((i + 0.5) / 1000.0);
+    }
+    for (double value : values) {
+        ASSERT_EQ(format::FactorCountNote(4, value), printf3(4, value)) << value;
+    }
+}
+
+TEST(FactorCountNote, DecimalMarkGivenAndNonNumbers) {
+    std::string out = "x";
+    format::AppendFactorCountNote(out, 2, 1.1416, ",");
+    EXPECT_EQ(out, "x {2, 1,142}");
+    out.clear();
+    format::AppendFactorCountNote(out, 1, -0.25, "\xd9\xab");  // a mark of two bytes
+    EXPECT_EQ(out, " {1, -0\xd9\xab" "250}");
+    EXPECT_EQ(format::FactorCountNote(0, std::numeric_limits<double>::infinity()), " {0, inf}");
+    EXPECT_EQ(format::FactorCountNote(0, -std::numeric_limits<double>::infinity()), " {0, -inf}");
+    EXPECT_EQ(format::DecimalMark(), ".");  // the tests run in the C locale
 }
 
 }  // namespace
