@@ -50,8 +50,9 @@ public:
     }
 
     // Beyond the four functions every kernel has, ours also counts primes at
-    // sieve speed and sieves ahead on a second thread. A kernel without them
-    // still serves: counting then factors each number, and nothing runs ahead.
+    // sieve speed, gives the counts of a factorisation alone and sieves ahead
+    // on a second thread. A kernel without them still serves: counting then
+    // factors each number, and nothing runs ahead.
     bool CanCountPrimes() const { return m_countPrimes != nullptr; }
     // The primes of lo .. hi; only when CanCountPrimes().
     int64_t CountPrimes(int32_t lo, int32_t hi) const { return m_countPrimes(lo, hi); }
