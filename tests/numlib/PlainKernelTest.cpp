@@ -1,0 +1,115 @@
+// A kernel with the four functions only still serves every mode: the counts
+// of a factorisation come from factor(), counting factors each number, and
+// the runs give what they give with the program's own kernel.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "engine/ComputeDriver.h"
+#include "engine/FakeHost.h"
+#include "numlib/NumKernel.h"
+#include "util/ProgramFolder.h"
+
+namespace {
+
+using engine::ComputeMode;
+
+const numlib::NumKernel& PlainKernel() {
+    static const numlib::NumKernel kernel = numlib::NumKernel::Load(util::ProgramFolder() + "plain-kernel");
+    return kernel;
+}
+
+// Distinct primes, Omega mod 8 and primality of n >= 1 by trial division.
+numlib::FactorCounts Expected(int32_t n) {
+    numlib::FactorCounts counts;
+    int omega = 0;
+    int64_t rest = n;
+    for (int64_t p = 2; p * p <= rest; ++p) {
+        if (rest % p != 0) continue;
+        ++counts.count;
+        while (rest % p == 0) {
+            rest /= p;
+            ++omega;
+        }
+    }
+    if (rest > 1) {
+        ++counts.count;
+        ++omega;
+    }
+    counts.color = omega % 8;
+    counts.isPrime = omega == 1;
+    return counts;
+}
+
+TEST(PlainKernel, HasNoneOfTheExtraFunctions) {
+    EXPECT_FALSE(PlainKernel().CanCountPrimes());
+    EXPECT_FALSE(PlainKernel().CanCountPrimesModulo());
+}
+
+TEST(PlainKernel, CountsOfAFactorisationComeFromFactor) {
+    const numlib::NumKernel& plain = PlainKernel();
+    const numlib::NumKernel& own = numlib::NumKernel::Instance();
+    for (const int32_t from : {1, 1000000000, 2147473647}) {
+        plain.CalculatePrimes(from + 9999);
+        own.CalculatePrimes(from + 9999);
+        for (int32_t n = from; n <= from + 9999; ++n) {
+            const numlib::FactorCounts wanted = Expected(n);
+            for (const numlib::NumKernel* kernel : {&plain, &own}) {
+                const numlib::FactorCounts counts = kernel->CountFactors(from, n);
+                ASSERT_EQ(counts.count, wanted.count) << n;
+                ASSERT_EQ(counts.color, wanted.color) << n;
+                ASSERT_EQ(counts.isPrime, wanted.isPrime) << n;
+            }
+        }
+        own.FinishRun();
+    }
+    const numlib::FactorCounts outside = PlainKernel().CountFactors(3, 0);
+    EXPECT_EQ(outside.count, 0);
+    EXPECT_LT(outside.color, 0);
+}
+
+struct Outcome {
+    std::string text;
+    std::vector<engine::Message> messages;
+    engine::HistogramState histogram;
+};
+
+Outcome RunWith(const numlib::NumKernel& kernel, ComputeMode mode, const char* start, const char* end) {
+    enginetest::FakeHost host;
+    host.request.mode = mode;
+    host.request.startText = start;
+    host.request.endText = end;
+    host.request.showFactorCount = true;
+    engine::RunCompute(host, kernel);
+    return {host.Text(), host.messages.shown, host.histogram};
+}
+
+TEST(PlainKernel, RunsGiveWhatTheProgramsKernelGives) {
+    struct Case {
+        ComputeMode mode;
+        const char* start;
+        const char* end;
+    };
+    const Case cases[] = {
+        {ComputeMode::CountPrimesOnly, "1", "200000"},
+        {ComputeMode::DisplayPrimesOnly, "1000000000", "1000020000"},
+        {ComputeMode::DisplayAllNumbers, "2147483000", "2147483646"},
+        {ComputeMode::DoNPFGraph, "2", "100000"},
+        {ComputeMode::DoPCGraph, "1", "100000"},
+        {ComputeMode::DoEKGraph, "1000000", "1050000"},
+    };
+    for (const Case& c : cases) {
+        const Outcome plain = RunWith(PlainKernel(), c.mode, c.start, c.end);
+        const Outcome own = RunWith(numlib::NumKernel::Instance(), c.mode, c.start, c.end);
+        const std::string what = std::string(c.start) + ".." + c.end;
+        EXPECT_FALSE(plain.messages.empty() && plain.text.empty()) << what;
+        EXPECT_EQ(plain.text, own.text) << what;
+        EXPECT_EQ(plain.messages, own.messages) << what;
+        EXPECT_EQ(plain.histogram.binCounts, own.histogram.binCounts) << what;
+        EXPECT_EQ(plain.histogram.valueSum, own.histogram.valueSum) << what;
+        EXPECT_EQ(plain.histogram.gatheredCount, own.histogram.gatheredCount) << what;
+    }
+}
+
+}  // namespace
