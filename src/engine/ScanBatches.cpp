@@ -29,6 +29,9 @@ void Scan::FillBatch(ScanBatch& batch, int32_t first, int count) {
         } else {
             batch.counts[at] = m_kernel.CountFactors(m_scanStart, n);
         }
+        // The "*" and "/" forms a batch meets cannot overflow once the
+        // request's checks have passed; a failure would still end the scan
+        // at its number, as in the walk.
         ScanBatch::Verdict verdict = ScanBatch::kFailed;
         if (m_filter.IsInFilter(n)) {
             verdict = ScanBatch::kPassed;
