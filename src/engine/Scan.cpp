@@ -27,10 +27,6 @@ std::string PrimesHeading(const std::optional<Filter>& filter) {
     return "Primes:";
 }
 
-}  // namespace
-
-namespace {
-
 format::LineHeadOptions HeadOptions(const ScanPlan& plan) {
     format::LineHeadOptions head;
     head.filterActive = plan.filter.has_value();
