@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/ComputeDriver.h"
 #include "engine/ComputeHost.h"
 #include "engine/HistogramState.h"
 #include "util/CoarseClock.h"
@@ -70,5 +71,17 @@ private:
     engine::HistogramState m_histogram;
     Clock::time_point m_clockStart;
 };
+
+// The seconds of one whole engine run of `request` with a BenchHost;
+// `written` (when given) gets how much text the run wrote.
+inline double TimedRun(engine::ComputeRequest request, size_t* written = nullptr) {
+    BenchHost host(std::move(request));
+    const auto begin = std::chrono::steady_clock::now();
+    engine::RunCompute(host);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    if (written != nullptr) *written = host.Written();
+    return seconds;
+}
 
 }  // namespace bench

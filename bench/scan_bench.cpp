@@ -15,7 +15,6 @@
 #include <string>
 
 #include "BenchHost.h"
-#include "engine/ComputeDriver.h"
 #include "numlib/NumKernel.h"
 
 namespace {
@@ -41,13 +40,6 @@ double KernelLoop(const numlib::NumKernel& kernel, int32_t start, int32_t end) {
     });
 }
 
-double EngineRun(engine::ComputeRequest request, size_t* written = nullptr) {
-    bench::BenchHost host(std::move(request));
-    const double seconds = Seconds([&] { engine::RunCompute(host); });
-    if (written != nullptr) *written = host.Written();
-    return seconds;
-}
-
 engine::ComputeRequest Request(engine::ComputeMode mode, int64_t start, int64_t end) {
     engine::ComputeRequest request;
     request.mode = mode;
@@ -64,7 +56,7 @@ void Compare(const char* name, engine::ComputeMode mode, int32_t start, int32_t 
     size_t written = 0;
     engine::ComputeRequest request = Request(mode, start, end);
     request.strategy = engine::ScanStrategy::EveryNumber;  // the scan itself, no shortcut
-    const double run = EngineRun(request, &written);
+    const double run = bench::TimedRun(request, &written);
     std::printf("%-34s %12.0f numbers  kernel %6.2f ns/n  run %6.2f ns/n  scan +%5.1f %%  (%zu bytes out)\n",
                 name, numbers, 1e9 * bare / numbers, 1e9 * run / numbers,
                 100.0 * (run - bare) / bare, written);
@@ -76,9 +68,9 @@ void Filtered(const char* name, engine::ComputeMode mode, const char* caption, c
     request.filterCaption = caption;
     request.filterAText = a;
     request.filterBText = b;
-    const double fast = EngineRun(request);
+    const double fast = bench::TimedRun(request);
     request.strategy = engine::ScanStrategy::EveryNumber;
-    const double walk = EngineRun(request);
+    const double walk = bench::TimedRun(request);
     std::printf("%-34s fastest way %8.3f s   every number %8.3f s   (%.1fx)\n", name, fast, walk,
                 walk / fast);
 }
@@ -109,7 +101,7 @@ int main(int argc, char** argv) {
              quick ? span : 2147483646);
     {
         const int32_t end = quick ? span : 2147483646;
-        const double chunks = EngineRun(Request(ComputeMode::CountPrimesOnly, 1, end));
+        const double chunks = bench::TimedRun(Request(ComputeMode::CountPrimesOnly, 1, end));
         std::printf("%-34s %8.3f s (counted in chunks by the kernel)\n", "count only, 1 .. end", chunks);
     }
     Filtered("count only, 10*N+1", ComputeMode::CountPrimesOnly, "* N   +", "10", "1", 1, span);
@@ -121,15 +113,15 @@ int main(int argc, char** argv) {
         filtered.filterCaption = "* N   +";
         filtered.filterAText = "10";
         filtered.filterBText = "1";
-        const double counted = EngineRun(filtered);
+        const double counted = bench::TimedRun(filtered);
         engine::ComputeRequest every = Request(ComputeMode::CountPrimesOnly, 1, end);
         every.strategy = engine::ScanStrategy::EveryNumber;
-        const double walked = EngineRun(every);
+        const double walked = bench::TimedRun(every);
         std::printf("%-34s %8.3f s   unfiltered, every number factored %8.3f s   (%.3f of it)\n",
                     "count only, 10*N+1, 1 .. end", counted, walked, counted / walked);
     }
     if (full) {
-        const double seconds = EngineRun(Request(ComputeMode::CountPrimesOnly, 1, 2147483646));
+        const double seconds = bench::TimedRun(Request(ComputeMode::CountPrimesOnly, 1, 2147483646));
         std::printf("count only, 1 .. 2,147,483,646: %.2f s\n", seconds);
     }
     return 0;

@@ -11,23 +11,18 @@
 // numbers, as the window's do until its clock first ticks; a long run spends
 // next to nothing there. Options: --quick (ranges a tenth as long), --full
 // (also the NPF histogram over the whole range, about 20 s).
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "BenchHost.h"
-#include "engine/ComputeDriver.h"
 #include "numlib/NumKernel.h"
 
 namespace {
 
-double Seconds(engine::ComputeRequest request, int threads) {
+double Seconds(const engine::ComputeRequest& request, int threads) {
     numlib::NumKernel::Instance().SetSieveThreads(threads);
-    bench::BenchHost host(std::move(request));
-    const auto begin = std::chrono::steady_clock::now();
-    engine::RunCompute(host);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    return bench::TimedRun(request);
 }
 
 void Compare(const char* name, engine::ComputeMode mode, int64_t start, int64_t count,

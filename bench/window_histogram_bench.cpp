@@ -29,7 +29,6 @@
 #include "BenchHost.h"
 #include "app/MessageService.h"
 #include "app/frmMain.h"
-#include "engine/ComputeDriver.h"
 #include "engine/HistogramState.h"
 #include "numlib/NumKernel.h"
 
@@ -56,11 +55,7 @@ double EngineRun(engine::ComputeMode mode, long long start, long long end) {
     request.endText = std::to_string(end);
     request.separator = format::Separator::None;
     request.strategy = engine::ScanStrategy::EveryNumber;
-    bench::BenchHost host(std::move(request));
-    QElapsedTimer timer;
-    timer.start();
-    engine::RunCompute(host);
-    return Seconds(timer);
+    return bench::TimedRun(std::move(request));
 }
 
 template <typename T>

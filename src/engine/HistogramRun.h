@@ -57,10 +57,8 @@ public:
     }
     bool OverlapFound() const { return m_state.binOverlapFound; }
 
-    // The EK kind's bins: what Count works out for a value before it counts
-    // it, which depends on nothing counted before.
-    const EkBins& Bins() const { return m_ekBins; }
-    // Count for the EK kind with the number's point worked out.
+    // Count for the EK kind with the number's point (EkBins::PointOf of its
+    // value) worked out, which depends on nothing counted before.
     bool CountEk(int32_t n, const EkPoint& point, int32_t gatheredCount);
 
     // The final picture, the mode and bins selection put back; the closing message.

@@ -51,7 +51,7 @@ private:
     // The walk with a second thread, for the factor-all lines and the EK
     // values, whose work on a number depends on no number before it: the
     // scan factors a batch of numbers and tests them against the filter, the
-    // two threads work on the batch's two halves, and the scan then goes
+    // two threads share the work on its parts, and the scan then goes
     // through the batch in order as the walk does, with the output limit,
     // the progress points, Stop and the ends of a scan where the walk has them.
     bool WalksInBatches(Work work) const;
