@@ -33,9 +33,10 @@ public:
 
     // Appends n's line (nothing for a composite in the prime listings).
     void Write(std::string& out, const NumberFacts& facts) const;
+    // Appends the head of n's line (any n, 1 and 2 too); its length.
+    int Head(std::string& out, int32_t n, int color, int32_t filterIndex) const;
 
 private:
-    int Head(std::string& out, int32_t n, int color, int32_t filterIndex) const;
 
     ComputeMode m_mode;
     format::LineHeadOptions m_head;

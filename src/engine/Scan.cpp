@@ -45,8 +45,7 @@ Scan::Scan(ComputeHost& host, const numlib::NumKernel& kernel, const ScanPlan& p
       m_output(host.Output()),
       m_messages(host.Messages()),
       m_flags(host.Flags()),
-      m_headOptions(HeadOptions(plan)),
-      m_lines(plan.mode, m_headOptions, plan.request.showFactorCount) {
+      m_lines(plan.mode, HeadOptions(plan), plan.request.showFactorCount) {
     if (m_plan.filter) m_filter = FilterTest(*m_plan.filter);
     m_scanStart = m_plan.start;
     m_busy.filterActive = m_filter.Active();
@@ -114,8 +113,7 @@ int Scan::Head(int32_t n, int color) {
         m_histogram->Record(n, m_filter.GatheredCount());
         return 0;
     }
-    m_headOptions.filterIndex = m_filter.FilterIndex();
-    return format::LineHead(m_line, n, color, m_headOptions);
+    return m_lines.Head(m_line, n, color, m_filter.FilterIndex());
 }
 
 void Scan::HandleOneAndTwo() {

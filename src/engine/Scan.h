@@ -106,7 +106,6 @@ private:
     FilterTest m_filter;
     std::optional<HistogramRun> m_histogram;
     BusyInfo m_busy;
-    format::LineHeadOptions m_headOptions;  // of the numbers 1 and 2; m_lines has the others'
     NumberLines m_lines;
     std::string m_line;
     size_t m_outputLength = 0;  // the output's length, read again after each change
