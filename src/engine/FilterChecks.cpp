@@ -1,5 +1,9 @@
 #include "engine/FilterChecks.h"
 
+#include <algorithm>
+#include <limits>
+#include <vector>
+
 #include "format/NumberText.h"
 
 namespace engine {
@@ -26,6 +30,28 @@ bool Meets(int64_t low, int64_t high, int64_t start, int64_t end) {
 }
 
 }  // namespace
+
+std::optional<int32_t> LastPairOfPowers(const Filter& filter, int32_t start, int32_t end) {
+    const FilterForm& form = filter.form;
+    const int64_t a = filter.a;
+    const int64_t b = filter.b;
+    // A power beyond 32 bits makes the test of n + b report an overflow, not pass.
+    std::vector<int64_t> members;
+    for (int64_t power = 1; power <= std::numeric_limits<int32_t>::max(); power *= a) {
+        if (form.isPlus || form.isPlusMinus) members.push_back(power + b);
+        if (form.isMinus || form.isPlusMinus) members.push_back(power - b);
+    }
+    std::sort(members.begin(), members.end());
+    std::optional<int32_t> last;
+    for (const int64_t low : members) {
+        const bool oddPrimeCandidate = low >= 3 && low % 2 == 1;
+        if (oddPrimeCandidate && low >= start && low + 2 <= end &&
+            std::binary_search(members.begin(), members.end(), low + 2)) {
+            last = static_cast<int32_t>(low + 2);
+        }
+    }
+    return last;
+}
 
 FilterReading ReadFilter(std::string_view aText, std::string_view bText, const FilterForm& form) {
     FilterReading reading;
@@ -83,7 +109,7 @@ std::optional<std::string> CheckFilter(const Filter& filter, int32_t start, int3
     const bool evenForm = form.isMult && a % 2 == 0 && b % 2 == 0;
     if (mode == ComputeMode::DisplayPrimePairsOnly) {
         if (evenForm) return kNoPairs;
-        if (form.isExp && (a > 2 || form.isMinus || b + 2 < start || end < b + 4)) return kNoPairs;
+        if (form.isExp && !LastPairOfPowers(filter, start, end)) return kNoPairs;
     }
     if ((mode == ComputeMode::DisplayPrimesOnly || mode == ComputeMode::CountPrimesOnly ||
          mode == ComputeMode::DisplayPrimePairsOnly) &&

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/FilterCandidates.h"
+#include "engine/FilterChecks.h"
 #include "engine/HistogramState.h"
 #include "engine/OutputLimit.h"
 #include "format/NumberText.h"
@@ -401,8 +402,11 @@ Scan::Ending Scan::ScanRange() {
     m_powerFilter = m_filter.Active() && m_plan.form.isExp;
     m_primesOnlyText = TextRun() && !m_powerFilter &&
                        (mode == ComputeMode::DisplayPrimesOnly || m_pairsMode);
-    // Two powers 2^N + b that differ by 2 are b + 2 and b + 4: the pairs scan ends there.
-    m_visitLimit = m_pairsMode && m_powerFilter ? int64_t{m_plan.filter->b} + 4 : m_plan.end;
+    // The pairs of a power form are few: the scan ends with the last one that may be a pair.
+    m_visitLimit = m_plan.end;
+    if (m_pairsMode && m_powerFilter) {
+        m_visitLimit = LastPairOfPowers(*m_plan.filter, m_plan.start, m_plan.end).value_or(0);
+    }
 
     const bool fastest = m_plan.request.strategy == ScanStrategy::Fastest;
     if (fastest && countOnly && !m_filter.Active() && m_kernel.CanCountPrimes()) {

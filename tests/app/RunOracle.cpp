@@ -400,7 +400,15 @@ ExpectedOutput ExpectedRunOutput(const RunSetup& run, const QString& before,
     // first on, up to the last number it reaches (and, in the pairs mode with
     // a "^" filter, once more at the number where it leaves).
     const bool sparse = filter && filter->op != '*';
-    const long long visitLimit = pairs && filter && filter->op == '^' ? filter->b + 4LL : run.end;
+    // In the pairs mode a "^" scan ends at the last two numbers of the form
+    // 2 apart that may be an odd prime pair.
+    long long visitLimit = run.end;
+    if (pairs && filter && filter->op == '^') {
+        visitLimit = 0;
+        for (long long x : SparseCandidates(*filter, run.start, run.end - 2)) {
+            if (x >= 3 && x % 2 == 1 && passes(x) && passes(x + 2)) visitLimit = x + 2;
+        }
+    }
     const long long lastVisited = stoppedAt ? *stoppedAt : std::min<long long>(run.end, visitLimit);
     const long long lastChecked =
         stoppedAt ? *stoppedAt : std::min<long long>(run.end, visitLimit + 1);

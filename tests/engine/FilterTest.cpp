@@ -2,7 +2,10 @@
 // test, and whole filtered runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakeHost.h"
+#include "Oracle.h"
 #include "engine/Filter.h"
 #include "engine/FilterChecks.h"
 
@@ -165,8 +168,14 @@ INSTANTIATE_TEST_SUITE_P(
                   std::nullopt},
         CheckCase{"PairsEvenForm", "* N   +", 6, 4, 1, 100, ComputeMode::DisplayPrimePairsOnly,
                   "Filter condition implies no prime pairs."},
-        CheckCase{"PairsPowerOfThree", "^ N   +", 3, 0, 1, 100, ComputeMode::DisplayPrimePairsOnly,
+        CheckCase{"PairsPowerOfThreeOnlyOneAndThree", "^ N   +", 3, 0, 1, 100,
+                  ComputeMode::DisplayPrimePairsOnly, "Filter condition implies no prime pairs."},
+        CheckCase{"PairsPowerOfThree", "^ N   +", 3, 2, 1, 100, ComputeMode::DisplayPrimePairsOnly,
+                  std::nullopt},
+        CheckCase{"PairsPowerOfFour", "^ N   +", 4, 1, 1, 100, ComputeMode::DisplayPrimePairsOnly,
                   "Filter condition implies no prime pairs."},
+        CheckCase{"PairsPowerBothSigns", "^ N   +|-", 6, 1, 1, 100,
+                  ComputeMode::DisplayPrimePairsOnly, std::nullopt},
         CheckCase{"PairsPowerMinus", "^ N   -", 2, 1, 1, 100, ComputeMode::DisplayPrimePairsOnly,
                   "Filter condition implies no prime pairs."},
         CheckCase{"PairsPowerOutOfRange", "^ N   +", 2, 1, 5, 100,
@@ -280,6 +289,83 @@ TEST(FilteredRuns, PairsOfPowersEndAfterBPlusFour) {
     EXPECT_EQ(host.Text(), Lines({"Filter: 2^N + 1", "Prime pairs:", " 3  5",
                                   " 1 prime pair found in (filtered) range 1 through 1,000,000."}));
     EXPECT_LE(host.flags.currentNumber, 5);
+}
+
+// Pairs of a power form, brute force: every odd prime x of the range whose
+// x + 2 is a prime of the range too, with both of the form a^N + b or a^N - b
+// (N >= 0, whole powers found by multiplication).
+std::vector<std::pair<int64_t, int64_t>> PowerPairs(const std::string& sign, int64_t a,
+                                                     int64_t b, int64_t start, int64_t end) {
+    const bool plus = sign != "-";
+    const bool minus = sign != "+";
+    const auto ofForm = [&](int64_t n) {
+        for (int64_t p = 1; p <= 2147483647; p *= a) {
+            if ((plus && p + b == n) || (minus && p - b == n)) return true;
+        }
+        return false;
+    };
+    std::vector<std::pair<int64_t, int64_t>> pairs;
+    for (int64_t p = 1; p <= 2147483647; p *= a) {
+        for (const int64_t x : {p + b, p - b}) {
+            if (x < start || x + 2 > end || !ofForm(x) || !ofForm(x + 2)) continue;
+            if (TrialIsPrime(x) && TrialIsPrime(x + 2)) pairs.emplace_back(x, x + 2);
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    return pairs;
+}
+
+TEST(FilteredRuns, PairsOfPowersAgainstBruteForce) {
+    // a = 2 and 3 have pairs of one sign; with both signs any a can, around
+    // its powers (b = 1) or between two of them.
+    const int64_t kMax = 2147483646;
+    for (const int64_t a : {2, 3, 4, 5, 6, 7, 10, 12, 16, 30, 1000}) {
+        for (int64_t b = 0; b <= 40; ++b) {
+            for (const std::string sign : {"+", "-", "+|-"}) {
+                // Beyond end + b = 2^31 - 1 the "-" test reports an overflow.
+                const int64_t end = sign == "+" ? kMax : std::min(kMax, 2147483647 - b);
+                for (const int64_t start : {int64_t{1}, b + 3, int64_t{1000}}) {
+                    FakeHost host = FilteredHost(std::to_string(start), std::to_string(end),
+                                                 ComputeMode::DisplayPrimePairsOnly,
+                                                 "^ N   " + sign, std::to_string(a),
+                                                 std::to_string(b));
+                    host.Run();
+                    const auto pairs = PowerPairs(sign, a, b, start, end);
+                    const std::string where =
+                        "a=" + std::to_string(a) + " b=" + std::to_string(b) + " sign " + sign +
+                        " from " + std::to_string(start);
+                    if (host.Text().empty()) {
+                        ASSERT_TRUE(pairs.empty()) << where;
+                        ASSERT_EQ(host.messages.shown.back().text,
+                                  "Filter condition implies no prime pairs.")
+                            << where;
+                        continue;
+                    }
+                    std::string expected = "Filter: " + Comma(a) + "^N ";
+                    if (b > 0) expected += sign + " " + Comma(b);
+                    expected += "\r\nPrime pairs:\r\n";
+                    for (const auto& [x, y] : pairs) expected += " " + Comma(x) + "  " + Comma(y) + "\r\n";
+                    const std::string count = pairs.empty()       ? " No prime pairs"
+                                              : pairs.size() == 1 ? " 1 prime pair"
+                                                  : " " + std::to_string(pairs.size()) + " prime pairs";
+                    expected += count + " found in (filtered) range " + Comma(start) +
+                                "\r\n through " + Comma(end) + ".\r\n";
+                    ASSERT_EQ(host.Text(), expected) << where;
+                }
+            }
+        }
+    }
+}
+
+TEST(FilteredRuns, PairsOfPowersOfBothSigns) {
+    FakeHost host =
+        FilteredHost("1", "100", ComputeMode::DisplayPrimePairsOnly, "^ N   +|-", "2", "1");
+    host.Run();
+    EXPECT_EQ(host.Text(), Lines({"Filter: 2^N +|- 1", "Prime pairs:", " 3  5", " 5  7",
+                                  " 2 prime pairs found in (filtered) range 1 through 100."}));
+    // The last two numbers of the form 2 apart are 63 and 65: the scan ends there.
+    EXPECT_EQ(host.flags.currentNumber, 65);
 }
 
 TEST(FilteredRuns, FilterErrorEndsTheRun) {
