@@ -52,7 +52,8 @@ void DrawFittedLine(const RenderContext& c, const numlib::LineFit& line) {
     const double a = line.intercept;
     const double b = line.slope;
     const std::string lead = "Formula for linear fit: ";
-    const std::string intercept = "Percent = " + FormatDecimals(a, 3) + " - ";
+    // Percent = A + B*C, written with the sign of the slope and its size.
+    const std::string intercept = "Percent = " + FormatDecimals(a, 3) + (b > 0 ? " + " : " - ");
     surface.PrintAt(lead, 26, 7);
     surface.PrintAt(intercept, 26, kCharWidth * static_cast<int>(lead.size()) + 7);
     surface.PrintAt(FormatDecimals(std::abs(b), 3) + "*C", 26,

@@ -86,6 +86,7 @@ TEST(PaletteTable, FormulaIsTheLeastSquaresLineOfTheEightPercentages) {
     EXPECT_EQ(fitter.lastPoints.y[7], 0);
     for (const double w : fitter.lastPoints.weights) EXPECT_EQ(w, 0);
 
+    ASSERT_LT(line.b, 0);  // a falling line
     const std::string intercept = "Percent = " + stats::FormatDecimals(line.a, 3) + " - ";
     const std::string slope = stats::FormatDecimals(std::abs(line.b), 3) + "*C";
     EXPECT_EQ(sheet.RowItems(26),
@@ -94,7 +95,7 @@ TEST(PaletteTable, FormulaIsTheLeastSquaresLineOfTheEightPercentages) {
                                  {7 * (24 + static_cast<int>(intercept.size())) + 7, slope}}));
 }
 
-TEST(PaletteTable, APositiveSlopeIsWrittenAfterAMinus) {
+TEST(PaletteTable, ARisingLineIsWrittenWithAPlus) {
     // Counts 10, 20, ... 80 of 360 numbers: Y = 2.778 (c + 1), a line of slope +2.778.
     engine::HistogramState state;
     state.kind = engine::HistogramKind::PC;
@@ -104,7 +105,7 @@ TEST(PaletteTable, APositiveSlopeIsWrittenAfterAMinus) {
     const stats::TextSheet sheet = Render(state, stats::KernelLineFitter());
     const auto row26 = sheet.RowItems(26);
     ASSERT_EQ(row26.size(), 3u);
-    EXPECT_EQ(row26[1].text, "Percent = 2.778 - ");
+    EXPECT_EQ(row26[1].text, "Percent = 2.778 + ");
     EXPECT_EQ(row26[2].text, "2.778*C");
 }
 
