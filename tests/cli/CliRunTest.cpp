@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <regex>
@@ -170,6 +171,46 @@ TEST(CliRun, NpfTableAgainstTrialDivision) {
     }
     EXPECT_NE(r.out.find("Range: 2 to 5,000\n"), std::string::npos) << r.out;
     EXPECT_EQ(r.err, "");
+}
+
+// The EK rows of 1,000,000 * N + 1 (N = 1 .. 50, 240 bins) as the rules make
+// them: the rendering at the 50th number merges the first two adjacent
+// filled bins and stops the scan there; the final picture merges the first
+// two of what is left.
+TEST(CliRun, EkTableIsTheFinalPicturesRows) {
+    Result r = RunCli({"--ek", "--bins", "240", "--filter", "1000000*N+1", "1000000",
+                       "2147483646"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::array<int, 241> bins{};
+    const long double width = 5.0L / 240;
+    const long double lowerEdge = -61 * width;
+    for (int64_t n = 1000001; n <= 50000001; n += 1000000) {
+        const double lnln = std::log(std::log(static_cast<double>(n)));
+        const double x = (DistinctPrimes(static_cast<int>(n)) - lnln) / std::sqrt(lnln);
+        ++bins[static_cast<size_t>(std::floor((x - lowerEdge) / width))];
+    }
+    for (int rendering = 0; rendering < 2; ++rendering) {
+        for (size_t i = 0; i + 1 < bins.size(); ++i) {
+            if (bins[i] > 0 && bins[i + 1] > 0) {
+                bins[i + 1] += bins[i];
+                bins[i] = 0;
+                break;
+            }
+        }
+    }
+    std::string expected;
+    std::smatch row;
+    const std::regex rowPattern(" +\\d+ +(\\d+) +\\[[-0-9.,]+\\) +(\\d+)");
+    std::string actual;
+    for (auto it = std::sregex_iterator(r.out.begin(), r.out.end(), rowPattern);
+         it != std::sregex_iterator(); ++it) {
+        actual += (*it)[1].str() + ":" + (*it)[2].str() + " ";
+    }
+    for (size_t i = 0; i < bins.size(); ++i) {
+        if (bins[i] > 0) expected += std::to_string(i + 1) + ":" + std::to_string(bins[i]) + " ";
+    }
+    EXPECT_EQ(actual, expected) << r.out;
+    EXPECT_NE(r.out.find("Range: 1,000,000 to 50,000,001\n"), std::string::npos) << r.out;
 }
 
 TEST(CliRun, HistogramRefusalsAndImage) {
