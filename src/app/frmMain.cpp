@@ -19,6 +19,7 @@
 #include "app/Startup.h"
 #include "app/WebLinks.h"
 #include "engine/ComputeDriver.h"
+#include "engine/HistogramState.h"
 #include "util/ProgramFolder.h"
 
 namespace app {
@@ -32,7 +33,6 @@ constexpr int16_t kIntroductionSentence = 31;
 constexpr int16_t kStateFolder = 310;
 constexpr int16_t kPublisherAddress = 315;
 
-constexpr int kDefaultBinsEntry = 5;  // 120
 constexpr int kPlotWidthLessTwips = 300;
 
 }  // namespace
@@ -236,7 +236,7 @@ void frmMain::ApplyDefaults() {
     m_modes.Select(engine::ComputeMode::DisplayAllNumbers);
     m_ui.showPalmenColor->setChecked(false);
     m_ui.showEKValue->setChecked(false);
-    m_modes.SelectBinsEntry(kDefaultBinsEntry);
+    m_modes.SelectBinsEntry(engine::kDefaultBinsEntry);
     m_output.Clear();
 }
 

@@ -48,6 +48,11 @@ void HistogramRun::SetUp(int32_t startNumber) {
     m_nextRedraw = 0;
 
     int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : kFixedBinSetting;
+    if (entry < 0 || entry >= static_cast<int>(kBinsList.size())) {
+        // A state file may leave the list with no entry selected.
+        entry = kDefaultBinsEntry;
+        m_view->SelectBinsEntry(entry);
+    }
     if (s.kind == HistogramKind::EK) {
         // Every value is counted in each setting (m_ekBins).
         s.binSetting = entry;

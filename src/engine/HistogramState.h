@@ -11,6 +11,8 @@ enum class HistogramKind { NPF, EK, PC };
 // The entries of the bins list; the NPF and Palmen colour kinds always use entry 4 (96).
 inline constexpr std::array<int, 8> kBinsList = {40, 48, 60, 80, 96, 120, 160, 240};
 inline constexpr int kFixedBinSetting = 4;
+// The entry selected by the defaults (120), and where a list with no entry selected falls back.
+inline constexpr int kDefaultBinsEntry = 5;
 inline constexpr int kBinRows = 241;
 inline constexpr int kBinSettings = 9;
 

@@ -73,6 +73,7 @@ private slots:
     void quitAndCloseSaveQuietly_data();
     void quitAndCloseSaveQuietly();
     void saveFailureIsReportedAlsoAtTheEnd();
+    void restoredBinsListWithoutEntryDrawsWithTheDefault();
 };
 
 void StateTest::startupRestoresTheSavedStateSilently() {
@@ -267,6 +268,21 @@ void StateTest::saveFailureIsReportedAlsoAtTheEnd() {
                 .startsWith(QStringLiteral("Error when attempting to save state:\r\n")));
     QCOMPARE(message.title, std::string("Save state"));
     QVERIFY(message.icon == engine::MessageIcon::Warning);
+}
+
+void StateTest::restoredBinsListWithoutEntryDrawsWithTheDefault() {
+    persist::SavedState state = SampleState();
+    state.filterA.clear();
+    state.filterB.clear();
+    state.modeOptions = {0, 0, 0, 0, 0, 0, -1, 0};  // the EK histogram
+    state.binsIndex = -1;
+    WindowFixture fixture(
+        [&](const QString& data) { QVERIFY(persist::WriteStateFile(LocationIn(data), state).ok); });
+    apptest::RunFromWindow(fixture, "DoEKGraph", QStringLiteral("1000000"),
+                           QStringLiteral("1001000"));
+    QCOMPARE(fixture.Find<QComboBox>("cboNumBins")->currentText(), QStringLiteral("120"));
+    QVERIFY(!fixture.Messages().messages.empty());
+    QCOMPARE(fixture.Messages().messages.back().title, std::string("EK values"));
 }
 
 QTEST_MAIN(StateTest)

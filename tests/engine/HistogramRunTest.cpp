@@ -88,6 +88,20 @@ TEST(HistogramRun, NpfValuesAndStatistics) {
                                "Frequencies of integers with n prime factors"}));
 }
 
+TEST(HistogramRun, AnUnselectedBinsListFallsBackToTheDefaultEntry) {
+    for (const ComputeMode mode : {ComputeMode::DoEKGraph, ComputeMode::DoNPFGraph}) {
+        RecordingView view;
+        view.selected = -1;  // "none", as a state file may leave the list
+        FakeHost host = GraphHost(view, "1000000", "1001000", mode);
+        EXPECT_EQ(host.Run(), engine::RunOutcome::Completed);
+        EXPECT_EQ(view.selected, 5);  // 120 bins
+        EXPECT_EQ(view.finals, 1);
+        if (mode == ComputeMode::DoEKGraph) {
+            EXPECT_EQ(host.histogram.numBins, 120);
+        }
+    }
+}
+
 TEST(HistogramRun, NineBinTableBothWays) {
     // The quotient x / (10/96) in extended precision.
     const int expected[] = {9, 19, 28, 38, 47, 57, 67, 76, 86};
