@@ -188,14 +188,17 @@ void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
     RedrawIfDue(n, gatheredCount);
 }
 
-Message HistogramRun::Finish(int32_t lastNumber, int32_t gatheredCount) {
+void HistogramRun::FinalRendering(int32_t lastNumber, int32_t gatheredCount) {
     Flush();
     m_state.lastNumber = lastNumber;
     m_state.gatheredCount = gatheredCount;
     UpdateStatistics();
-    if (m_view != nullptr) {
-        m_view->Render(m_state, true);
-        if (m_state.kind != HistogramKind::EK) m_view->SelectBinsEntry(m_rememberedBinsEntry);
+    if (m_view != nullptr) m_view->Render(m_state, true);
+}
+
+Message HistogramRun::Close() {
+    if (m_view != nullptr && m_state.kind != HistogramKind::EK) {
+        m_view->SelectBinsEntry(m_rememberedBinsEntry);
     }
     switch (m_state.kind) {
         case HistogramKind::NPF:

@@ -61,8 +61,11 @@ public:
     // value) worked out, which depends on nothing counted before.
     bool CountEk(int32_t n, const EkPoint& point, int32_t gatheredCount);
 
-    // The final picture, the mode and bins selection put back; the closing message.
-    Message Finish(int32_t lastNumber, int32_t gatheredCount);
+    // The final picture. A rendering that fails (the line-fit library cannot
+    // be loaded) throws; the run is closed all the same.
+    void FinalRendering(int32_t lastNumber, int32_t gatheredCount);
+    // The bins selection put back; the closing message.
+    Message Close();
     // The graph option the run gives back to the window.
     ComputeMode GraphMode() const { return m_graphMode; }
     // The bins entry the run gives back at its end; -1 when it leaves the entry as it is.

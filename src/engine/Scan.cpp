@@ -467,11 +467,23 @@ void Scan::WriteSummary() {
     Append(line);
 }
 
-void Scan::Finish() {
+void Scan::ReportError(const std::exception& error) {
+    m_messages.ShowMessage({error.what()});
+    CutAndAppend(m_output, std::string("\r\n\r\nError: ") + error.what() + "\r\n");
+}
+
+void Scan::Finish(RunOutcome& outcome) {
     Message closing;
     const bool graph = m_histogram.has_value();
     if (graph) {
-        closing = m_histogram->Finish(m_lastNumber, m_filter.GatheredCount());
+        try {
+            m_histogram->FinalRendering(m_lastNumber, m_filter.GatheredCount());
+        } catch (const std::exception& error) {
+            // A failure the scan met already is reported once.
+            if (outcome != RunOutcome::Failed) ReportError(error);
+            outcome = RunOutcome::Failed;
+        }
+        closing = m_histogram->Close();
         m_plan.mode = m_histogram->GraphMode();
         m_host.SelectMode(m_plan.mode);
     }
@@ -503,11 +515,10 @@ RunOutcome Scan::Run() {
             if (!skipSummary) WriteSummary();
         }
     } catch (const std::exception& error) {
-        m_messages.ShowMessage({error.what()});
-        CutAndAppend(m_output, std::string("\r\n\r\nError: ") + error.what() + "\r\n");
+        ReportError(error);
         outcome = RunOutcome::Failed;
     }
-    Finish();
+    Finish(outcome);
     return outcome;
 }
 

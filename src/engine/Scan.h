@@ -86,7 +86,10 @@ private:
     bool ProgressBefore(int32_t next);
     void WriteEmptyRangeLine();
     void WriteSummary();
-    void Finish();
+    // The final rendering, the kernel's and the window's end of the run.
+    void Finish(RunOutcome& outcome);
+    // An unexpected error: its message, and its note at the end of the output.
+    void ReportError(const std::exception& error);
 
     // The line head in a text run; in a graph run it records the value instead.
     int Head(int32_t n, int color);

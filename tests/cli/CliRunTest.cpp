@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <string>
@@ -35,11 +36,13 @@ std::string Quoted(const std::string& argument) {
     return quoted + "'";
 }
 
-Result RunCli(const std::vector<std::string>& arguments) {
+// Runs the tool of `folder` (default: the one built beside this test).
+Result RunCli(const std::vector<std::string>& arguments,
+              const std::string& folder = util::ProgramFolder()) {
     // One file per test process: CTest runs the tests of this program in parallel.
     const std::string errFile =
         ::testing::TempDir() + "/cli-stderr-" + std::to_string(getpid()) + ".txt";
-    std::string command = Quoted(util::ProgramFolder() + "primorator-cli");
+    std::string command = Quoted(util::JoinPath(folder, "primorator-cli"));
     for (const std::string& a : arguments) command += " " + Quoted(a);
     command += " 2>" + Quoted(errFile);
     Result result;
@@ -211,6 +214,25 @@ TEST(CliRun, EkTableIsTheFinalPicturesRows) {
     }
     EXPECT_EQ(actual, expected) << r.out;
     EXPECT_NE(r.out.find("Range: 1,000,000 to 50,000,001\n"), std::string::npos) << r.out;
+}
+
+TEST(CliRun, AMissingOrBrokenLineFitLibraryFailsThePaletteRun) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(::testing::TempDir()) / ("no-lsqkern-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    for (const char* file : {"primorator-cli", "libnumkern.so", "libtxtbank.so", "prmr.dat"}) {
+        fs::copy_file(fs::path(util::ProgramFolder()) / file, folder / file,
+                      fs::copy_options::overwrite_existing);
+    }
+    for (const bool broken : {false, true}) {
+        if (broken) std::ofstream(folder / "liblsqkern.so") << "not a library";
+        Result r = RunCli({"--pc", "1", "1000"}, folder.string());
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.rfind("Primorator: Cannot load the line-fit library ", 0), 0u) << r.err;
+        // The text modes need no line fit.
+        EXPECT_EQ(RunCli({"--count", "1", "1000"}, folder.string()).status, 0);
+    }
+    fs::remove_all(folder);
 }
 
 TEST(CliRun, HistogramRefusalsAndImage) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 #include "FakeHost.h"
 #include "Oracle.h"
@@ -27,6 +28,7 @@ public:
         ++begun;
     }
     void Render(engine::HistogramState& state, bool final) override {
+        if (final ? failFinal : failAll) throw std::runtime_error("no line fit");
         renders.push_back(state.gatheredCount);
         if (final) ++finals;
         if (overlapAt > 0 && state.gatheredCount >= overlapAt) state.binOverlapFound = true;
@@ -41,6 +43,8 @@ public:
     int finals = 0;
     int hidden = 0;
     int32_t overlapAt = 0;
+    bool failAll = false;    // every rendering throws
+    bool failFinal = false;  // the final one throws
 };
 
 FakeHost GraphHost(RecordingView& view, const std::string& start, const std::string& end,
@@ -99,6 +103,24 @@ TEST(HistogramRun, AnUnselectedBinsListFallsBackToTheDefaultEntry) {
         if (mode == ComputeMode::DoEKGraph) {
             EXPECT_EQ(host.histogram.numBins, 120);
         }
+    }
+}
+
+TEST(HistogramRun, ARenderingThatFailsEndsTheRunAsFailedAndClosesIt) {
+    for (const bool duringTheScan : {true, false}) {
+        RecordingView view;
+        view.failAll = duringTheScan;
+        view.failFinal = true;
+        FakeHost host = GraphHost(view, "1", "2000", ComputeMode::DoPCGraph);
+        EXPECT_EQ(host.Run(), engine::RunOutcome::Failed);
+        // Reported once, however many renderings failed; then the run is closed.
+        ASSERT_EQ(host.messages.shown.size(), 2u);
+        EXPECT_EQ(host.messages.shown[0].text, "no line fit");
+        EXPECT_EQ(host.messages.shown[1].title, "Palmen color frequencies");
+        EXPECT_EQ(host.Text(), "\r\n\r\nError: no line fit\r\n");
+        EXPECT_EQ(host.busyLeft, 1);
+        EXPECT_EQ(view.selected, 5);  // the bins entry put back
+        EXPECT_EQ(host.selectedModes.back(), ComputeMode::DoPCGraph);
     }
 }
 

@@ -48,7 +48,7 @@ engine::HistogramState Gather(engine::ComputeMode mode, int32_t first, int32_t l
         }
         run.Record(n, ++gathered);
     }
-    run.Finish(last, gathered);
+    run.FinalRendering(last, gathered);
     return state;
 }
 
