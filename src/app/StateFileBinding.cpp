@@ -64,7 +64,9 @@ persist::SavedState StateFileBinding::Collect() {
 }
 
 void StateFileBinding::SaveState(bool quiet) {
-    const persist::SaveResult result = persist::WriteStateFile(m_location, Collect());
+    const persist::SaveResult result =
+        m_keepFileUnreplaced ? persist::SaveResult{false, persist::NotReplacedText(m_location)}
+                             : persist::WriteStateFile(m_location, Collect());
     Show(m_parts.messages, persist::SaveOutcomeMessage(result, quiet));
 }
 
@@ -117,7 +119,25 @@ void StateFileBinding::RestoreState() {
     if (!read.ok) m_parts.applyDefaults();
     if (m_parts.ui.cmdReset->text() == QLatin1String(kNoFilterCaption)) m_parts.ui.cmdReset->hide();
     m_parts.filter.ParseFilterCaption();
-    Show(m_parts.messages, persist::RestoreOutcomeMessage(read, m_parts.startupCompleted()));
+    QString keptAsideNote;
+    if (read.unreadableFile) {
+        const QString keepError = persist::KeepUnreadableFile(m_location);
+        m_keepFileUnreplaced = !keepError.isEmpty();
+        keptAsideNote = persist::KeptAsideNote(m_location, keepError);
+    } else {
+        m_keepFileUnreplaced = false;
+    }
+    const bool startupCompleted = m_parts.startupCompleted();
+    auto message = persist::RestoreOutcomeMessage(read, startupCompleted, keptAsideNote);
+    if (startupCompleted) {
+        Show(m_parts.messages, message);
+    } else {
+        m_startupWarning = std::move(message);
+    }
+}
+
+void StateFileBinding::ShowStartupWarning() {
+    Show(m_parts.messages, std::exchange(m_startupWarning, std::nullopt));
 }
 
 }  // namespace app

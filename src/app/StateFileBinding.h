@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "persist/SavedState.h"
 #include "persist/StateFilePath.h"
+#include "persist/StateMessages.h"
 #include "persist/StateReader.h"
 
 namespace app {
@@ -39,8 +41,13 @@ public:
     // the window too. A failure is always reported; a success only when not quiet.
     void SaveState(bool quiet);
     // Reads the file and applies it item by item; a failure keeps the items
-    // read and then applies the defaults. Reports only once start-up is complete.
+    // read and then applies the defaults. Reports only once start-up is
+    // complete, but for a file that could not be read: it is kept aside
+    // (prmr.usr.bad) before anything can save over it, and that is reported
+    // also during start-up, by ShowStartupWarning.
     void RestoreState();
+    // The warning of a start-up restore, if it left one; shown once.
+    void ShowStartupWarning();
 
 private:
     persist::SavedState Collect();
@@ -48,6 +55,9 @@ private:
 
     Parts m_parts;
     persist::StateFileLocation m_location;
+    std::optional<persist::StateMessage> m_startupWarning;
+    // The file could be neither read nor kept aside: saving would lose it.
+    bool m_keepFileUnreplaced = false;
 };
 
 }  // namespace app

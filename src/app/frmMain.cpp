@@ -196,6 +196,7 @@ bool frmMain::Start() {
     SetInputFocus();
     repaint();
     m_startupCompleted = true;
+    m_state.ShowStartupWarning();
     return true;
 }
 

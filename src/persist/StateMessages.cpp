@@ -20,13 +20,30 @@ std::optional<StateMessage> SaveOutcomeMessage(const SaveResult& result, bool qu
 }
 
 std::optional<StateMessage> RestoreOutcomeMessage(const StateReadResult& result,
-                                                  bool startupCompleted) {
-    if (!startupCompleted) return std::nullopt;
+                                                  bool startupCompleted,
+                                                  const QString& keptAsideNote) {
+    if (!startupCompleted && keptAsideNote.isEmpty()) return std::nullopt;
     if (!result.ok) {
-        return StateMessage{RestoreErrorText(result.error), kRestoreStateTitle,
+        QString description = result.error;
+        if (!keptAsideNote.isEmpty()) description += QLatin1StringView("\r\n") + keptAsideNote;
+        return StateMessage{RestoreErrorText(description), kRestoreStateTitle,
                             StateMessageIcon::Warning};
     }
     return StateMessage{kStateRestoredText, kRestoreStateTitle, StateMessageIcon::Information};
+}
+
+QString KeptAsideNote(const StateFileLocation& location, const QString& keepError) {
+    if (keepError.isEmpty()) {
+        return QStringLiteral("The file %1 was kept as %2, and the defaults were applied.")
+            .arg(location.path, KeptAsidePath(location));
+    }
+    return QStringLiteral("The file %1 could not be kept as %2 (%3); the state will not be "
+                          "saved over it.")
+        .arg(location.path, KeptAsidePath(location), keepError);
+}
+
+QString NotReplacedText(const StateFileLocation& location) {
+    return QStringLiteral("%1 could not be read, and it is not replaced.").arg(location.path);
 }
 
 }  // namespace persist

@@ -40,8 +40,19 @@ std::optional<StateMessage> SaveOutcomeMessage(const SaveResult& result, bool qu
 
 // What follows a restore: nothing while start-up runs, else its success or
 // its failure. On failure the window has applied the items read and then its
-// defaults.
+// defaults. A failure with a note on the file that could not be read (see
+// KeptAsideNote) is reported also during start-up: the window shows it once
+// start-up is complete.
 std::optional<StateMessage> RestoreOutcomeMessage(const StateReadResult& result,
-                                                  bool startupCompleted);
+                                                  bool startupCompleted,
+                                                  const QString& keptAsideNote = {});
+
+// The note on a state file that could not be read: where it was kept, or,
+// when `keepError` tells why it could not be moved, that saving will not
+// replace it.
+QString KeptAsideNote(const StateFileLocation& location, const QString& keepError);
+
+// Why a save does not replace a state file that could be neither read nor kept aside.
+QString NotReplacedText(const StateFileLocation& location);
 
 }  // namespace persist

@@ -1,7 +1,12 @@
 #include "persist/StateReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringView>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <optional>
 #include <span>
@@ -157,6 +162,25 @@ StateReadResult ReadFailure(QString description) {
     return result;
 }
 
+StateReadResult ReadExistingFile(const QString& path, const QFileInfo& info) {
+    if (!info.isFile() && !info.isDir()) {
+        return ReadFailure(QStringLiteral("%1 is not a regular file.").arg(path));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return ReadFailure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    }
+    // One byte over the limit tells a file that is too large, whatever its kind.
+    const QByteArray bytes = file.read(kMaxStateFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return ReadFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    }
+    if (bytes.size() > kMaxStateFileBytes) {
+        return ReadFailure(QStringLiteral("%1 is larger than 16 MB and is not a state file.").arg(path));
+    }
+    return ParseStateText(bytes);
+}
+
 }  // namespace
 
 bool WasRead(const StateReadResult& result, int item) { return item <= result.itemsRead; }
@@ -182,23 +206,24 @@ StateReadResult ParseStateText(const QByteArray& bytes) {
 
 StateReadResult ReadStateFile(const StateFileLocation& location) {
     if (!location.folderReady) return ReadFailure(location.error);
-    QFile file(location.path);
-    if (!file.exists()) return ReadFailure(QStringLiteral("File not found: %1").arg(location.path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return ReadFailure(
-            QStringLiteral("Cannot open %1: %2").arg(location.path, file.errorString()));
+    const QFileInfo info(location.path);
+    if (!info.exists()) return ReadFailure(QStringLiteral("File not found: %1").arg(location.path));
+    StateReadResult result = ReadExistingFile(location.path, info);
+    result.unreadableFile = !result.ok && !info.isDir();
+    return result;
+}
+
+QString KeptAsidePath(const StateFileLocation& location) {
+    return location.path + QStringLiteral(".bad");
+}
+
+QString KeepUnreadableFile(const StateFileLocation& location) {
+    // rename() replaces an older kept file in one step.
+    if (std::rename(QFile::encodeName(location.path).constData(),
+                    QFile::encodeName(KeptAsidePath(location)).constData()) != 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
     }
-    // One byte over the limit tells a file that is too large, whatever its kind.
-    const QByteArray bytes = file.read(kMaxStateFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return ReadFailure(
-            QStringLiteral("Cannot read %1: %2").arg(location.path, file.errorString()));
-    }
-    if (bytes.size() > kMaxStateFileBytes) {
-        return ReadFailure(
-            QStringLiteral("%1 is larger than 16 MB and is not a state file.").arg(location.path));
-    }
-    return ParseStateText(bytes);
+    return {};
 }
 
 }  // namespace persist

@@ -17,6 +17,9 @@ struct StateReadResult {
     int itemsRead = 0;  // the caller applies these items, in order, before anything else
     bool ok = false;    // all 22 items were read
     QString error;      // the failure's description; empty on success
+    // Something other than a folder stands at the file's path, and failed to
+    // be read: saving over it would lose it for good (see KeepUnreadableFile).
+    bool unreadableFile = false;
 };
 
 // True when `item` (1..22, see persist::item) was read and is to be applied.
@@ -37,7 +40,16 @@ StateReadResult ParseStateText(const QByteArray& bytes);
 
 // Reads the state file at `location` with ParseStateText. A missing file, a
 // folder that isn't ready, a file that cannot be read or one larger than
-// kMaxStateFileBytes is a failure with no item read.
+// kMaxStateFileBytes is a failure with no item read. Only a regular file is
+// opened: a FIFO or a device is a failure unread (opening it may never end).
 StateReadResult ReadStateFile(const StateFileLocation& location);
+
+// Where an unreadable state file is kept: its path with ".bad" appended.
+QString KeptAsidePath(const StateFileLocation& location);
+
+// Renames the state file to KeptAsidePath, replacing an older file of that
+// name, so that the next save cannot overwrite it. The failure's description,
+// or empty text when it was kept.
+QString KeepUnreadableFile(const StateFileLocation& location);
 
 }  // namespace persist

@@ -266,24 +266,44 @@ void WriteStateFile(const QString& dataFolder, const QByteArray& bytes) {
     WriteFile(dataFolder + QStringLiteral("/Primorator/prmr.usr"), bytes);
 }
 
-// A window started on the state file `bytes` shows nothing and comes up with
-// the defaults; "Restore state" then reports the failure.
-void VerifyStartOnBadStateFile(const QByteArray& bytes, const QString& resetCaption) {
-    WindowFixture fixture([&](const QString& data) { WriteStateFile(data, bytes); });
-    QVERIFY(fixture.Started());
-    QVERIFY(fixture.Messages().messages.empty());
-    apptest::VerifyDefaults(fixture, resetCaption);
-    QVERIFY(fixture.Find<QPushButton>("cmdReset")->isHidden());
-
-    apptest::Click(fixture.Find<QPushButton>("cmdRestoreState"));
-    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
-    const engine::Message& message = fixture.Messages().messages[0];
-    const std::string lead = "Error when attempting to restore state:\r\n";
-    QVERIFY2(message.text.rfind(lead, 0) == 0 && message.text.size() > lead.size(),
+// A restore failure's message: the lead, the reason, and `ending`.
+void VerifyRestoreFailure(const engine::Message& message, const QString& ending) {
+    const QString text = QString::fromStdString(message.text);
+    QVERIFY2(text.startsWith(QStringLiteral("Error when attempting to restore state:\r\n")) &&
+                 text.endsWith(ending),
              message.text.c_str());
     QCOMPARE(message.title, std::string("Restore state"));
     QVERIFY(message.icon == engine::MessageIcon::Warning);
+}
+
+// A window started on the state file `bytes` comes up with the defaults and
+// warns once that the file was kept as prmr.usr.bad, which nothing replaces:
+// "Restore state" then finds no file, and Quit saves a new one.
+void VerifyStartOnBadStateFile(const QByteArray& bytes, const QString& resetCaption) {
+    WindowFixture fixture([&](const QString& data) { WriteStateFile(data, bytes); });
+    QVERIFY(fixture.Started());
+    const QString path = fixture.StateFilePath();
+    const QString kept = path + QStringLiteral(".bad");
+    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
+    VerifyRestoreFailure(fixture.Messages().messages[0],
+                         QStringLiteral("\r\nThe file %1 was kept as %2, and the defaults were "
+                                        "applied.")
+                             .arg(path, kept));
     apptest::VerifyDefaults(fixture, resetCaption);
+    QVERIFY(fixture.Find<QPushButton>("cmdReset")->isHidden());
+    QVERIFY(!QFile::exists(path));
+
+    apptest::Click(fixture.Find<QPushButton>("cmdRestoreState"));
+    QCOMPARE(fixture.Messages().messages.size(), size_t{2});
+    VerifyRestoreFailure(fixture.Messages().messages[1], QStringLiteral("File not found: ") + path);
+    apptest::VerifyDefaults(fixture, resetCaption);
+
+    apptest::Click(fixture.Find<QPushButton>("QuitButton"));
+    QCOMPARE(fixture.Messages().messages.size(), size_t{2});
+    QVERIFY(QFile::exists(path));
+    QFile keptFile(kept);
+    QVERIFY(keptFile.open(QIODevice::ReadOnly));
+    QVERIFY(keptFile.readAll() == bytes);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "WindowTestSupport.h"
 #include "persist/StateWriter.h"
@@ -74,6 +78,8 @@ private slots:
     void quitAndCloseSaveQuietly();
     void saveFailureIsReportedAlsoAtTheEnd();
     void restoredBinsListWithoutEntryDrawsWithTheDefault();
+    void aFifoInPlaceOfTheFileIsKeptAsideUnread();
+    void aFileThatCanBeNeitherReadNorKeptAsideIsNotSavedOver();
 };
 
 void StateTest::startupRestoresTheSavedStateSilently() {
@@ -170,9 +176,10 @@ void StateTest::failedRestoreKeepsItemsReadThenAppliesDefaults() {
     state.resetCaption = QStringLiteral("Restore");
     WindowFixture fixture(
         [&](const QString& data) { WriteFile(LocationIn(data).path, FirstItems(state, 21)); });
-    // During start-up the failure is silent; what was read stays where the
-    // defaults do not reach.
-    QVERIFY(fixture.Messages().messages.empty());
+    // The start-up failure is reported after start-up, with the file kept
+    // aside; what was read stays where the defaults do not reach.
+    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
+    fixture.Messages().messages.clear();
     apptest::VerifyDefaults(fixture);
     QCOMPARE(fixture.Find<QPushButton>("cmdReset")->text(), QStringLiteral("Restore"));
     apptest::Click(fixture.Find<QPushButton>("cmdReset"));
@@ -185,10 +192,12 @@ void StateTest::failedRestoreKeepsItemsReadThenAppliesDefaults() {
     apptest::VerifyDefaults(fixture);
     QCOMPARE(fixture.Messages().messages.size(), size_t{1});
     const engine::Message& message = fixture.Messages().messages[0];
-    QVERIFY(QString::fromStdString(message.text)
-                .startsWith(QStringLiteral("Error when attempting to restore state:\r\n")));
-    QVERIFY(message.text.size() >
-            std::string("Error when attempting to restore state:\r\n").size());
+    const QString path = fixture.StateFilePath();
+    QCOMPARE(QString::fromStdString(message.text),
+             QStringLiteral("Error when attempting to restore state:\r\nThe state file ends "
+                            "before item 6.\r\nThe file %1 was kept as %2.bad, and the defaults "
+                            "were applied.")
+                 .arg(path, path));
     QCOMPARE(message.title, std::string("Restore state"));
     QVERIFY(message.icon == engine::MessageIcon::Warning);
 }
@@ -283,6 +292,52 @@ void StateTest::restoredBinsListWithoutEntryDrawsWithTheDefault() {
     QCOMPARE(fixture.Find<QComboBox>("cboNumBins")->currentText(), QStringLiteral("120"));
     QVERIFY(!fixture.Messages().messages.empty());
     QCOMPARE(fixture.Messages().messages.back().title, std::string("EK values"));
+}
+
+void StateTest::aFifoInPlaceOfTheFileIsKeptAsideUnread() {
+    alarm(30);  // opening the FIFO would wait for a writer for ever
+    WindowFixture fixture([](const QString& data) {
+        QCOMPARE(mkfifo(QFile::encodeName(LocationIn(data).path).constData(), 0600), 0);
+    });
+    alarm(0);
+    const QString path = fixture.StateFilePath();
+    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
+    QCOMPARE(QString::fromStdString(fixture.Messages().messages[0].text),
+             QStringLiteral("Error when attempting to restore state:\r\n%1 is not a regular "
+                            "file.\r\nThe file %1 was kept as %1.bad, and the defaults were "
+                            "applied.")
+                 .arg(path));
+    apptest::VerifyDefaults(fixture);
+    QVERIFY(QFileInfo(path + QStringLiteral(".bad")).exists());
+    apptest::Click(fixture.Find<QPushButton>("QuitButton"));
+    QVERIFY(QFileInfo(path).isFile());
+}
+
+void StateTest::aFileThatCanBeNeitherReadNorKeptAsideIsNotSavedOver() {
+    WindowFixture fixture([](const QString& data) {
+        const QString path = LocationIn(data).path;
+        WriteFile(path, "damaged");
+        // A file cannot replace a folder.
+        QVERIFY(QDir().mkpath(path + QStringLiteral(".bad")));
+    });
+    const QString path = fixture.StateFilePath();
+    QCOMPARE(fixture.Messages().messages.size(), size_t{1});
+    QVERIFY2(QString::fromStdString(fixture.Messages().messages[0].text)
+                 .endsWith(QStringLiteral("\r\nThe file %1 could not be kept as %1.bad "
+                                          "(Is a directory); the state will not be saved "
+                                          "over it.")
+                               .arg(path)),
+             fixture.Messages().messages[0].text.c_str());
+    apptest::Click(fixture.Find<QPushButton>("QuitButton"));
+    QCOMPARE(fixture.ProgramEnds(), 1);
+    QCOMPARE(fixture.Messages().messages.size(), size_t{2});
+    QCOMPARE(QString::fromStdString(fixture.Messages().messages[1].text),
+             QStringLiteral("Error when attempting to save state:\r\n%1 could not be read, and "
+                            "it is not replaced.")
+                 .arg(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("damaged"));
 }
 
 QTEST_MAIN(StateTest)

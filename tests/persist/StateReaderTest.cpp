@@ -1,8 +1,12 @@
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <random>
 
@@ -210,6 +214,7 @@ TEST_F(ReadStateFileTest, ReadsAFile) {
 TEST_F(ReadStateFileTest, NoFileAtAll) {
     const StateReadResult result = ReadStateFile(Location());
     EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.unreadableFile);
     EXPECT_EQ(result.itemsRead, 0);
     EXPECT_EQ(result.error, "File not found: " + Location().path);
 }
@@ -218,6 +223,7 @@ TEST_F(ReadStateFileTest, EmptyFile) {
     test::WriteBytes(Location().path, QByteArray());
     const StateReadResult result = ReadStateFile(Location());
     EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.unreadableFile);
     EXPECT_EQ(result.itemsRead, 0);
     EXPECT_EQ(result.error, "The state file ends before item 1.");
 }
@@ -227,6 +233,28 @@ TEST_F(ReadStateFileTest, FolderInPlaceOfTheFile) {
     const StateReadResult result = ReadStateFile(Location());
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, "Cannot open " + Location().path + ": file to open is a directory");
+    EXPECT_FALSE(result.unreadableFile);  // a folder is not moved aside
+}
+
+TEST_F(ReadStateFileTest, AFifoIsNotOpened) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(Location().path).constData(), 0600), 0);
+    alarm(20);  // opening a FIFO for reading waits for a writer: fail rather than hang
+    const StateReadResult result = ReadStateFile(Location());
+    alarm(0);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.unreadableFile);
+    EXPECT_EQ(result.error, Location().path + " is not a regular file.");
+}
+
+TEST_F(ReadStateFileTest, AnUnreadableFileIsKeptAsideReplacingAnOlderOne) {
+    test::WriteBytes(Location().path, "new");
+    test::WriteBytes(KeptAsidePath(Location()), "old");
+    EXPECT_EQ(KeptAsidePath(Location()), Location().path + ".bad");
+    EXPECT_EQ(KeepUnreadableFile(Location()), QString());
+    EXPECT_FALSE(QFile::exists(Location().path));
+    EXPECT_EQ(test::ReadBytes(KeptAsidePath(Location())), "new");
+    // Nothing to keep: the reason is given.
+    EXPECT_EQ(KeepUnreadableFile(Location()), "No such file or directory");
 }
 
 TEST_F(ReadStateFileTest, FolderNotReady) {

@@ -1,9 +1,14 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <csignal>
 
 #include "persist/StateMessages.h"
@@ -145,25 +150,72 @@ private:
 };
 
 TEST(WriteStateFile, SaveFailingPartWayKeepsTheLastGoodFile) {
+    // 8,000 characters stay in the file's buffer until it is flushed; 61,440 do not.
+    for (const qsizetype length : {8000, 61440}) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const StateFileLocation location = LocationIn(dir);
+        ASSERT_TRUE(WriteStateFile(location, SampleState()).ok);
+
+        SavedState longer = SampleState();
+        longer.outputText = OutputOfLength(length);
+        SaveResult result;
+        {
+            ScopedFileSizeLimit limit(4096);
+            result = WriteStateFile(location, longer);
+        }
+        EXPECT_FALSE(result.ok) << length;
+        EXPECT_TRUE(SaveErrorText(result.error)
+                        .startsWith("Error when attempting to save state:\r\nCannot write " +
+                                    location.path + ": "))
+            << result.error.toStdString();
+        EXPECT_EQ(ReadBytes(location.path), SampleFileText()) << length;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"prmr.usr"});
+    }
+}
+
+TEST(WriteStateFile, OnlyARegularFileIsReplaced) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const StateFileLocation location = LocationIn(dir);
-    ASSERT_TRUE(WriteStateFile(location, SampleState()).ok);
-
-    SavedState longer = SampleState();
-    longer.outputText = OutputOfLength(61440);
-    SaveResult result;
-    {
-        ScopedFileSizeLimit limit(4096);
-        result = WriteStateFile(location, longer);
-    }
+    ASSERT_EQ(mkfifo(QFile::encodeName(location.path).constData(), 0600), 0);
+    const SaveResult result = WriteStateFile(location, SampleState());
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(SaveErrorText(result.error)
-                    .startsWith("Error when attempting to save state:\r\nCannot write " +
-                                location.path + ": "))
-        << result.error.toStdString();
+    EXPECT_EQ(result.error, location.path + " is not a regular file.");
+    EXPECT_FALSE(QFileInfo(location.path).isFile());  // the FIFO is still there
+}
+
+// Saves as a user who may write the file but not its folder: as that user
+// in a child process (root writes anywhere, so root saves as "nobody").
+TEST(WriteStateFile, AFileInAFolderThatCannotBeWrittenIsWrittenInPlace) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const StateFileLocation location = LocationIn(dir);
+    test::WriteBytes(location.path, QByteArray(50000, 'z'));
+    const QByteArray folder = QFile::encodeName(dir.path());
+    ASSERT_EQ(chmod(QFile::encodeName(location.path).constData(), 0666), 0);
+    ASSERT_EQ(chmod(folder.constData(), 0555), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
+        if (access(folder.constData(), W_OK) == 0) _exit(4);
+        SavedState longer = SampleState();
+        longer.outputText = OutputOfLength(61440);
+        {
+            // Too large to fit: the old file stays whole.
+            ScopedFileSizeLimit limit(20000);
+            if (WriteStateFile(location, longer).ok) _exit(5);
+        }
+        if (ReadBytes(location.path) != QByteArray(50000, 'z')) _exit(6);
+        _exit(WriteStateFile(location, SampleState()).ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    chmod(folder.constData(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadBytes(location.path), SampleFileText());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"prmr.usr"});
 }
 
 TEST(WriteStateFile, FolderThatIsNotReadyIsReportedUnwritten) {
