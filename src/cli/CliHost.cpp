@@ -97,7 +97,7 @@ void CliHost::ShowProgress(int32_t n) {
 }
 
 void CliHost::ProcessEvents() {
-    if (g_interrupts > 0) m_flags.stopRequested = true;
+    if (g_interrupts > 0 || m_output.WriteFailed()) m_flags.stopRequested = true;
     if (m_clockRunning &&
         Clock::now() - m_clockStart >= std::chrono::milliseconds(engine::kClockIntervalMs)) {
         engine::OnClockTick(m_flags);

@@ -1,5 +1,8 @@
 #include "cli/StreamOutput.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace cli {
 
 std::string WithLineEnds(std::string_view text, bool crlf) {
@@ -23,13 +26,22 @@ StreamOutput::StreamOutput(std::FILE* stream, bool crlf) : m_stream(stream), m_c
 
 StreamOutput::~StreamOutput() { Flush(); }
 
+std::string WriteAndFlush(std::FILE* stream, std::string_view text) {
+    if (std::fwrite(text.data(), 1, text.size(), stream) != text.size() ||
+        std::fflush(stream) != 0) {
+        return std::strerror(errno);
+    }
+    return {};
+}
+
 void StreamOutput::Flush() {
-    std::fwrite(m_pending.data(), 1, m_pending.size(), m_stream);
+    if (m_error.empty()) m_error = WriteAndFlush(m_stream, m_pending);
     m_pending.clear();
 }
 
 void StreamOutput::Append(std::string_view text) {
     m_written += text.size();
+    if (!m_error.empty()) return;
     if (m_crlf) {
         m_pending.append(text);
     } else {

@@ -10,8 +10,12 @@ namespace cli {
 // Writes "\r\n" as "\n" unless CR LF line ends were asked for.
 std::string WithLineEnds(std::string_view text, bool crlf);
 
+// Writes `text` and flushes the stream; the reason when either fails.
+std::string WriteAndFlush(std::FILE* stream, std::string_view text);
+
 // An output that goes straight to a stream as it is written (--no-limit):
-// no limit, nothing to cut, nothing kept in memory.
+// no limit, nothing to cut, nothing kept in memory. The first write that
+// fails is kept (WriteError) and ends the writing.
 class StreamOutput : public engine::OutputText {
 public:
     StreamOutput(std::FILE* stream, bool crlf);
@@ -25,15 +29,19 @@ public:
     void MoveCaretToEnd() override {}
     void Repaint() override {}
     bool Limited() const override { return false; }
+    bool WriteFailed() const override { return !m_error.empty(); }
 
     // Writes out what is gathered (also done when the output ends).
     void Flush();
+    // Why the output could not be written; empty while it could.
+    const std::string& WriteError() const { return m_error; }
 
 private:
     std::FILE* m_stream;
     bool m_crlf;
     size_t m_written = 0;
     std::string m_pending;  // gathered into large writes
+    std::string m_error;
 };
 
 }  // namespace cli

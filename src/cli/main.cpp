@@ -68,23 +68,25 @@ int main(int argc, char** argv) {
     cli::CliHistogramView histogram(options->binsEntry, options->separator, histogramMessages,
                                     gui != nullptr);
     engine::RunOutcome outcome;
+    std::string writeError;
     if (options->noLimit) {
         // Lines stream out as they are made, gathered into large writes.
         cli::StreamOutput output(stdout, options->crlf);
         cli::CliHost host(*options, output, stderr);
         host.SetHistogramView(&histogram);
         outcome = engine::RunCompute(host, *kernel);
+        output.Flush();
+        writeError = output.WriteError();
     } else {
         engine::OutputBuffer output;
         cli::CliHost host(*options, output, stderr);
         host.SetHistogramView(&histogram);
         outcome = engine::RunCompute(host, *kernel);
-        const std::string text = cli::WithLineEnds(output.Text(), options->crlf);
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        writeError = cli::WriteAndFlush(stdout, cli::WithLineEnds(output.Text(), options->crlf));
     }
-    if (engine::IsGraphMode(options->mode)) {
-        std::fputs(histogram.Table().c_str(), stdout);
-        if (gui != nullptr && outcome == engine::RunOutcome::Completed) {
+    if (writeError.empty() && engine::IsGraphMode(options->mode)) {
+        writeError = cli::WriteAndFlush(stdout, histogram.Table());
+        if (writeError.empty() && gui != nullptr && outcome == engine::RunOutcome::Completed) {
             const std::string failure = histogram.SaveImage(options->imageFile);
             if (!failure.empty()) {
                 std::fprintf(stderr, "primorator-cli: %s\n", failure.c_str());
@@ -92,6 +94,9 @@ int main(int argc, char** argv) {
             }
         }
     }
-    std::fflush(stdout);
+    if (!writeError.empty()) {
+        std::fprintf(stderr, "primorator-cli: cannot write the output: %s\n", writeError.c_str());
+        return kExitFailed;
+    }
     return ExitStatus(outcome);
 }

@@ -18,6 +18,9 @@ public:
     // A text that streams out as it is written (the command-line tool's
     // --no-limit) has no output limit and cannot be cut.
     virtual bool Limited() const { return true; }
+    // A text that streams out and could not be written (a full disk, a
+    // closed pipe): what follows is dropped, and the run is stopped.
+    virtual bool WriteFailed() const { return false; }
 };
 
 }  // namespace engine

@@ -36,14 +36,11 @@ std::string Quoted(const std::string& argument) {
     return quoted + "'";
 }
 
-// Runs the tool of `folder` (default: the one built beside this test).
-Result RunCli(const std::vector<std::string>& arguments,
-              const std::string& folder = util::ProgramFolder()) {
+// Runs a shell command; its standard error goes to a file that is read back.
+Result RunCommand(std::string command) {
     // One file per test process: CTest runs the tests of this program in parallel.
     const std::string errFile =
         ::testing::TempDir() + "/cli-stderr-" + std::to_string(getpid()) + ".txt";
-    std::string command = Quoted(util::JoinPath(folder, "primorator-cli"));
-    for (const std::string& a : arguments) command += " " + Quoted(a);
     command += " 2>" + Quoted(errFile);
     Result result;
     FILE* pipe = popen(command.c_str(), "r");
@@ -57,6 +54,19 @@ Result RunCli(const std::vector<std::string>& arguments,
     result.err.assign(std::istreambuf_iterator<char>(err), {});
     std::remove(errFile.c_str());
     return result;
+}
+
+std::string CliCommand(const std::vector<std::string>& arguments,
+                       const std::string& folder = util::ProgramFolder()) {
+    std::string command = Quoted(util::JoinPath(folder, "primorator-cli"));
+    for (const std::string& a : arguments) command += " " + Quoted(a);
+    return command;
+}
+
+// Runs the tool of `folder` (default: the one built beside this test).
+Result RunCli(const std::vector<std::string>& arguments,
+              const std::string& folder = util::ProgramFolder()) {
+    return RunCommand(CliCommand(arguments, folder));
 }
 
 TEST(CliRun, FactorsWithLfLineEnds) {
@@ -233,6 +243,30 @@ TEST(CliRun, AMissingOrBrokenLineFitLibraryFailsThePaletteRun) {
         EXPECT_EQ(RunCli({"--count", "1", "1000"}, folder.string()).status, 0);
     }
     fs::remove_all(folder);
+}
+
+TEST(CliRun, AnOutputThatCannotBeWrittenEndsTheRunWithStatusOne) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string redirection;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {{"1", "1000"}, ">/dev/full", "No space left on device"},
+        {{"--no-limit", "1", "1000"}, ">/dev/full", "No space left on device"},
+        {{"--npf", "2", "1000"}, ">/dev/full", "No space left on device"},
+        {{"1", "1000"}, ">&-", "Bad file descriptor"},
+        // The whole range would take minutes: the run stops at the closed pipe.
+        {{"--no-limit", "1", "2147483646"}, "| head -c 10 >/dev/null", "Broken pipe"},
+    };
+    for (const Case& c : cases) {
+        const std::string command =
+            "trap '' PIPE; " + CliCommand(c.arguments) + " " + c.redirection;
+        // The exit status of the tool, not of the pipe's last command.
+        Result r = RunCommand("bash -c " + Quoted("set -o pipefail; " + command));
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(r.err, "primorator-cli: cannot write the output: " + c.reason + "\n") << command;
+    }
 }
 
 TEST(CliRun, HistogramRefusalsAndImage) {
