@@ -43,7 +43,10 @@ void GraphView::BeginGraph(const engine::HistogramState& state, const std::strin
 }
 
 void GraphView::Render(engine::HistogramState& state, bool final) {
-    if (!final && !m_sinceRepaint.hasExpired(kRepaintIntervalMs)) {
+    // A rendering that finds an overlap is drawn: the scan stops with a
+    // message over it.
+    if (!final && !m_sinceRepaint.hasExpired(kRepaintIntervalMs) &&
+        !stats::RenderingFindsOverlap(state, SelectedBinsEntry())) {
         stats::ApplyRenderingToData(state, SelectedBinsEntry());
         return;
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "format/NumberText.h"
 #include "stats/Colors.h"
@@ -206,18 +208,43 @@ void RenderHistogram(engine::HistogramState& state, const RenderRequest& request
     if (state.filterActive) PrintFilterNote(c);
 }
 
+namespace {
+
+// The EK bins a rendering reads: their column and how many; none when a
+// rendering does nothing to the data.
+std::optional<std::pair<int, int>> BinsARenderingMerges(const engine::HistogramState& state,
+                                                       int selectedBinsEntry) {
+    if (state.kind != HistogramKind::EK || state.valueStdDev == 0) return std::nullopt;
+    const int setting = RenderedBinsEntry(state.kind, selectedBinsEntry);
+    return std::pair{setting, ComputeGraphLayout(state.kind, setting, kSurfaceHeight).numBins};
+}
+
+}  // namespace
+
 void ApplyRenderingToData(engine::HistogramState& state, int selectedBinsEntry) {
-    const HistogramKind kind = state.kind;
-    if (state.valueStdDev == 0 && kind != HistogramKind::PC) return;
+    if (state.valueStdDev == 0 && state.kind != HistogramKind::PC) return;
     state.binOverlapFound = false;
-    if (kind != HistogramKind::EK) return;
-    const int setting = RenderedBinsEntry(kind, selectedBinsEntry);
-    const int numBins = ComputeGraphLayout(kind, setting, kSurfaceHeight).numBins;
+    const auto bins = BinsARenderingMerges(state, selectedBinsEntry);
+    if (!bins) return;
+    const auto [setting, numBins] = *bins;
     for (int i = 0; i < numBins; ++i) {
         if (state.binCounts[static_cast<size_t>(i)][static_cast<size_t>(setting)] > 0) {
             detail::MergedIntoNext(state, setting, i);
         }
     }
+}
+
+bool RenderingFindsOverlap(const engine::HistogramState& state, int selectedBinsEntry) {
+    const auto bins = BinsARenderingMerges(state, selectedBinsEntry);
+    if (!bins) return false;
+    const auto [setting, numBins] = *bins;
+    const auto filled = [&](int i) {
+        return state.binCounts[static_cast<size_t>(i)][static_cast<size_t>(setting)] > 0;
+    };
+    for (int i = 0; i < numBins; ++i) {
+        if (filled(i) && filled(i + 1)) return true;
+    }
+    return false;
 }
 
 std::vector<std::string> HistogramTable(const engine::HistogramState& state, int selectedBinsEntry,

@@ -46,6 +46,10 @@ void RenderHistogram(engine::HistogramState& state, const RenderRequest& request
 // rendering, so that the overlap stops the scan where a rendering would.
 void ApplyRenderingToData(engine::HistogramState& state, int selectedBinsEntry);
 
+// True when a rendering of `state` would find two adjacent filled EK bins
+// (and merge them, and stop the scan). `state` is left unchanged.
+bool RenderingFindsOverlap(const engine::HistogramState& state, int selectedBinsEntry);
+
 // The text form of the picture a final rendering of `state` would show: its
 // rows on the 7-pixel grid (see TextSheet::Lines), or the one line of
 // StdDevZeroText when nothing would be drawn. `state` is left unchanged.

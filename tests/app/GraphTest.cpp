@@ -12,6 +12,7 @@
 
 #include "GraphTestSupport.h"
 #include "WindowTestSupport.h"
+#include "stats/Colors.h"
 #include "engine/HistogramState.h"
 
 using apptest::WindowFixture;
@@ -225,8 +226,21 @@ void GraphTest::ekRunStopsAtTheFirstBinOverlap() {
     apptest::Click(fixture.Find<QRadioButton>("DoEKGraph"));
     apptest::ChooseBins(fixture, Qt::Key_End);
     QCOMPARE(fixture.Find<QComboBox>("cboNumBins")->currentText(), QStringLiteral("240"));
+    // The message stands over the picture of the rendering that found the
+    // overlap, drawn however soon after the last one it came.
+    bool barsShownAtTheMessage = false;
+    fixture.Messages().onMessage = [&](const engine::Message& message) {
+        if (message.text != "Bin overlap! Computation stopped.") return;
+        const QImage picture = apptest::ShownPicture(fixture.Window());
+        for (int y = 0; y < picture.height() && !barsShownAtTheMessage; ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (picture.pixel(x, y) == stats::kBarGreen) barsShownAtTheMessage = true;
+            }
+        }
+    };
     apptest::RunFromWindow(fixture, "DoEKGraph", QStringLiteral("1,000,000"),
                            QStringLiteral("1,100,000"));
+    QVERIFY(barsShownAtTheMessage);
     const auto& messages = fixture.Messages().messages;
     QCOMPARE(messages.size(), size_t{2});
     QCOMPARE(messages[0].text, std::string("Bin overlap! Computation stopped."));
