@@ -94,8 +94,8 @@ QString OnlineManualToolTip(const QString& address) {
     return QStringLiteral("Click for the online user manual at ") + address;
 }
 
-QString VeltraneSystemsToolTip(const QString& address) {
-    return QStringLiteral("Click for the Veltrane Systems website at ") + address;
+QString PublisherToolTip(const QString& publisher, const QString& address) {
+    return QStringLiteral("Click for the ") + publisher + QStringLiteral(" website at ") + address;
 }
 
 }  // namespace app

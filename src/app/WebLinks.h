@@ -49,8 +49,9 @@ bool OpenWithDesktop(const QUrl& url);
 // changes.
 void OpenWebPage(const QString& address, const UrlOpener& opener, engine::MessageSink& messages);
 
-// Tooltips of the two link labels on the main window.
+// Tooltips of the two link labels on the main window; `publisher` is the name
+// the publisher's label shows, so that its tooltip names the same.
 QString OnlineManualToolTip(const QString& address);
-QString VeltraneSystemsToolTip(const QString& address);
+QString PublisherToolTip(const QString& publisher, const QString& address);
 
 }  // namespace app

@@ -221,7 +221,7 @@ void frmMain::InitializeWindow() {
     m_ui.lblOnlineDocumentation->setToolTip(
         OnlineManualToolTip(DisplayAddress(Text(kManualAddress))));
     m_ui.lblVeltraneSystems->setToolTip(
-        VeltraneSystemsToolTip(DisplayAddress(Text(kPublisherAddress))));
+        PublisherToolTip(m_ui.lblVeltraneSystems->text(), DisplayAddress(Text(kPublisherAddress))));
     m_ui.lblIntroduction->raise();
     ShowIntroduction();
 }

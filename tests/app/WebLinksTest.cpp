@@ -176,8 +176,8 @@ private slots:
     void ToolTips() {
         QCOMPARE(app::OnlineManualToolTip("https://example.org/manual.htm"),
                  QString("Click for the online user manual at https://example.org/manual.htm"));
-        QCOMPARE(app::VeltraneSystemsToolTip("https://example.org/"),
-                 QString("Click for the Veltrane Systems website at https://example.org/"));
+        QCOMPARE(app::PublisherToolTip("Primorator project", "https://example.org/"),
+                 QString("Click for the Primorator project website at https://example.org/"));
     }
 
     void PalmenPageIsShipped() {
