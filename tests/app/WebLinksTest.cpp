@@ -119,10 +119,18 @@ private slots:
         QVERIFY(sink.messages.empty());
     }
 
+    void MissingPageIsNotHandedOn_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("no such page") << "no-such-page.HTML";
+        // A missing program text: the program's folder is no page.
+        QTest::newRow("empty address") << "";
+    }
+
     void MissingPageIsNotHandedOn() {
+        QFETCH(QString, address);
         RecordingSink sink;
         std::vector<QUrl> opened;
-        app::OpenWebPage("no-such-page.HTML", FakeOpener{true, &opened}, sink);
+        app::OpenWebPage(address, FakeOpener{true, &opened}, sink);
         QVERIFY(opened.empty());
         QCOMPARE(sink.messages.size(), size_t{1});
         QCOMPARE(sink.messages[0].text,
