@@ -1,4 +1,5 @@
-// The web links: extensions, error texts, resolving and opening addresses.
+// The web links: extensions, error texts, resolving and opening addresses, and
+// the pages shipped beside the program.
 #include <QCoreApplication>
 #include <QDir>
 #include <QtTest>
@@ -190,6 +191,25 @@ private slots:
 
     void PalmenPageIsShipped() {
         QVERIFY(QFileInfo::exists(ProgramFolderOfTest() + app::kPalmenPageAddress));
+    }
+
+    // The manual beside the program describes every option primorator-cli --help lists.
+    void ManualNamesEveryCommandLineOption() {
+        QProcess cli;
+        cli.start(ProgramFolderOfTest() + "primorator-cli", {"--help"});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 0);
+        const QString help = QString::fromUtf8(cli.readAllStandardOutput());
+        QFile manual(ProgramFolderOfTest() + "manual.html");
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(manual.readAll());
+        static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
+        int options = 0;
+        for (const QRegularExpressionMatch& match : option.globalMatch(help)) {
+            ++options;
+            QVERIFY2(text.contains("<code>" + match.captured()), qPrintable(match.captured()));
+        }
+        QVERIFY(options > 10);
     }
 };
 
