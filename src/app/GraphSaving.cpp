@@ -1,6 +1,8 @@
 #include "app/GraphSaving.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "app/MessageService.h"
 #include "stats/HistogramPicture.h"
@@ -14,6 +16,12 @@ namespace {
 constexpr int16_t kSaveQuestion = 24;
 constexpr int16_t kSaveQuestionDetail = 25;
 constexpr int16_t kSaveQuestionTitle = 26;
+
+std::string MissingFolderText(const QString& folder) {
+    return QStringLiteral("The folder %1 does not exist.")
+        .arg(QDir::toNativeSeparators(folder))
+        .toStdString();
+}
 
 }  // namespace
 
@@ -40,11 +48,20 @@ void GraphSaving::AskToSave() {
 void GraphSaving::SaveGraphImage() {
     QFileDialog dialog(&m_window, QStringLiteral("Save image as"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The folder must exist; a file that exists is overwritten only after asking.
+    // A file that exists is overwritten only after asking.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Bitmap file (*.bmp)"));
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    const QString fileName = m_runDialog(dialog);
+    QString fileName = m_runDialog(dialog);
+    // The dialog lets a folder that does not exist through; it is refused and
+    // the dialog comes back until the user names a folder that does, or cancels.
+    while (!fileName.isEmpty()) {
+        const QString folder = QFileInfo(fileName).absolutePath();
+        if (QFileInfo(folder).isDir()) break;
+        m_messages.ShowMessage(
+            {MissingFolderText(folder), engine::kProgramTitle, engine::MessageIcon::Warning});
+        fileName = m_runDialog(dialog);
+    }
     if (fileName.isEmpty()) return;
     const QString failure = m_picture.Save(fileName);
     if (!failure.isEmpty()) {

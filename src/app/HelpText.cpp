@@ -29,18 +29,11 @@ QString HelpText(const QString& manualAddress, const QString& palmenAddress) {
                        "of a specified form.  The available forms are: a*n + b, a*n - b, "
                        "a/n + b, a/n - b, a^n + b and a^n - b."),
         QStringLiteral("Palmen Colors"),
-        // The address is followed by the rule our number-theory kernel applies,
-        // so the help stands on its own when the page cannot be opened.
+        // The rule itself is on the page and in the manual.
         QStringLiteral("There are eight Palmen colors (black, red, green, yellow, "
                        "blue, magenta, cyan and white). "
                        "The Palmen color of a number is explained at ") +
-            palmenAddress +
-            QStringLiteral(".  In this program the Palmen color of n is Omega(n) mod 8, where "
-                           "Omega(n) is the number of prime factors of n counted with "
-                           "multiplicity (12 = 2*2*3 has 3).  So every prime is red (1), a "
-                           "product of two primes is green (2), 8 = 2^3 is yellow (3) and "
-                           "256 = 2^8 is black (0); the program gives 1 the color black (0) "
-                           "and 2 the color red (1)."),
+            palmenAddress,
         QStringLiteral("Plotting the Erdös-Kac Histograms"),
         QStringLiteral("(1) The plot of integers with n prime factors "
                        "is formed by counting the integers (from the start number onwards) "

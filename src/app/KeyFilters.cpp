@@ -1,6 +1,8 @@
 #include "app/KeyFilters.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -46,12 +48,19 @@ bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         m_actions.enter();
         return true;
     }
-    if (!IsNumberKeyAllowed(*code) || m_field.text().size() == kMaxEntryLength) {
+    if (!IsNumberKeyAllowed(*code) || WouldLengthenFullField(*code)) {
         m_messages.Beep();
         return true;
     }
     if (m_actions.accepted) m_actions.accepted();
     return false;
+}
+
+bool NumberKeyFilter::WouldLengthenFullField(char16_t code) const {
+    if (m_field.text().size() != kMaxEntryLength) return false;
+    // The clipboard is read only for a paste.
+    const QString pasted = code == kPasteCode ? QGuiApplication::clipboard()->text() : QString();
+    return InsertedLength(code, pasted) > m_field.selectedText().size();
 }
 
 HelpKeyFilter::HelpKeyFilter(QWidget& control, std::function<void()> help)

@@ -12,9 +12,11 @@ class MessageService;
 
 // The key handling of a number field (Text1, Text2, txbA, txbB): Enter runs
 // its action instead of reaching the field; any other key that brings a
-// character passes only when IsNumberKeyAllowed accepts it and the field is
-// shorter than kMaxEntryLength, else it beeps and is dropped. F1 released
-// opens the help window. Installed on the field it filters.
+// character code passes only when IsNumberKeyAllowed accepts it and it would
+// not make a field of kMaxEntryLength characters longer, else it beeps and is
+// dropped. So a full field still takes the keys that move, select, copy,
+// cut or delete, and a character or paste that replaces a selection at least
+// as long. F1 released opens the help window. Installed on the field it filters.
 class NumberKeyFilter : public QObject {
 public:
     struct Actions {
@@ -30,6 +32,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool WouldLengthenFullField(char16_t code) const;
+
     QLineEdit& m_field;
     MessageService& m_messages;
     Actions m_actions;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/MainWindowControls.h"
+#include "app/NumberEntry.h"
 #include "engine/HistogramState.h"
 
 namespace app {
@@ -40,12 +41,13 @@ constexpr int kDefaultBinsEntry = 4;  // 96
 
 }  // namespace
 
-ModeOptions::ModeOptions(const MainWindowControls& ui, Hooks hooks)
+ModeOptions::ModeOptions(const MainWindowControls& ui, NumberEntry& numbers, Hooks hooks)
     : m_options(ui.modeOptions),
       m_showPalmenColor(ui.showPalmenColor),
       m_showEKValue(ui.showEKValue),
       m_bins(ui.cboNumBins),
       m_endField(ui.text2),
+      m_numbers(numbers),
       m_hooks(std::move(hooks)) {}
 
 QRadioButton* ModeOptions::Option(ComputeMode mode) const {
@@ -70,7 +72,7 @@ void ModeOptions::Clicked(ComputeMode mode) {
     if (rule.remembersEndNumber) {
         m_rememberedEndNumber = m_endField->text();
     } else if (!m_rememberedEndNumber.isEmpty()) {
-        m_endField->setText(m_rememberedEndNumber);
+        m_numbers.SetNumberText(2, m_rememberedEndNumber);
         m_rememberedEndNumber.clear();
     }
     m_showPalmenColor->setEnabled(rule.palmenColorEnabled);

@@ -14,6 +14,7 @@ class QRadioButton;
 
 namespace app {
 
+class NumberEntry;
 struct MainWindowControls;
 
 // The eight options of the mode group with the rules that tie them to the
@@ -28,7 +29,8 @@ public:
         std::function<void()> deriveGraphLayout;
     };
 
-    ModeOptions(const MainWindowControls& ui, Hooks hooks);
+    // `numbers` takes back the end number put aside.
+    ModeOptions(const MainWindowControls& ui, NumberEntry& numbers, Hooks hooks);
 
     // Selects the option from code; its click rule runs as on a user's click.
     void Select(engine::ComputeMode mode);
@@ -61,6 +63,7 @@ private:
     QCheckBox* m_showEKValue;
     QComboBox* m_bins;
     QLineEdit* m_endField;
+    NumberEntry& m_numbers;
     Hooks m_hooks;
     QString m_rememberedEndNumber;
 };

@@ -47,8 +47,8 @@ QLabel* NumberEntry::Marker(int which) const { return which == 1 ? m_startMarker
 
 void NumberEntry::SetMarker(int which) {
     const std::string text = Utf8(Field(which));
-    const bool prime =
-        !text.empty() && numlib::NumKernel::Instance().IsPrime(engine::LeadingNumber(text));
+    const bool prime = !text.empty() && engine::IsAcceptableNumberText(text) &&
+                       numlib::NumKernel::Instance().IsPrime(engine::LeadingNumber(text));
     Marker(which)->setText(prime ? QStringLiteral("P") : QString());
 }
 
@@ -84,6 +84,11 @@ bool NumberEntry::NormalizeNumberFields() {
     if (!outcome.startTooLarge) SetMarker(1);
     if (!outcome.endTooLarge) SetMarker(2);
     return outcome.Ok();
+}
+
+void NumberEntry::SetNumberText(int which, const QString& text) {
+    Field(which)->setText(text);
+    SetMarker(which);
 }
 
 void NumberEntry::Clear(int index) {

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QLineEdit;
+class QString;
 
 namespace app {
 
@@ -29,6 +30,9 @@ public:
     // Cleans and reformats Text1, Text2, txbA and txbB; false when the start
     // or end number was too large (warned, and the field holds the largest number).
     bool NormalizeNumberFields();
+
+    // Writes a number into a field from code (1 start, 2 end); its marker follows.
+    void SetNumberText(int which, const QString& text);
 
     // ClearStartNumberButton index 0 or 1: empties the field and its marker.
     void Clear(int index);

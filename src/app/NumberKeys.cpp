@@ -6,16 +6,24 @@ namespace app {
 
 namespace {
 
+constexpr char16_t kCtrlA = 1;
 constexpr char16_t kCtrlC = 3;
-constexpr char16_t kCtrlV = 22;
 constexpr char16_t kCtrlX = 24;
 constexpr char16_t kEscapeCode = 27;
 
 }  // namespace
 
 bool IsNumberKeyAllowed(char16_t code) {
-    if (code == kCtrlC || code == kBackspaceCode || code == kCtrlV || code == kCtrlX) return true;
+    if (code == kCtrlA || code == kCtrlC || code == kBackspaceCode || code == kPasteCode ||
+        code == kCtrlX) {
+        return true;
+    }
     return (code >= u'0' && code <= u'9') || code == u',' || code == u' ';
+}
+
+qsizetype InsertedLength(char16_t code, const QString& clipboardText) {
+    if (code == kPasteCode) return clipboardText.size();
+    return code < u' ' ? 0 : 1;
 }
 
 std::optional<char16_t> KeyPressCode(const QKeyEvent& event) {

@@ -33,7 +33,8 @@ OutputClipboard::OutputClipboard(QPlainTextEdit& text3, OutputWindow& output,
 }
 
 void OutputClipboard::Copy() {
-    const QTextCursor caret = m_text3.textCursor();
+    const QTextCursor caret =
+        m_promisedSelection.hasSelection() ? m_promisedSelection : m_text3.textCursor();
     const bool hadSelection = caret.hasSelection();
     // The selection's line breaks are paragraph separators; the clipboard gets CR LF.
     QString selection = caret.selectedText();
@@ -48,6 +49,7 @@ void OutputClipboard::Copy() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(hadSelection ? selection : trimmed);
+    m_promisedSelection = QTextCursor();
     m_copyButton.setText(QLatin1String(kCopyWholeCaption));
     m_setInputFocus();
 }
@@ -55,8 +57,10 @@ void OutputClipboard::Copy() {
 bool OutputClipboard::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_copyButton.isEnabled()) {
-        m_copyButton.setText(QLatin1String(
-            m_text3.textCursor().hasSelection() ? kCopySelectionCaption : kCopyWholeCaption));
+        const QTextCursor caret = m_text3.textCursor();
+        m_promisedSelection = caret.hasSelection() ? caret : QTextCursor();
+        m_copyButton.setText(
+            QLatin1String(caret.hasSelection() ? kCopySelectionCaption : kCopyWholeCaption));
     }
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTextCursor>
 
 #include <functional>
 
@@ -16,15 +17,17 @@ inline constexpr const char* kCopySelectionCaption = "Copy selected text";
 
 // The copy button and its caption: CopyButton copies the selection of Text3,
 // or all of it, to the clipboard; a left mouse button pressed in Text3 sets
-// the caption to what a copy would take at that moment.
+// the caption to what a copy would take at that moment, and the copy keeps
+// that promise although the release of the button clears the selection.
 class OutputClipboard : public QObject {
 public:
     OutputClipboard(QPlainTextEdit& text3, OutputWindow& output, QPushButton& copyButton,
                     std::function<void()> setInputFocus);
 
     // The copy action: trims the spaces around the whole text and copies the
-    // selection noted before the trim, else the whole text (line breaks CR LF).
-    // An empty output window copies nothing and changes nothing else.
+    // selection the caption promises, else the selection noted before the
+    // trim, else the whole text (line breaks CR LF). An empty output window
+    // copies nothing and changes nothing else.
     void Copy();
 
 protected:
@@ -35,6 +38,10 @@ private:
     OutputWindow& m_output;
     QPushButton& m_copyButton;
     std::function<void()> m_setInputFocus;
+    // The selection at the press that made the caption "Copy selected text",
+    // until the next press or copy. It follows edits of the text and is empty
+    // once its text has gone.
+    QTextCursor m_promisedSelection;
 };
 
 // `text` without the space characters at its start and end; line breaks stay.

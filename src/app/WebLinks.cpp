@@ -76,7 +76,9 @@ bool OpenWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
 void OpenWebPage(const QString& address, const UrlOpener& opener, engine::MessageSink& messages) {
     const QUrl url = ResolveWebAddress(address);
     int code = 0;
-    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
+    // A page is a file: an empty address (a missing program text) resolves to
+    // the program's folder, which is no page to open.
+    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile()) {
         code = kFileNotFound;
     } else if (!opener(url)) {
         // The desktop gives no reason for a failure; the usual one is that no
@@ -94,8 +96,8 @@ QString OnlineManualToolTip(const QString& address) {
     return QStringLiteral("Click for the online user manual at ") + address;
 }
 
-QString VeltraneSystemsToolTip(const QString& address) {
-    return QStringLiteral("Click for the Veltrane Systems website at ") + address;
+QString PublisherToolTip(const QString& publisher, const QString& address) {
+    return QStringLiteral("Click for the ") + publisher + QStringLiteral(" website at ") + address;
 }
 
 }  // namespace app

@@ -43,14 +43,15 @@ QString DisplayAddress(const QString& address);
 // Hands the URL to the desktop's default program (QDesktopServices::openUrl).
 bool OpenWithDesktop(const QUrl& url);
 
-// Opens the page at `address` in the user's web browser. A page file that does
-// not exist, or an opener that fails, is reported through `messages` in a box
-// with the warning icon titled "Cannot launch web browser"; nothing else
-// changes.
+// Opens the page at `address` in the user's web browser. A local address that
+// is no file (an empty address among them), or an opener that fails, is
+// reported through `messages` in a box with the warning icon titled "Cannot
+// launch web browser"; nothing else changes.
 void OpenWebPage(const QString& address, const UrlOpener& opener, engine::MessageSink& messages);
 
-// Tooltips of the two link labels on the main window.
+// Tooltips of the two link labels on the main window; `publisher` is the name
+// the publisher's label shows, so that its tooltip names the same.
 QString OnlineManualToolTip(const QString& address);
-QString VeltraneSystemsToolTip(const QString& address);
+QString PublisherToolTip(const QString& publisher, const QString& address);
 
 }  // namespace app

@@ -49,8 +49,9 @@ frmMain::frmMain(MessageService* messages)
                        SetInputFocus();
                    }),
       m_numbers(m_ui, m_messages, [this] { return m_separators.Selected(); }),
-      m_modes(m_ui, {[this] { SetInputFocus(); }, [this] { return m_startupCompleted; },
-                     [this] { m_host.Graph().DeriveLayout(); }}),
+      m_modes(m_ui, m_numbers,
+              {[this] { SetInputFocus(); }, [this] { return m_startupCompleted; },
+               [this] { m_host.Graph().DeriveLayout(); }}),
       m_filter(m_ui, [this] { return isVisible(); }),
       m_screen(m_ui, m_texts, m_messages),
       m_busy(m_ui, m_output, m_screen, m_messages, [this] { SetInputFocus(); }),
@@ -221,7 +222,7 @@ void frmMain::InitializeWindow() {
     m_ui.lblOnlineDocumentation->setToolTip(
         OnlineManualToolTip(DisplayAddress(Text(kManualAddress))));
     m_ui.lblVeltraneSystems->setToolTip(
-        VeltraneSystemsToolTip(DisplayAddress(Text(kPublisherAddress))));
+        PublisherToolTip(m_ui.lblVeltraneSystems->text(), DisplayAddress(Text(kPublisherAddress))));
     m_ui.lblIntroduction->raise();
     ShowIntroduction();
 }

@@ -67,7 +67,11 @@ void AppendFactorCountNote(std::string& out, int npf, double ekValue, std::strin
     std::array<char, 400> digits;  // room for any double in fixed notation
     const std::to_chars_result end =
         std::to_chars(digits.data(), digits.data() + digits.size(), ekValue, std::chars_format::fixed, 3);
-    const std::string_view text(digits.data(), static_cast<size_t>(end.ptr - digits.data()));
+    std::string_view text(digits.data(), static_cast<size_t>(end.ptr - digits.data()));
+    // A value that rounds to zero is written "0.000", never "-0.000".
+    if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string_view::npos) {
+        text.remove_prefix(1);
+    }
     out += " {";
     out += std::to_string(npf);
     out += ", ";

@@ -39,7 +39,8 @@ void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& resu
                               Separator separator);
 std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator separator);
 
-// " {npf, ek}" with three decimals in the locale's decimal mark.
+// " {npf, ek}" with three decimals in the locale's decimal mark; a value
+// that rounds to zero has no sign.
 std::string FactorCountNote(int npf, double ekValue);
 // The same appended to `out`, with the decimal mark given.
 void AppendFactorCountNote(std::string& out, int npf, double ekValue, std::string_view decimalMark);

@@ -1,5 +1,7 @@
 // The number fields: the key filter, the 14-character rule, Enter, the
 // checks against the largest number, the prime markers and the cleaning.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,11 +32,11 @@ class NumberFieldsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void keyFilterAllowsDigitsCommaSpaceAndFourControlCodes();
+    void keyFilterAllowsDigitsCommaSpaceAndFiveControlCodes();
     void typedKeysPassOrBeep_data();
     void typedKeysPassOrBeep();
-    void fullFieldRefusesEveryCharacterKey_data();
-    void fullFieldRefusesEveryCharacterKey();
+    void fullFieldRefusesOnlyKeysThatLengthenIt_data();
+    void fullFieldRefusesOnlyKeysThatLengthenIt();
     void enterInTheStartFieldComputes();
     void enterInTheEndFieldChecksOnlyItselfAndComputes();
     void tooLargeNumbersAreRefused_data();
@@ -47,11 +49,11 @@ private slots:
     void clearButtonsEmptyTheirField();
 };
 
-void NumberFieldsTest::keyFilterAllowsDigitsCommaSpaceAndFourControlCodes() {
+void NumberFieldsTest::keyFilterAllowsDigitsCommaSpaceAndFiveControlCodes() {
     const QString allowed = QStringLiteral("1234567890, ");
     for (char16_t code = 0; code < 256; ++code) {
-        const bool expected =
-            code == 3 || code == 8 || code == 22 || code == 24 || allowed.contains(QChar(code));
+        const bool expected = code == 1 || code == 3 || code == 8 || code == 22 || code == 24 ||
+                              allowed.contains(QChar(code));
         QVERIFY2(app::IsNumberKeyAllowed(code) == expected, qPrintable(QString::number(code)));
     }
 }
@@ -84,36 +86,61 @@ void NumberFieldsTest::typedKeysPassOrBeep() {
     QVERIFY(fixture.Messages().messages.empty());
 }
 
-void NumberFieldsTest::fullFieldRefusesEveryCharacterKey_data() {
+void NumberFieldsTest::fullFieldRefusesOnlyKeysThatLengthenIt_data() {
     QTest::addColumn<QString>("field");
     for (const char* field : {"Text1", "Text2", "txbA", "txbB"}) QTest::newRow(field) << field;
 }
 
-void NumberFieldsTest::fullFieldRefusesEveryCharacterKey() {
+void NumberFieldsTest::fullFieldRefusesOnlyKeysThatLengthenIt() {
     QFETCH(QString, field);
     WindowFixture fixture;
     auto* edit = fixture.Find<QLineEdit>(field.toLatin1().constData());
     const QString full = QStringLiteral("12345678901234");
-    edit->setText(full);
+    const QString pasted = QStringLiteral("78");
+    const QKeyCombination selectLeft = Qt::SHIFT | Qt::Key_Left;
+    const QKeyCombination paste = Qt::CTRL | Qt::Key_V;
+    // Keys pressed with the caret at the end of the 14 characters and "78" on
+    // the clipboard: the field and the clipboard afterwards, and the beep.
+    struct Case {
+        QList<QKeySequence> keys;
+        QString text;
+        QString clipboard;
+        bool beeps;
+    };
+    const Case cases[] = {
+        {{Qt::Key_5}, full, pasted, true},
+        {{Qt::Key_Comma}, full, pasted, true},
+        {{Qt::Key_Space}, full, pasted, true},
+        {{paste}, full, pasted, true},
+        {{selectLeft, paste}, full, pasted, true},
+        {{Qt::Key_Backspace}, QStringLiteral("1234567890123"), pasted, false},
+        {{Qt::Key_Backspace, Qt::Key_9}, QStringLiteral("12345678901239"), pasted, false},
+        {{Qt::Key_Home, Qt::Key_Right, Qt::Key_Delete},
+         QStringLiteral("1345678901234"),
+         pasted,
+         false},
+        {{Qt::Key_Left, Qt::Key_End, selectLeft, Qt::Key_9},
+         QStringLiteral("12345678901239"),
+         pasted,
+         false},
+        {{selectLeft, selectLeft, selectLeft, paste},
+         QStringLiteral("1234567890178"),
+         pasted,
+         false},
+        {{Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_C}, full, full, false},
+        {{Qt::SHIFT | Qt::Key_Home, Qt::CTRL | Qt::Key_X}, QString(), full, false},
+    };
     int beeps = 0;
-    for (auto [key, modifiers] :
-         {std::pair{Qt::Key_5, Qt::NoModifier}, std::pair{Qt::Key_Backspace, Qt::NoModifier},
-          std::pair{Qt::Key_V, Qt::ControlModifier}, std::pair{Qt::Key_X, Qt::ControlModifier}}) {
-        QTest::keyClick(edit, key, modifiers);
-        QCOMPARE(edit->text(), full);
-        QCOMPARE(fixture.Messages().beeps, ++beeps);
+    for (const Case& c : cases) {
+        edit->setText(full);
+        QGuiApplication::clipboard()->setText(pasted);
+        for (const QKeySequence& key : c.keys) QTest::keySequence(edit, key);
+        const QString keys = QKeySequence::listToString(c.keys);
+        QVERIFY2(edit->text() == c.text, qPrintable(keys + QStringLiteral(": ") + edit->text()));
+        QVERIFY2(QGuiApplication::clipboard()->text() == c.clipboard, qPrintable(keys));
+        if (c.beeps) ++beeps;
+        QVERIFY2(fixture.Messages().beeps == beeps, qPrintable(keys));
     }
-    // Keys that bring no character are not filtered: Delete shortens the field.
-    edit->setCursorPosition(0);
-    QTest::keyClick(edit, Qt::Key_Right);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QCOMPARE(edit->text(), QStringLiteral("1345678901234"));
-    QCOMPARE(fixture.Messages().beeps, beeps);
-    // Thirteen characters take one more.
-    edit->setCursorPosition(13);
-    QTest::keyClick(edit, Qt::Key_9);
-    QCOMPARE(edit->text(), QStringLiteral("13456789012349"));
-    QCOMPARE(fixture.Messages().beeps, beeps);
 }
 
 void NumberFieldsTest::enterInTheStartFieldComputes() {

@@ -25,12 +25,16 @@ void Select(QPlainTextEdit* text3, int position, int length) {
     text3->setTextCursor(cursor);
 }
 
-// A left (or other) button pressed inside Text3 at character `position`.
-void PressAt(QPlainTextEdit* text3, int position, Qt::MouseButton button = Qt::LeftButton) {
+// The point of Text3's viewport on character `position`.
+QPoint PointAt(QPlainTextEdit* text3, int position) {
     QTextCursor cursor(text3->document());
     cursor.setPosition(position);
-    QTest::mousePress(text3->viewport(), button, Qt::NoModifier,
-                      text3->cursorRect(cursor).center() + QPoint(2, 0));
+    return text3->cursorRect(cursor).center() + QPoint(2, 0);
+}
+
+// A left (or other) button pressed inside Text3 at character `position`.
+void PressAt(QPlainTextEdit* text3, int position, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(text3->viewport(), button, Qt::NoModifier, PointAt(text3, position));
 }
 
 }  // namespace
@@ -144,13 +148,21 @@ void OutputTest::copyWithSelectionTakesTheSelection() {
     const QString whole = text3->toPlainText();
     const int line = static_cast<int>(whole.indexOf(QStringLiteral(" 2 is prime")));
     QVERIFY(line > 0);
+    // A click inside the selection: the press sets the caption, the release
+    // clears the selection; the copy keeps the caption's promise.
     Select(text3, line, 11);
     PressAt(text3, line + 3);
+    QTest::mouseRelease(text3->viewport(), Qt::LeftButton, Qt::NoModifier,
+                        PointAt(text3, line + 3));
+    QVERIFY(!text3->textCursor().hasSelection());
     auto* copy = fixture.Find<QPushButton>("CopyButton");
     QCOMPARE(copy->text(), QStringLiteral("Copy selected text"));
     apptest::Click(copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" 2 is prime"));
     QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
+    // The promise is kept once.
+    apptest::Click(copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), whole.mid(1).replace('\n', "\r\n"));
 
     // The copy took the leading blank off the output.
     QCOMPARE(text3->toPlainText(), whole.mid(1));
@@ -164,6 +176,13 @@ void OutputTest::copyWithSelectionTakesTheSelection() {
     apptest::Click(copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" "));
     QCOMPARE(text3->toPlainText(), whole.mid(1));
+
+    // A promised selection whose text has gone: the copy takes what is there.
+    Select(text3, moved, 4);
+    PressAt(text3, moved + 1);
+    text3->setPlainText(QStringLiteral("new"));
+    apptest::Click(copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("new"));
 }
 
 void OutputTest::copyOfAnEmptyWindowChangesNothing() {

@@ -211,7 +211,9 @@ public:
     void FactorCountNote(int n) {
         const int npf = static_cast<int>(PrimePowers(n).size());
         const double lnln = std::log(std::log(static_cast<double>(n)));
-        text += QString::asprintf(" {%d, %.3f}", npf, (npf - lnln) / std::sqrt(lnln));
+        QString value = QString::asprintf("%.3f", (npf - lnln) / std::sqrt(lnln));
+        if (value == QLatin1String("-0.000")) value.remove(0, 1);  // zero has no sign
+        text += QStringLiteral(" {%1, %2}").arg(npf).arg(value);
     }
 
     void ProperFactors(int n, qsizetype headLength) {

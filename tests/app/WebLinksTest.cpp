@@ -1,4 +1,5 @@
-// The web links: extensions, error texts, resolving and opening addresses.
+// The web links: extensions, error texts, resolving and opening addresses, and
+// the pages shipped beside the program.
 #include <QCoreApplication>
 #include <QDir>
 #include <QtTest>
@@ -119,10 +120,18 @@ private slots:
         QVERIFY(sink.messages.empty());
     }
 
+    void MissingPageIsNotHandedOn_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("no such page") << "no-such-page.HTML";
+        // A missing program text: the program's folder is no page.
+        QTest::newRow("empty address") << "";
+    }
+
     void MissingPageIsNotHandedOn() {
+        QFETCH(QString, address);
         RecordingSink sink;
         std::vector<QUrl> opened;
-        app::OpenWebPage("no-such-page.HTML", FakeOpener{true, &opened}, sink);
+        app::OpenWebPage(address, FakeOpener{true, &opened}, sink);
         QVERIFY(opened.empty());
         QCOMPARE(sink.messages.size(), size_t{1});
         QCOMPARE(sink.messages[0].text,
@@ -176,12 +185,31 @@ private slots:
     void ToolTips() {
         QCOMPARE(app::OnlineManualToolTip("https://example.org/manual.htm"),
                  QString("Click for the online user manual at https://example.org/manual.htm"));
-        QCOMPARE(app::VeltraneSystemsToolTip("https://example.org/"),
-                 QString("Click for the Veltrane Systems website at https://example.org/"));
+        QCOMPARE(app::PublisherToolTip("Primorator project", "https://example.org/"),
+                 QString("Click for the Primorator project website at https://example.org/"));
     }
 
     void PalmenPageIsShipped() {
         QVERIFY(QFileInfo::exists(ProgramFolderOfTest() + app::kPalmenPageAddress));
+    }
+
+    // The manual beside the program describes every option primorator-cli --help lists.
+    void ManualNamesEveryCommandLineOption() {
+        QProcess cli;
+        cli.start(ProgramFolderOfTest() + "primorator-cli", {"--help"});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 0);
+        const QString help = QString::fromUtf8(cli.readAllStandardOutput());
+        QFile manual(ProgramFolderOfTest() + "manual.html");
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(manual.readAll());
+        static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
+        int options = 0;
+        for (const QRegularExpressionMatch& match : option.globalMatch(help)) {
+            ++options;
+            QVERIFY2(text.contains("<code>" + match.captured()), qPrintable(match.captured()));
+        }
+        QVERIFY(options > 10);
     }
 };
 

@@ -152,10 +152,16 @@ void WindowTest::separatorOptionsRewriteFieldsAndIntroduction() {
 void WindowTest::allFactorsModeRemembersTheEndNumber() {
     WindowFixture fixture;
     auto* end = fixture.Find<QLineEdit>("Text2");
+    auto* marker = fixture.Find<QLabel>("lblEndP");
     apptest::Click(fixture.Find<QRadioButton>("DisplayAllFactors"));
-    end->setText(QStringLiteral("50"));
-    apptest::Click(fixture.Find<QRadioButton>("DisplayPrimesOnly"));
+    // Another end number while all factors are shown, its marker with it.
+    apptest::Click(fixture.Find<QPushButton>("ClearStartNumberButton_1"));
+    QCOMPARE(marker->text(), QString());
+    QTest::keyClicks(end, QStringLiteral("50"));
+    apptest::Click(fixture.Find<QRadioButton>("DisplayAllNumbers"));
     QCOMPARE(end->text(), QStringLiteral("23"));
+    // The marker follows the number put back.
+    QCOMPARE(marker->text(), QStringLiteral("P"));
     // Nothing is remembered any more: the next change keeps the field.
     end->setText(QStringLiteral("60"));
     apptest::Click(fixture.Find<QRadioButton>("CountPrimesOnly"));
@@ -254,9 +260,12 @@ void WindowTest::linkLabelsNameTheirAddresses() {
     QVERIFY(fixture.Find<QWidget>("lblOnlineDocumentation")
                 ->toolTip()
                 .endsWith(apptest::ShippedProgramText(17)));
-    QVERIFY(fixture.Find<QWidget>("lblVeltraneSystems")
-                ->toolTip()
-                .startsWith(QStringLiteral("Click for the Veltrane Systems website at ")));
+    // The publisher the tooltip names is the one the caption shows.
+    auto* publisher = fixture.Find<QLabel>("lblVeltraneSystems");
+    QCOMPARE(publisher->text(), QStringLiteral("Primorator project"));
+    QVERIFY(publisher->toolTip().startsWith(
+        QStringLiteral("Click for the Primorator project website at ")));
+    QVERIFY(publisher->toolTip().endsWith(apptest::ShippedProgramText(315)));
 }
 
 void WindowTest::programTextsThatCannotBeLoadedAreFatal_data() {

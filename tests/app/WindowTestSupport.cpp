@@ -173,6 +173,8 @@ QString ShownText(WindowFixture& fixture, const char* name) {
 void VerifyDefaults(WindowFixture& fixture, const std::optional<QString>& resetCaption) {
     QCOMPARE(fixture.Find<QLineEdit>("Text1")->text(), QStringLiteral("1"));
     QCOMPARE(fixture.Find<QLineEdit>("Text2")->text(), QStringLiteral("23"));
+    QCOMPARE(fixture.Find<QLabel>("lblStartP")->text(), QString());
+    QCOMPARE(fixture.Find<QLabel>("lblEndP")->text(), QStringLiteral("P"));
     QCOMPARE(fixture.Find<QLineEdit>("txbA")->text(), QString());
     QCOMPARE(fixture.Find<QLineEdit>("txbB")->text(), QString());
     QCOMPARE(fixture.Find<QLabel>("lblFilterType")->text(), QStringLiteral("* N   +"));
