@@ -108,7 +108,9 @@ void WindowHost::EndRun() {
 
 void WindowHost::ShowMessage(const engine::Message& message) {
     if (m_ending) return;
-    // What the run wrote so far is on screen while the message waits.
+    // The number reached and what the run wrote so far are on screen while
+    // the message waits (the progress label is otherwise only set at yields).
+    if (m_run) m_parts.busy.ShowProgress(m_flags.currentNumber, m_parts.separators.Selected());
     m_parts.output.Flush();
     m_parts.messages.ShowMessage(message);
 }

@@ -153,11 +153,17 @@ void OutputLimitTest::fillingRunsEndWithBufferFull() {
                                           parts[3].toInt()};
     }
     WindowFixture fixture;
+    QString progressAtTheMessage;
+    fixture.Messages().onMessage = [&](const engine::Message&) {
+        progressAtTheMessage = apptest::ShownText(fixture, "lblI");
+    };
     RunInWindow(fixture, run, separator);
 
     const QString shown = apptest::OutputText(fixture.Window());
     const apptest::ExpectedOutput expected = apptest::ExpectedRunOutput(run, {}, {}, shown);
     QVERIFY(expected.bufferFull);
+    // The message stands beside the number whose line filled the output.
+    QCOMPARE(progressAtTheMessage, apptest::Grouped(expected.reached, run.separator));
     const QString difference = apptest::TextDifference(shown, expected.text);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QCOMPARE(fixture.Messages().messages, std::vector<engine::Message>{kBufferFullMessage});

@@ -415,6 +415,7 @@ ExpectedOutput ExpectedRunOutput(const RunSetup& run, const QString& before,
     const long long lastChecked =
         stoppedAt ? *stoppedAt : std::min<long long>(run.end, visitLimit + 1);
     bool cut = false;
+    long long reached = 0;
     bool prevOddWasPrime = false;
     SegmentSieve sieve;
     // Returns false where the scan ends.
@@ -427,6 +428,7 @@ ExpectedOutput ExpectedRunOutput(const RunSetup& run, const QString& before,
         out.NumberLine(n, note(index), prime, pair);
         if (n % 2 == 1) prevOddWasPrime = prime;
         cut = out.text.size() != length && out.text.size() > kOutputLimit && n < lastChecked;
+        if (cut) reached = n;
         return !cut;
     };
     if (scanStart >= 3 && scanStart <= lastChecked) {
@@ -449,7 +451,7 @@ ExpectedOutput ExpectedRunOutput(const RunSetup& run, const QString& before,
         QString kept = out.text.left(std::max<qsizetype>(out.text.size() - kBufferFullCut, 0));
         // The text box holds no half line break: a cut between CR and LF takes the CR too.
         if (kept.endsWith(QLatin1Char('\r'))) kept.chop(1);
-        return {kept + QStringLiteral("\r\n\r\nBuffer full.\r\n"), true, out.text};
+        return {kept + QStringLiteral("\r\n\r\nBuffer full.\r\n"), true, out.text, reached};
     }
 
     if (filter && !rangeFound) {

@@ -40,6 +40,7 @@ struct ExpectedOutput {
     QString text;  // the whole output after the run, line breaks CR LF
     bool bufferFull = false;
     QString written;  // the output before the buffer-full cut
+    long long reached = 0;  // the number whose line filled the output
 };
 
 // The output a text run leaves after `before`: the range scanned to its end,
