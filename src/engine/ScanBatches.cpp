@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <optional>
+#include <system_error>
 
 #include "engine/EkValue.h"
 #include "engine/OutputLimit.h"
@@ -114,7 +116,14 @@ Scan::Ending Scan::WalkInBatches() {
     ScanBatch batchB(kWork == Work::Lines);
     const BatchWork mine{m_lines, EkBins()};
     const BatchWork theirs = mine;
-    SecondThread second;
+    std::optional<SecondThread> thread;
+    try {
+        thread.emplace();
+    } catch (const std::system_error&) {
+        // No thread to be had (a process limit): the walk does it all.
+        return WalkEveryNumber<kWork>(m_scanStart);
+    }
+    SecondThread& second = *thread;
     const int64_t end = m_plan.end;
     int64_t next = m_scanStart;  // the first number not in a batch yet
     const auto fill = [&](ScanBatch& batch) {

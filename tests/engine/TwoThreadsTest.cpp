@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <fstream>
 #include <random>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 #include "FakeHost.h"
@@ -130,6 +134,35 @@ std::string Describe(const engine::ComputeRequest& request) {
     return request.filterAText + " " + request.filterCaption + " " + request.filterBText +
            " range " + request.startText + ".." + request.endText + " mode " +
            std::to_string(static_cast<int>(request.mode));
+}
+
+// In a child process that may start no thread (a process limit of 1, as a
+// user other than root, whom the limit does not bind): the run goes on in one
+// thread and writes what one thread writes.
+TEST(TwoThreads, WithoutASecondThreadTheRunGoesOnInOne) {
+    engine::ComputeRequest request;
+    request.startText = "1000000";
+    request.endText = "1100000";
+    request.mode = ComputeMode::DisplayAllNumbers;
+    const Outcome one = RunWith(1, request, 0, 0, false);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit single{1, 1};
+        if ((geteuid() == 0 && setuid(65534) != 0) || setrlimit(RLIMIT_NPROC, &single) != 0) _exit(3);
+        // The limit holds: no thread can be started.
+        try {
+            std::thread([] {}).join();
+            _exit(4);
+        } catch (const std::system_error&) {
+        }
+        const Outcome two = RunWith(2, request, 0, 0, false);
+        _exit(two.result == engine::RunOutcome::Completed && two.text == one.text ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(TwoThreads, RandomRunsGiveWhatOneThreadGives) {
