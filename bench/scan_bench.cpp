@@ -57,9 +57,11 @@ void Compare(const char* name, engine::ComputeMode mode, int32_t start, int32_t 
     engine::ComputeRequest request = Request(mode, start, end);
     request.strategy = engine::ScanStrategy::EveryNumber;  // the scan itself, no shortcut
     const double run = bench::TimedRun(request, &written);
-    std::printf("%-34s %12.0f numbers  kernel %6.2f ns/n  run %6.2f ns/n  scan +%5.1f %%  (%zu bytes out)\n",
-                name, numbers, 1e9 * bare / numbers, 1e9 * run / numbers,
-                100.0 * (run - bare) / bare, written);
+    std::printf(
+        "%-34s %12.0f numbers  kernel %6.2f ns/n  run %6.2f ns/n  scan +%5.1f %%  (%zu bytes "
+        "out)\n",
+        name, numbers, 1e9 * bare / numbers, 1e9 * run / numbers, 100.0 * (run - bare) / bare,
+        written);
 }
 
 void Filtered(const char* name, engine::ComputeMode mode, const char* caption, const char* a,
@@ -102,7 +104,8 @@ int main(int argc, char** argv) {
     {
         const int32_t end = quick ? span : 2147483646;
         const double chunks = bench::TimedRun(Request(ComputeMode::CountPrimesOnly, 1, end));
-        std::printf("%-34s %8.3f s (counted in chunks by the kernel)\n", "count only, 1 .. end", chunks);
+        std::printf("%-34s %8.3f s (counted in chunks by the kernel)\n", "count only, 1 .. end",
+                    chunks);
     }
     Filtered("count only, 10*N+1", ComputeMode::CountPrimesOnly, "* N   +", "10", "1", 1, span);
     {
@@ -121,7 +124,8 @@ int main(int argc, char** argv) {
                     "count only, 10*N+1, 1 .. end", counted, walked, counted / walked);
     }
     if (full) {
-        const double seconds = bench::TimedRun(Request(ComputeMode::CountPrimesOnly, 1, 2147483646));
+        const double seconds =
+            bench::TimedRun(Request(ComputeMode::CountPrimesOnly, 1, 2147483646));
         std::printf("count only, 1 .. 2,147,483,646: %.2f s\n", seconds);
     }
     return 0;

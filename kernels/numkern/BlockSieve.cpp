@@ -60,8 +60,7 @@ void BlockSieve::WalkSteps(Step* begin, Step* end, FactorRecord* records, uint32
     }
 }
 
-void BlockSieve::Sieve(const PrimeTable& table, uint32_t first, uint32_t end,
-                       FactorBlock& block) {
+void BlockSieve::Sieve(const PrimeTable& table, uint32_t first, uint32_t end, FactorBlock& block) {
     if (table.Bound() != m_stepsBound) BuildSteps(table);
     if (first != m_placedAt) PlaceSteps(first);
 

@@ -45,5 +45,4 @@ void separate_thousands(const char* text, int32_t separator, char* output) {
     if (output == nullptr) return;
     numkern::SeparateThousands(text, static_cast<char>(separator), output);
 }
-
 }

@@ -56,7 +56,8 @@ public:
         // stores: cheaper than a loop that ends at a different place for every
         // number. Slot 1 + hasTwo + 7 <= 9 stays inside the caller's arrays.
         const __m128i zero = _mm_setzero_si128();
-        const __m128i recordPrimes = _mm_load_si128(reinterpret_cast<const __m128i*>(record->primes));
+        const __m128i recordPrimes =
+            _mm_load_si128(reinterpret_cast<const __m128i*>(record->primes));
         const __m128i recordExponents =
             _mm_loadl_epi64(reinterpret_cast<const __m128i*>(record->exponents));
         int32_t* const oddPrimes = primes + 1 + hasTwo;
@@ -93,9 +94,9 @@ public:
         const uint32_t hasCofactor = ZeroOrOne((n >> twos) * record->inverse - 1);
         const __m128i recordExponents =
             _mm_loadl_epi64(reinterpret_cast<const __m128i*>(record->exponents));
-        const uint32_t omega =
-            twos + hasCofactor +
-            static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_sad_epu8(recordExponents, _mm_setzero_si128())));
+        const uint32_t omega = twos + hasCofactor +
+                               static_cast<uint32_t>(_mm_cvtsi128_si32(
+                                   _mm_sad_epu8(recordExponents, _mm_setzero_si128())));
         // A prime has Omega 1: one prime with exponent 1.
         const uint32_t prime = 1 - ZeroOrOne(omega ^ 1u);
         return PackCounts(ZeroOrOne(twos) + record->count + hasCofactor, omega & 7u, prime);

@@ -15,10 +15,10 @@ inline constexpr int kMaxRecordPrimes = 8;
 // and the one prime factor above the bound, if any, from `inverse`:
 // (n without its factors 2) * inverse (mod 2^32) is that prime, or 1.
 struct alignas(32) FactorRecord {
-    uint16_t primes[kMaxRecordPrimes];     // ascending; unused slots 0
-    uint8_t exponents[kMaxRecordPrimes];   // unused slots 0
-    uint32_t inverse;                      // product of p^-e (mod 2^32) over the primes
-    uint8_t count;                         // slots in use
+    uint16_t primes[kMaxRecordPrimes];    // ascending; unused slots 0
+    uint8_t exponents[kMaxRecordPrimes];  // unused slots 0
+    uint32_t inverse;                     // product of p^-e (mod 2^32) over the primes
+    uint8_t count;                        // slots in use
 };
 static_assert(sizeof(FactorRecord) == 32);
 

@@ -67,15 +67,15 @@ const FactorBlock* Kernel::BlockOutsideCurrent(int32_t first, int32_t n) {
     }
     // The block stops where the table's cover ends; the run's limit lies
     // within it. The ring goes on after it.
-    const uint32_t end = std::min({number + kBlockSize, m_table.CoveredLimit() + 1, kMaxNumber + 1});
+    const uint32_t end =
+        std::min({number + kBlockSize, m_table.CoveredLimit() + 1, kMaxNumber + 1});
     m_current = &m_block;
     m_sieve.Sieve(m_table, number, end, m_block);
     m_ahead.Restart(end);
     return &m_block;
 }
 
-int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes,
-                                   int16_t* exponents) {
+int32_t Kernel::FactorOutsideBlock(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
     if (const FactorBlock* block = BlockOutsideCurrent(first, n)) {
         return block->Emit(static_cast<uint32_t>(n), primes, exponents);
     }

@@ -73,7 +73,7 @@ private:
     // last, which stays the caller's until the next Take or Restart.
     const FactorBlock* m_current = &m_block;
     uint32_t m_afterTrialDivision = 0;  // the number after the last one trial-divided
-    int32_t m_sieveThreads = 0;  // the last count chosen; 0: the default
+    int32_t m_sieveThreads = 0;         // the last count chosen; 0: the default
 };
 
 }  // namespace numkern

@@ -62,8 +62,7 @@ TXTBANK_API int32_t lt(const char* path, int16_t language);
  * buffer. Returns the number of bytes written before that NUL: 0 when the
  * language holds no such text or nothing lies at or after `start`, -1 when
  * `buffer` is NULL or `size` is below 1. Never writes past `size` bytes. */
-TXTBANK_API int32_t gt(int16_t number, int16_t language, char* buffer, int32_t size,
-                       int32_t start);
+TXTBANK_API int32_t gt(int16_t number, int16_t language, char* buffer, int32_t size, int32_t start);
 
 #ifdef __cplusplus
 }

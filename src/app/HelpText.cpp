@@ -10,9 +10,10 @@ QString HelpText(const QString& manualAddress, const QString& palmenAddress) {
         QStringLiteral("Full documentation for this software is available at ") + manualAddress +
             QStringLiteral("."),
         QStringLiteral("With no filter ..."),
-        QStringLiteral("To get the prime decomposition of a number >= 1 and <= 2,147,483,646 type it "
-                       "into \"Start number\", select \"Factor all numbers in range\" and click on "
-                       "\"Compute\"."),
+        QStringLiteral(
+            "To get the prime decomposition of a number >= 1 and <= 2,147,483,646 type it "
+            "into \"Start number\", select \"Factor all numbers in range\" and click on "
+            "\"Compute\"."),
         QStringLiteral("To get the prime decomposition of a range of numbers "
                        "enter the start and end numbers then proceed as above."),
         QStringLiteral("To get only prime numbers in a range of numbers select "

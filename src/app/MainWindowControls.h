@@ -87,7 +87,6 @@ struct MainWindowControls {
     QPushButton* cmdVSSoftware = nullptr;
 };
 
-
 // The window's client area in pixels, from 11460 x 8685 twips.
 inline constexpr int kWindowWidth = 764;
 inline constexpr int kWindowHeight = 579;

@@ -29,8 +29,8 @@ bool HasUrlScheme(const QString& address) {
 }  // namespace
 
 QString AddressExtension(const QString& address) {
-    const qsizetype slash = std::max(address.lastIndexOf(QLatin1Char('\\')),
-                                     address.lastIndexOf(QLatin1Char('/')));
+    const qsizetype slash =
+        std::max(address.lastIndexOf(QLatin1Char('\\')), address.lastIndexOf(QLatin1Char('/')));
     const QString name = address.mid(slash + 1);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0) return QString();

@@ -83,8 +83,8 @@ private:
     GraphView m_graph;
     QTimer m_clock;
     util::CoarseClock::time_point m_lastYield;  // when events last ran at a progress point
-    bool m_yielded = false;   // events ran at a progress point of this run
-    bool m_yieldDue = true;   // this progress point shows and lets events run
+    bool m_yielded = false;                     // events ran at a progress point of this run
+    bool m_yieldDue = true;                     // this progress point shows and lets events run
     bool m_ending = false;
     std::optional<engine::BusyInfo> m_run;  // while busy
 };

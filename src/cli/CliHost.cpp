@@ -46,8 +46,7 @@ void CliHost::InstallInterruptHandler() {
 }
 
 bool CliHost::NormalizeNumberFields() {
-    engine::NormalizeOutcome outcome =
-        engine::NormalizeNumberFields(m_fields, m_options.separator);
+    engine::NormalizeOutcome outcome = engine::NormalizeNumberFields(m_fields, m_options.separator);
     if (outcome.startTooLarge) {
         m_messages.ShowMessage(
             {engine::kStartTooLarge, engine::kTooLargeTitle, engine::MessageIcon::Warning});
@@ -75,8 +74,8 @@ engine::ComputeRequest CliHost::ReadRequest() {
 
 void CliHost::EnterBusyState(const engine::BusyInfo& run) {
     if (isatty(fileno(stderr)) != 0) {
-        m_progress = std::make_unique<ProgressLine>(stderr, run.start, run.end,
-                                                    m_options.separator);
+        m_progress =
+            std::make_unique<ProgressLine>(stderr, run.start, run.end, m_options.separator);
     }
 }
 

@@ -10,8 +10,8 @@
 #include "cli/ProgressLine.h"
 #include "engine/ComputeHost.h"
 #include "engine/HistogramState.h"
-#include "util/CoarseClock.h"
 #include "engine/NumberFields.h"
+#include "util/CoarseClock.h"
 
 namespace cli {
 

@@ -20,9 +20,9 @@ struct CliOptions {
     bool crlf = false;
     bool help = false;
     bool version = false;
-    int binsEntry = 5;       // the EK histogram's bins (120 by default)
-    int threads = 0;         // 1 or 2; 0: two where the process may use two processors
-    std::string imageFile;   // where a histogram's picture is saved, when given
+    int binsEntry = 5;      // the EK histogram's bins (120 by default)
+    int threads = 0;        // 1 or 2; 0: two where the process may use two processors
+    std::string imageFile;  // where a histogram's picture is saved, when given
     std::string startText;
     std::string endText;
 };

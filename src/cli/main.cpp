@@ -21,9 +21,12 @@ constexpr int kExitRefused = 2;
 
 int ExitStatus(engine::RunOutcome outcome) {
     switch (outcome) {
-        case engine::RunOutcome::Refused: return kExitRefused;
-        case engine::RunOutcome::Failed: return kExitFailed;
-        case engine::RunOutcome::Completed: break;
+        case engine::RunOutcome::Refused:
+            return kExitRefused;
+        case engine::RunOutcome::Failed:
+            return kExitFailed;
+        case engine::RunOutcome::Completed:
+            break;
     }
     return 0;
 }

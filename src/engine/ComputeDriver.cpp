@@ -93,8 +93,6 @@ RunOutcome RunCompute(ComputeHost& host, const numlib::NumKernel& kernel) {
     return scan.Run();
 }
 
-RunOutcome RunCompute(ComputeHost& host) {
-    return RunCompute(host, numlib::NumKernel::Instance());
-}
+RunOutcome RunCompute(ComputeHost& host) { return RunCompute(host, numlib::NumKernel::Instance()); }
 
 }  // namespace engine

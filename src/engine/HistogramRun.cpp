@@ -70,8 +70,8 @@ void HistogramRun::SetUp(int32_t startNumber) {
         }
     }
     if (m_view != nullptr) {
-        m_view->BeginGraph(s, ExplanationText(s.kind, s.numBins, s.filterActive,
-                                              s.filterDescription));
+        m_view->BeginGraph(s,
+                           ExplanationText(s.kind, s.numBins, s.filterActive, s.filterDescription));
     }
 }
 
@@ -111,19 +111,29 @@ void HistogramRun::SetValueOfTwo() {
 void HistogramRun::SetValue(int32_t n, int npf, int color) {
     Flush();
     switch (m_state.kind) {
-        case HistogramKind::NPF: m_state.value = npf; break;
-        case HistogramKind::PC: m_state.value = color + 1; return;
-        case HistogramKind::EK: m_state.value = EkValue(n, npf); break;
+        case HistogramKind::NPF:
+            m_state.value = npf;
+            break;
+        case HistogramKind::PC:
+            m_state.value = color + 1;
+            return;
+        case HistogramKind::EK:
+            m_state.value = EkValue(n, npf);
+            break;
     }
     AddToStatistics(m_state.value);
 }
 
 int32_t HistogramRun::RedrawCadence() const {
     switch (m_state.filterOperator) {
-        case '^': return 1;
-        case '/': return 5;
-        case '*': return 50;
-        default: return 500;
+        case '^':
+            return 1;
+        case '/':
+            return 5;
+        case '*':
+            return 50;
+        default:
+            return 500;
     }
 }
 
@@ -207,7 +217,8 @@ Message HistogramRun::Close() {
         case HistogramKind::PC:
             return {"Click OK to close the text box at left.", "Palmen color frequencies",
                     MessageIcon::None};
-        case HistogramKind::EK: break;
+        case HistogramKind::EK:
+            break;
     }
     return {"Click OK to close the text box at left.", "EK values", MessageIcon::None};
 }
@@ -217,41 +228,46 @@ std::string HistogramRun::ExplanationText(HistogramKind kind, int numBins, bool 
     std::string text;
     switch (kind) {
         case HistogramKind::NPF:
-            text = "This histogram is formed by counting \r\n"
-                   "the integers (from the start number onwards) "
-                   "which have exactly 1, 2, 3 ... prime factors.  "
-                   "(Prime numbers and powers of prime numbers have exactly 1 prime factor.)";
+            text =
+                "This histogram is formed by counting \r\n"
+                "the integers (from the start number onwards) "
+                "which have exactly 1, 2, 3 ... prime factors.  "
+                "(Prime numbers and powers of prime numbers have exactly 1 prime factor.)";
             break;
         case HistogramKind::PC:
-            text = "This histogram shows the relative frequencies of the Palmen colors "
-                   "as percentages of the total number found to this point in the calculation."
-                   "\r\n\r\n";
+            text =
+                "This histogram shows the relative frequencies of the Palmen colors "
+                "as percentages of the total number found to this point in the calculation."
+                "\r\n\r\n";
             if (!filterActive) {
-                text += "The red line (if any) shows the linear relationship Pc = A - B*C "
-                        "which most closely fits the data (the eight percentage values).  ";
+                text +=
+                    "The red line (if any) shows the linear relationship Pc = A - B*C "
+                    "which most closely fits the data (the eight percentage values).  ";
             }
             break;
         case HistogramKind::EK:
-            text = "This histogram is formed as follows:\r\n\r\n"
-                   "The 'EK value'\r\n\r\n"
-                   "( NPF(n) - log(log(n)) ) / sqrt(log(log(n)))\r\n"
-                   "where NPF(n) is the number of prime factors of n, "
-                   "and log(x) is the natural log, \r\n"
-                   "is calculated for all integers n from the start number onwards.  "
-                   "These values are assigned to the " +
-                   std::to_string(numBins) +
-                   " bins "
-                   "and the histogram plots the number of values in each bin.\r\n\r\n"
-                   "The red graph is the Gaussian curve produced by the mean "
-                   "and standard deviation of the EK values computed.";
+            text =
+                "This histogram is formed as follows:\r\n\r\n"
+                "The 'EK value'\r\n\r\n"
+                "( NPF(n) - log(log(n)) ) / sqrt(log(log(n)))\r\n"
+                "where NPF(n) is the number of prime factors of n, "
+                "and log(x) is the natural log, \r\n"
+                "is calculated for all integers n from the start number onwards.  "
+                "These values are assigned to the " +
+                std::to_string(numBins) +
+                " bins "
+                "and the histogram plots the number of values in each bin.\r\n\r\n"
+                "The red graph is the Gaussian curve produced by the mean "
+                "and standard deviation of the EK values computed.";
             if (!filterActive) {
                 text += "  The magenta graph is the Gaussian for mean = 1/6 and std. dev. = 2/3.";
             }
-            text += "\r\n\r\n"
-                    "The computation continues until values have been "
-                    "computed for all integers in the range or until "
-                    "two numbers are found which have the same number of prime "
-                    "factors but whose EK values fall into different (adjacent) bins.";
+            text +=
+                "\r\n\r\n"
+                "The computation continues until values have been "
+                "computed for all integers in the range or until "
+                "two numbers are found which have the same number of prime "
+                "factors but whose EK values fall into different (adjacent) bins.";
             break;
     }
     if (filterActive) text += "\r\n\r\nFilter: " + filterDescription;

@@ -52,7 +52,8 @@ public:
             return false;
         }
         ++m_tally[static_cast<size_t>(whole)];
-        if (gatheredCount >= m_nextRedraw) [[unlikely]] RedrawIfDue(n, gatheredCount);
+        if (gatheredCount >= m_nextRedraw) [[unlikely]]
+            RedrawIfDue(n, gatheredCount);
         return false;
     }
     bool OverlapFound() const { return m_state.binOverlapFound; }

@@ -16,7 +16,8 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
     const int color = result.Color();
     auto note = [&] {
         if (m_showFactorCount) {
-            format::AppendFactorCountNote(out, result.count, EkValue(n, result.count), m_decimalMark);
+            format::AppendFactorCountNote(out, result.count, EkValue(n, result.count),
+                                          m_decimalMark);
         }
     };
     switch (m_mode) {

@@ -37,7 +37,6 @@ public:
     int Head(std::string& out, int32_t n, int color, int32_t filterIndex) const;
 
 private:
-
     ComputeMode m_mode;
     format::LineHeadOptions m_head;
     bool m_showFactorCount;

@@ -29,11 +29,16 @@ void OnClockTick(RunFlags& flags, int intervalMs) {
 
 int32_t InitialProgressStep(ComputeMode scanMode) {
     switch (scanMode) {
-        case ComputeMode::DisplayAllFactors: return 10;
-        case ComputeMode::DisplayPrimesOnly: return 200;
-        case ComputeMode::DisplayPrimePairsOnly: return 2000;
-        case ComputeMode::CountPrimesOnly: return 20000;
-        default: return 20;
+        case ComputeMode::DisplayAllFactors:
+            return 10;
+        case ComputeMode::DisplayPrimesOnly:
+            return 200;
+        case ComputeMode::DisplayPrimePairsOnly:
+            return 2000;
+        case ComputeMode::CountPrimesOnly:
+            return 20000;
+        default:
+            return 20;
     }
 }
 

@@ -14,9 +14,7 @@ namespace engine {
 
 namespace {
 
-char FilterOperator(const FilterForm& form) {
-    return form.isMult ? '*' : (form.isDiv ? '/' : '^');
-}
+char FilterOperator(const FilterForm& form) { return form.isMult ? '*' : (form.isDiv ? '/' : '^'); }
 
 // The heading of the primes-only list: 2^N + 1 and 2^N - 1 are named.
 std::string PrimesHeading(const std::optional<Filter>& filter) {
@@ -341,7 +339,8 @@ std::optional<Scan::Ending> Scan::CountChunks(int64_t lo, int64_t end, Count cou
         const int64_t point = hi / step * step;
         const bool atPoint = point >= lo;
         if (atPoint) hi = point;
-        m_primeCount += static_cast<int32_t>(count(static_cast<int32_t>(lo), static_cast<int32_t>(hi)));
+        m_primeCount +=
+            static_cast<int32_t>(count(static_cast<int32_t>(lo), static_cast<int32_t>(hi)));
         m_flags.currentNumber = static_cast<int32_t>(hi);
         if (atPoint && ProgressPoint(static_cast<int32_t>(hi))) {
             m_lastNumber = static_cast<int32_t>(hi);
@@ -400,8 +399,8 @@ Scan::Ending Scan::ScanRange() {
     m_pairsMode = mode == ComputeMode::DisplayPrimePairsOnly;
     const bool countOnly = mode == ComputeMode::CountPrimesOnly;
     m_powerFilter = m_filter.Active() && m_plan.form.isExp;
-    m_primesOnlyText = TextRun() && !m_powerFilter &&
-                       (mode == ComputeMode::DisplayPrimesOnly || m_pairsMode);
+    m_primesOnlyText =
+        TextRun() && !m_powerFilter && (mode == ComputeMode::DisplayPrimesOnly || m_pairsMode);
     // The pairs of a power form are few: the scan ends with the last one that may be a pair.
     m_visitLimit = m_plan.end;
     if (m_pairsMode && m_powerFilter) {
@@ -426,7 +425,8 @@ Scan::Ending Scan::ScanRange() {
     // The kernel sieves blocks of consecutive numbers: a progression that
     // meets every block is factored fastest by the walk itself.
     constexpr int32_t kSparseStep = 32768;
-    const bool sparse = !m_plan.form.isMult || (m_filter.Active() && m_plan.filter->a > kSparseStep);
+    const bool sparse =
+        !m_plan.form.isMult || (m_filter.Active() && m_plan.filter->a > kSparseStep);
     const bool candidates = m_filter.Active() && fastest && sparse;
     if (countOnly) return Walk<Work::Count>(candidates);
     if (m_histogram) return Walk<Work::Histogram>(candidates);

@@ -59,7 +59,7 @@ public:
 
     std::vector<uint8_t> verdicts;
     std::vector<int32_t> filterIndices;
-    std::vector<int32_t> gathered;  // the filter's gathered count after each number
+    std::vector<int32_t> gathered;              // the filter's gathered count after each number
     std::vector<numlib::FactorResult> results;  // a text run
     std::vector<numlib::FactorCounts> counts;   // an EK histogram run
     std::vector<EkPoint> points;

@@ -60,12 +60,14 @@ void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work) {
             if constexpr (kWork == Work::Lines) {
                 if (passed) {
                     const numlib::FactorResult& result = batch.results[at];
-                    work.lines.Write(batch.PartText(part), {batch.Number(i), &result,
-                                                            result.IsPrime(), batch.filterIndices[at]});
+                    work.lines.Write(
+                        batch.PartText(part),
+                        {batch.Number(i), &result, result.IsPrime(), batch.filterIndices[at]});
                 }
                 batch.EndLine(i, part);
             } else if (passed) {
-                batch.points[at] = work.ek.PointOf(EkValue(batch.Number(i), batch.counts[at].count));
+                batch.points[at] =
+                    work.ek.PointOf(EkValue(batch.Number(i), batch.counts[at].count));
             }
         }
     }
@@ -127,7 +129,8 @@ Scan::Ending Scan::WalkInBatches() {
     const int64_t end = m_plan.end;
     int64_t next = m_scanStart;  // the first number not in a batch yet
     const auto fill = [&](ScanBatch& batch) {
-        const auto count = static_cast<int>(std::min<int64_t>(ScanBatch::kCapacity, end - next + 1));
+        const auto count =
+            static_cast<int>(std::min<int64_t>(ScanBatch::kCapacity, end - next + 1));
         FillBatch<kWork>(batch, static_cast<int32_t>(next), count);
         next = batch.Count() == count ? next + count : end + 1;  // a filter error ends the scan
     };

@@ -61,12 +61,13 @@ std::string DecimalMark() {
     return mark != nullptr && *mark != '\0' ? std::string(mark) : std::string(".");
 }
 
-void AppendFactorCountNote(std::string& out, int npf, double ekValue, std::string_view decimalMark) {
+void AppendFactorCountNote(std::string& out, int npf, double ekValue,
+                           std::string_view decimalMark) {
     // to_chars gives the digits printf's "%.3f" gives, exactly rounded, with
     // a point for the decimal mark, and much faster.
     std::array<char, 400> digits;  // room for any double in fixed notation
-    const std::to_chars_result end =
-        std::to_chars(digits.data(), digits.data() + digits.size(), ekValue, std::chars_format::fixed, 3);
+    const std::to_chars_result end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                                   ekValue, std::chars_format::fixed, 3);
     std::string_view text(digits.data(), static_cast<size_t>(end.ptr - digits.data()));
     // A value that rounds to zero is written "0.000", never "-0.000".
     if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string_view::npos) {

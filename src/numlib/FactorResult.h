@@ -21,8 +21,8 @@ struct FactorResult {
 
 // The counts of a factorisation without its primes.
 struct FactorCounts {
-    int32_t count = 0;   // distinct primes
-    int32_t color = 0;   // the Palmen colour index, negative for none
+    int32_t count = 0;  // distinct primes
+    int32_t color = 0;  // the Palmen colour index, negative for none
     bool isPrime = false;
 };
 

@@ -36,9 +36,11 @@ public:
     // What Factor() tells of n without its primes, in the same run: a kernel
     // that can count factors writes nothing, which halves the cost.
     FactorCounts CountFactors(int32_t first, int32_t n) const {
-        if (m_countFactors == nullptr) [[unlikely]] return FactorCountsOf(first, n);
+        if (m_countFactors == nullptr) [[unlikely]]
+            return FactorCountsOf(first, n);
         const int32_t packed = m_countFactors(first, n);
-        if (packed < 0) [[unlikely]] return {0, -1, false};
+        if (packed < 0) [[unlikely]]
+            return {0, -1, false};
         return {packed & 0xFF, (packed >> 8) & 0xFF, ((packed >> 16) & 1) != 0};
     }
 

@@ -37,8 +37,9 @@ QString KeptAsideNote(const StateFileLocation& location, const QString& keepErro
         return QStringLiteral("The file %1 was kept as %2, and the defaults were applied.")
             .arg(location.path, KeptAsidePath(location));
     }
-    return QStringLiteral("The file %1 could not be kept as %2 (%3); the state will not be "
-                          "saved over it.")
+    return QStringLiteral(
+               "The file %1 could not be kept as %2 (%3); the state will not be "
+               "saved over it.")
         .arg(location.path, KeptAsidePath(location), keepError);
 }
 

@@ -176,7 +176,8 @@ StateReadResult ReadExistingFile(const QString& path, const QFileInfo& info) {
         return ReadFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     }
     if (bytes.size() > kMaxStateFileBytes) {
-        return ReadFailure(QStringLiteral("%1 is larger than 16 MB and is not a state file.").arg(path));
+        return ReadFailure(
+            QStringLiteral("%1 is larger than 16 MB and is not a state file.").arg(path));
     }
     return ParseStateText(bytes);
 }

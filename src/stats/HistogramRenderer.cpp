@@ -213,7 +213,7 @@ namespace {
 // The EK bins a rendering reads: their column and how many; none when a
 // rendering does nothing to the data.
 std::optional<std::pair<int, int>> BinsARenderingMerges(const engine::HistogramState& state,
-                                                       int selectedBinsEntry) {
+                                                        int selectedBinsEntry) {
     if (state.kind != HistogramKind::EK || state.valueStdDev == 0) return std::nullopt;
     const int setting = RenderedBinsEntry(state.kind, selectedBinsEntry);
     return std::pair{setting, ComputeGraphLayout(state.kind, setting, kSurfaceHeight).numBins};

@@ -475,7 +475,7 @@ void BadFilesTest::stateFileCutAtEveryByte() {
                      qPrintable(QStringLiteral("cut at %1: ").arg(cut) +
                                 QString::fromStdString(message.text)));
             apptest::VerifyDefaults(fixture, cut >= captionRead ? QStringLiteral("Restore")
-                                                       : QStringLiteral("No filter"));
+                                                                : QStringLiteral("No filter"));
         }
         if (QTest::currentTestFailed()) {
             qWarning("file cut at byte %lld", static_cast<long long>(cut));

@@ -219,9 +219,10 @@ void ComputeTest::stopEndsTheRunAtTheNumberReached() {
     QVERIFY(reached <= (1 << 24) + 2);
     QCOMPARE(busy.progress, static_cast<int>((reached - 1) * 1000 / (100000000 - 1)));
     QCOMPARE(apptest::OutputLines(fixture.Window()),
-             QStringList{QStringLiteral(" %1 primes found in range 1 through %2.")
-                             .arg(apptest::WithCommas(apptest::CountPrimesUpTo(static_cast<int>(reached))),
-                                  busy.reached)});
+             QStringList{
+                 QStringLiteral(" %1 primes found in range 1 through %2.")
+                     .arg(apptest::WithCommas(apptest::CountPrimesUpTo(static_cast<int>(reached))),
+                          busy.reached)});
     QVERIFY(fixture.Find<QWidget>("StopButton")->isHidden());
     QVERIFY(fixture.Find<QWidget>("progressBar")->isHidden());
     QVERIFY(fixture.Find<QWidget>("Frame4")->isVisible());

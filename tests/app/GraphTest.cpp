@@ -12,8 +12,8 @@
 
 #include "GraphTestSupport.h"
 #include "WindowTestSupport.h"
-#include "stats/Colors.h"
 #include "engine/HistogramState.h"
+#include "stats/Colors.h"
 
 using apptest::WindowFixture;
 

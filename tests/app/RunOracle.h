@@ -39,7 +39,7 @@ struct RunSetup {
 struct ExpectedOutput {
     QString text;  // the whole output after the run, line breaks CR LF
     bool bufferFull = false;
-    QString written;  // the output before the buffer-full cut
+    QString written;        // the output before the buffer-full cut
     long long reached = 0;  // the number whose line filled the output
 };
 

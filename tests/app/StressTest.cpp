@@ -482,7 +482,8 @@ void StressTest::closingAGraphRunSavesTheGraphChoice_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("start");
     QTest::newRow("NPF") << static_cast<int>(ComputeMode::DoNPFGraph) << QStringLiteral("2");
-    QTest::newRow("Palmen colours") << static_cast<int>(ComputeMode::DoPCGraph) << QStringLiteral("1");
+    QTest::newRow("Palmen colours")
+        << static_cast<int>(ComputeMode::DoPCGraph) << QStringLiteral("1");
     // From 10^9 on the EK values meet no bin overlap for a long while.
     QTest::newRow("EK") << static_cast<int>(ComputeMode::DoEKGraph) << QStringLiteral("1000000000");
 }
@@ -506,10 +507,12 @@ void StressTest::closingAGraphRunSavesTheGraphChoice() {
     });
     apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
     QVERIFY(closedDuringRun);
-    const persist::StateReadResult saved = persist::ReadStateFile({fixture.StateFilePath(), true, {}});
+    const persist::StateReadResult saved =
+        persist::ReadStateFile({fixture.StateFilePath(), true, {}});
     QVERIFY2(saved.ok, qPrintable(saved.error));
     for (ComputeMode option : kModes) {
-        QCOMPARE(saved.state.modeOptions[static_cast<size_t>(option)], option == graphMode ? -1 : 0);
+        QCOMPARE(saved.state.modeOptions[static_cast<size_t>(option)],
+                 option == graphMode ? -1 : 0);
     }
     QCOMPARE(saved.state.binsIndex, 2);
 }

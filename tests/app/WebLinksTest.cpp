@@ -40,17 +40,28 @@ private slots:
     void AddressExtension_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("extension");
-        QTest::newRow("web page upper case") << "http://www.example.com/manual.HTM" << "htm";
-        QTest::newRow("relative page") << "manual.html" << "html";
-        QTest::newRow("backslash path") << "C:\\Docs\\Page.Html" << "html";
-        QTest::newRow("dot in folder only") << "http://www.example.com/docs.v2/readme" << "";
-        QTest::newRow("dot in folder, backslash") << "C:\\docs.v2\\readme" << "";
-        QTest::newRow("last dot counts") << "archive.tar.GZ" << "gz";
-        QTest::newRow("mixed separators") << "a\\b.x/c.PDF" << "pdf";
-        QTest::newRow("trailing dot") << "file." << "";
-        QTest::newRow("no dot") << "manual" << "";
-        QTest::newRow("trailing slash") << "https://example.org/" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("web page upper case") << "http://www.example.com/manual.HTM"
+                                             << "htm";
+        QTest::newRow("relative page") << "manual.html"
+                                       << "html";
+        QTest::newRow("backslash path") << "C:\\Docs\\Page.Html"
+                                        << "html";
+        QTest::newRow("dot in folder only") << "http://www.example.com/docs.v2/readme"
+                                            << "";
+        QTest::newRow("dot in folder, backslash") << "C:\\docs.v2\\readme"
+                                                  << "";
+        QTest::newRow("last dot counts") << "archive.tar.GZ"
+                                         << "gz";
+        QTest::newRow("mixed separators") << "a\\b.x/c.PDF"
+                                          << "pdf";
+        QTest::newRow("trailing dot") << "file."
+                                      << "";
+        QTest::newRow("no dot") << "manual"
+                                << "";
+        QTest::newRow("trailing slash") << "https://example.org/"
+                                        << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void AddressExtension() {
@@ -73,10 +84,12 @@ private slots:
         QTest::newRow("2 file not found") << 2 << "htm"
                                           << "Error launching web browser, error code = 2.\r\n\r\n"
                                              "Please try once more.";
-        QTest::newRow("5 first sentence only")
-            << 5 << "htm" << "Error launching web browser, error code = 5.";
-        QTest::newRow("0") << 0 << "" << "Error launching web browser, error code = 0.";
-        QTest::newRow("32") << 32 << "htm" << "Error launching web browser, error code = 32.";
+        QTest::newRow("5 first sentence only") << 5 << "htm"
+                                               << "Error launching web browser, error code = 5.";
+        QTest::newRow("0") << 0 << ""
+                           << "Error launching web browser, error code = 0.";
+        QTest::newRow("32") << 32 << "htm"
+                            << "Error launching web browser, error code = 32.";
     }
 
     void ErrorText() {

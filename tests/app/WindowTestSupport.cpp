@@ -213,9 +213,8 @@ void AtFirstProgressPoint(QWidget& window, std::function<void()> action) {
 const char* ModeOptionName(engine::ComputeMode mode) {
     // In the order of the modes.
     static constexpr const char* kNames[] = {
-        "DisplayAllNumbers",     "DisplayAllFactors", "DisplayPrimesOnly",
-        "DisplayPrimePairsOnly", "CountPrimesOnly",   "DoNPFGraph",
-        "DoEKGraph",             "DoPCGraph"};
+        "DisplayAllNumbers", "DisplayAllFactors", "DisplayPrimesOnly", "DisplayPrimePairsOnly",
+        "CountPrimesOnly",   "DoNPFGraph",        "DoEKGraph",         "DoPCGraph"};
     return kNames[static_cast<int>(mode)];
 }
 

@@ -78,10 +78,10 @@ TEST(FilterExpression, NumbersBeginWithADigit) {
 
 TEST(Arguments, ModesAndOptions) {
     std::string error;
-    auto options = cli::ParseArguments({"--pairs", "--separator", "space", "--filter", "6*N+|-1",
-                                        "--show-color", "--show-count", "--no-limit", "--crlf",
-                                        "--threads", "1", "1", "1,000"},
-                                       error);
+    auto options = cli::ParseArguments(
+        {"--pairs", "--separator", "space", "--filter", "6*N+|-1", "--show-color", "--show-count",
+         "--no-limit", "--crlf", "--threads", "1", "1", "1,000"},
+        error);
     ASSERT_TRUE(options.has_value()) << error;
     EXPECT_EQ(options->mode, ComputeMode::DisplayPrimePairsOnly);
     EXPECT_EQ(options->separator, format::Separator::Space);
@@ -114,7 +114,8 @@ TEST(Arguments, Refusals) {
         {{"1", "2", "3"}, "at most a start and an end number may be given"},
         {{"--bogus", "1"}, "unknown option '--bogus'"},
         {{"--separator"}, "--separator needs a value"},
-        {{"--separator", "dot", "1"}, "--separator takes comma, space, apostrophe or none, not 'dot'"},
+        {{"--separator", "dot", "1"},
+         "--separator takes comma, space, apostrophe or none, not 'dot'"},
         {{"--filter"}, "--filter needs a value"},
         {{"--primes", "--count", "1"}, "only one mode may be given"},
         {{"--threads", "3", "1"}, "--threads takes 1 or 2, not '3'"},

@@ -47,7 +47,8 @@ Result RunCommand(std::string command) {
     if (pipe == nullptr) return result;
     std::array<char, 4096> buffer;
     size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.out.append(buffer.data(), got);
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream err(errFile, std::ios::binary);
@@ -71,8 +72,9 @@ Result RunCli(const std::vector<std::string>& arguments,
 
 TEST(CliRun, FactorsWithLfLineEnds) {
     Result r = RunCli({"1", "6"});
-    EXPECT_EQ(r.out, " 1\n 2 is prime\n 3 is prime\n 4 = 2^2\n 5 is prime\n 6 = 2 * 3\n"
-                     " 3 primes found in range 1 through 6.\n");
+    EXPECT_EQ(r.out,
+              " 1\n 2 is prime\n 3 is prime\n 4 = 2^2\n 5 is prime\n 6 = 2 * 3\n"
+              " 3 primes found in range 1 through 6.\n");
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.status, 0);
 }
@@ -83,10 +85,12 @@ TEST(CliRun, CrLfAsInTheWindow) {
 }
 
 TEST(CliRun, SeparatorsAndFilters) {
-    Result r = RunCli({"--primes", "--separator", "apostrophe", "--filter", "2^N-1", "1", "600000"});
-    EXPECT_EQ(r.out, "Filter: 2^N - 1\nMersenne primes:\n 3 (N=2)\n 7 (N=3)\n 31 (N=5)\n"
-                     " 127 (N=7)\n 8'191 (N=13)\n 131'071 (N=17)\n 524'287 (N=19)\n"
-                     " 7 primes found in (filtered) range 1 through 600'000.\n");
+    Result r =
+        RunCli({"--primes", "--separator", "apostrophe", "--filter", "2^N-1", "1", "600000"});
+    EXPECT_EQ(r.out,
+              "Filter: 2^N - 1\nMersenne primes:\n 3 (N=2)\n 7 (N=3)\n 31 (N=5)\n"
+              " 127 (N=7)\n 8'191 (N=13)\n 131'071 (N=17)\n 524'287 (N=19)\n"
+              " 7 primes found in (filtered) range 1 through 600'000.\n");
     EXPECT_EQ(r.status, 0);
 }
 
@@ -98,7 +102,8 @@ TEST(CliRun, NoLimitStreamsPastTheWindowLimit) {
 
     Result streamed = RunCli({"--no-limit", "--separator", "none", "1", "20000"});
     EXPECT_EQ(streamed.out.find("Buffer full."), std::string::npos);
-    EXPECT_NE(streamed.out.find("\n 20000 = (2^5) * (5^4)\n 2262 primes found in range 1 through 20000.\n"),
+    EXPECT_NE(streamed.out.find(
+                  "\n 20000 = (2^5) * (5^4)\n 2262 primes found in range 1 through 20000.\n"),
               std::string::npos);
     EXPECT_EQ(streamed.status, 0);
 }
@@ -191,8 +196,8 @@ TEST(CliRun, NpfTableAgainstTrialDivision) {
 // filled bins and stops the scan there; the final picture merges the first
 // two of what is left.
 TEST(CliRun, EkTableIsTheFinalPicturesRows) {
-    Result r = RunCli({"--ek", "--bins", "240", "--filter", "1000000*N+1", "1000000",
-                       "2147483646"});
+    Result r =
+        RunCli({"--ek", "--bins", "240", "--filter", "1000000*N+1", "1000000", "2147483646"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::array<int, 241> bins{};
     const long double width = 5.0L / 240;
@@ -228,7 +233,8 @@ TEST(CliRun, EkTableIsTheFinalPicturesRows) {
 
 TEST(CliRun, AMissingOrBrokenLineFitLibraryFailsThePaletteRun) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::path(::testing::TempDir()) / ("no-lsqkern-" + std::to_string(getpid()));
+    const fs::path folder =
+        fs::path(::testing::TempDir()) / ("no-lsqkern-" + std::to_string(getpid()));
     fs::create_directories(folder);
     for (const char* file : {"primorator-cli", "libnumkern.so", "libtxtbank.so", "prmr.dat"}) {
         fs::copy_file(fs::path(util::ProgramFolder()) / file, folder / file,
@@ -275,8 +281,9 @@ TEST(CliRun, HistogramRefusalsAndImage) {
     EXPECT_EQ(small.err, "Primorator: Start number must be at least 1,000,000\n");
     Result bins = RunCli({"--ek", "--bins", "50", "1000000", "1000100"});
     EXPECT_EQ(bins.status, 2);
-    EXPECT_EQ(bins.err, "primorator-cli: --bins takes 40, 48, 60, 80, 96, 120, 160 or 240, not '50'\n"
-                        "Try 'primorator-cli --help'.\n");
+    EXPECT_EQ(bins.err,
+              "primorator-cli: --bins takes 40, 48, 60, 80, 96, 120, 160 or 240, not '50'\n"
+              "Try 'primorator-cli --help'.\n");
     Result textImage = RunCli({"--image", "x.bmp", "1", "10"});
     EXPECT_EQ(textImage.status, 2);
 
@@ -292,14 +299,16 @@ TEST(CliRun, HistogramRefusalsAndImage) {
 
     Result unwritable = RunCli({"--pc", "--image", "/nonexistent-folder/x.bmp", "1", "2000"});
     EXPECT_EQ(unwritable.status, 1);
-    EXPECT_NE(unwritable.err.find("/nonexistent-folder/x.bmp"), std::string::npos) << unwritable.err;
+    EXPECT_NE(unwritable.err.find("/nonexistent-folder/x.bmp"), std::string::npos)
+        << unwritable.err;
 }
 
 TEST(CliRun, InterruptStopsTheScanWithItsSummary) {
     const std::string out = ::testing::TempDir() + "/cli-interrupt-" + std::to_string(getpid());
     const std::string command = Quoted(util::ProgramFolder() + "primorator-cli") +
                                 " --primes --no-limit --separator none 1 2147483646 > " +
-                                Quoted(out) + " 2>/dev/null & pid=$!; sleep 1; kill -INT $pid; "
+                                Quoted(out) +
+                                " 2>/dev/null & pid=$!; sleep 1; kill -INT $pid; "
                                 "wait $pid; echo $?";
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);

@@ -45,8 +45,8 @@ engine::ComputeRequest FilteredRequest(const std::string& caption, const std::st
 
 TEST(FilterCandidates, SupersetOfEveryPassingNumber) {
     std::mt19937 random(99);
-    const char* captions[] = {"* N   +", "* N   -", "* N   +|-", "/ N   +", "/ N   -",
-                              "/ N   +|-", "^ N   +", "^ N   -", "^ N   +|-"};
+    const char* captions[] = {"* N   +",   "* N   -", "* N   +|-", "/ N   +",  "/ N   -",
+                              "/ N   +|-", "^ N   +", "^ N   -",   "^ N   +|-"};
     for (int trial = 0; trial < 300; ++trial) {
         engine::Filter filter{engine::ParseFilterCaption(captions[trial % 9]),
                               std::uniform_int_distribution<int32_t>(2, 60)(random),
@@ -70,8 +70,8 @@ TEST(FilterCandidates, SupersetOfEveryPassingNumber) {
 
 TEST(FilterCandidates, BothWaysGiveTheSameText) {
     std::mt19937 random(2026);
-    const char* captions[] = {"* N   +", "* N   -", "* N   +|-", "/ N   +", "/ N   -",
-                              "/ N   +|-", "^ N   +", "^ N   -", "^ N   +|-"};
+    const char* captions[] = {"* N   +",   "* N   -", "* N   +|-", "/ N   +",  "/ N   -",
+                              "/ N   +|-", "^ N   +", "^ N   -",   "^ N   +|-"};
     const ComputeMode modes[] = {ComputeMode::DisplayAllNumbers, ComputeMode::DisplayAllFactors,
                                  ComputeMode::DisplayPrimesOnly, ComputeMode::DisplayPrimePairsOnly,
                                  ComputeMode::CountPrimesOnly};
@@ -85,8 +85,10 @@ TEST(FilterCandidates, BothWaysGiveTheSameText) {
         request.filterAText =
             std::to_string(std::uniform_int_distribution<int32_t>(2, largestA)(random));
         request.filterBText =
-            trial % 7 == 0 ? "" : std::to_string(std::uniform_int_distribution<int32_t>(0, 50)(random));
-        const int32_t start = std::uniform_int_distribution<int32_t>(1, trial % 5 == 0 ? 5 : 50000)(random);
+            trial % 7 == 0 ? ""
+                           : std::to_string(std::uniform_int_distribution<int32_t>(0, 50)(random));
+        const int32_t start =
+            std::uniform_int_distribution<int32_t>(1, trial % 5 == 0 ? 5 : 50000)(random);
         request.startText = std::to_string(start);
         const int32_t span = largestA > 5000 ? 1500000 : 20000;
         request.endText =
@@ -115,7 +117,8 @@ TEST(FilterCandidates, EdgesOfTheRange) {
         {"^ N   -", "2", "1", "1", "2147483646", ComputeMode::DisplayPrimesOnly},
         {"^ N   +", "2", "1", "1", "2147483646", ComputeMode::DisplayPrimesOnly},
         {"^ N   -", "2", "2147483000", "2147482000", "2147483646", ComputeMode::DisplayAllNumbers},
-        {"^ N   +|-", "3", "2000000000", "2147483000", "2147483646", ComputeMode::DisplayAllNumbers},
+        {"^ N   +|-", "3", "2000000000", "2147483000", "2147483646",
+         ComputeMode::DisplayAllNumbers},
         {"* N   +", "1000000007", "5", "2147483000", "2147483646", ComputeMode::DisplayAllNumbers},
         {"/ N   +", "2147483646", "3", "1073741000", "1073742000", ComputeMode::DisplayAllFactors},
         {"/ N   -", "2147483646", "3", "715827000", "715828000", ComputeMode::DisplayAllNumbers},
@@ -169,10 +172,8 @@ TEST(FilterCandidates, StopAtAProgressPointBetweenCandidates) {
                      " 200,007 (N=2) = (3^2) * 71 * 313", " 300,007 (N=3) is prime",
                      " 400,007 (N=4) = 19 * 37 * 569",
                      " 2 primes found in (filtered) range 1 through 500,000."}));
-    EXPECT_EQ(host.progressShown,
-              (std::vector<int32_t>{100000, 200000, 300000, 400000, 500000}));
+    EXPECT_EQ(host.progressShown, (std::vector<int32_t>{100000, 200000, 300000, 400000, 500000}));
 }
-
 
 // Count only with a "*" filter: the kernel counts the progressions' primes,
 // and from where n + b overflows the numbers are walked.
@@ -189,9 +190,10 @@ TEST(FilterCandidates, CountedProgressionsGiveTheWalksText) {
         {"* N   +", "3", "0", "4", "4"},                             // one number, no prime
         {"* N   -", "2", "2147483000", "2147482000", "2147483646"},  // n + b overflows from 648 on
         {"* N   +|-", "3", "2147483000", "2147482000", "2147483646"},
-        {"* N   -", "5", "2147483646", "3", "1000"},                  // overflow at the first number
-        {"* N   +|-", "2", "2000000000", "147483000", "147484000"},   // no overflow before 147,483,648
-        {"* N   +|-", "2", "2000000000", "147483640", "147483660"},   // overflow inside the range
+        {"* N   -", "5", "2147483646", "3", "1000"},  // overflow at the first number
+        {"* N   +|-", "2", "2000000000", "147483000",
+         "147484000"},  // no overflow before 147,483,648
+        {"* N   +|-", "2", "2000000000", "147483640", "147483660"},  // overflow inside the range
     };
     for (const Case& c : cases) {
         const engine::ComputeRequest request =

@@ -47,14 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"CountTwoToTen", "2", "10", ComputeMode::CountPrimesOnly,
                 Lines({" 4 primes found in range 2 through 10."})},
         RunCase{"FactorOneToTwelve", "1", "12", ComputeMode::DisplayAllNumbers,
-                Lines({" 1", " 2 is prime", " 3 is prime", " 4 = 2^2", " 5 is prime",
-                       " 6 = 2 * 3", " 7 is prime", " 8 = 2^3", " 9 = 3^2", " 10 = 2 * 5",
-                       " 11 is prime", " 12 = (2^2) * 3",
-                       " 5 primes found in range 1 through 12."})},
-        RunCase{"LargeNumbersCarrySeparators", "1000001", "1000003",
-                ComputeMode::DisplayAllNumbers,
-                Lines({" 1,000,001 = 101 * 9,901", " 1,000,002 = 2 * 3 * 166,667",
-                       " 1,000,003 is prime", " 1 prime found in range 1,000,001 through 1,000,003."})},
+                Lines({" 1", " 2 is prime", " 3 is prime", " 4 = 2^2", " 5 is prime", " 6 = 2 * 3",
+                       " 7 is prime", " 8 = 2^3", " 9 = 3^2", " 10 = 2 * 5", " 11 is prime",
+                       " 12 = (2^2) * 3", " 5 primes found in range 1 through 12."})},
+        RunCase{
+            "LargeNumbersCarrySeparators", "1000001", "1000003", ComputeMode::DisplayAllNumbers,
+            Lines({" 1,000,001 = 101 * 9,901", " 1,000,002 = 2 * 3 * 166,667",
+                   " 1,000,003 is prime", " 1 prime found in range 1,000,001 through 1,000,003."})},
         RunCase{"TopOfRange", "2147483646", "", ComputeMode::DisplayAllNumbers,
                 Lines({" 2,147,483,646 = 2 * (3^2) * 7 * 11 * 31 * 151 * 331"})},
         RunCase{"CountWithSummaryBreak", "1000000000", "1000000010", ComputeMode::CountPrimesOnly,
@@ -66,9 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"PairsNone", "24", "28", ComputeMode::DisplayPrimePairsOnly,
                 Lines({"Prime pairs:", " No prime pairs found in range 24 through 28."})},
         RunCase{"PairsFromOne", "1", "100", ComputeMode::DisplayPrimePairsOnly,
-                Lines({"Prime pairs:", " 3  5", " 5  7", " 11  13", " 17  19", " 29  31",
-                       " 41  43", " 59  61", " 71  73",
-                       " 8 prime pairs found in range 1 through 100."})},
+                Lines({"Prime pairs:", " 3  5", " 5  7", " 11  13", " 17  19", " 29  31", " 41  43",
+                       " 59  61", " 71  73", " 8 prime pairs found in range 1 through 100."})},
         RunCase{"AllFactorsOfTwelve", "12", "", ComputeMode::DisplayAllFactors,
                 Lines({"# 12 has 4 proper factors:   2  3  4  6"})},
         RunCase{"AllFactorsOfPrime", "13", "", ComputeMode::DisplayAllFactors,
@@ -115,9 +113,9 @@ TEST(Driver, NotesOnEveryPiece) {
     host.request.showPalmenColor = true;
     host.Run();
     // 12 = 2^2 * 3 has three prime factors with multiplicity: colour 3.
-    EXPECT_EQ(host.Text(), Lines({" 12 [3 Y yellow] = (2^2) * 3 {2, 1.142}",
-                                  " 13 [1 R red] is prime {1, 0.060}",
-                                  " 1 prime found in range 12 through 13."}));
+    EXPECT_EQ(host.Text(),
+              Lines({" 12 [3 Y yellow] = (2^2) * 3 {2, 1.142}", " 13 [1 R red] is prime {1, 0.060}",
+                     " 1 prime found in range 12 through 13."}));
 }
 
 TEST(Driver, TwoInAllFactorsModeWithCountNote) {
@@ -131,17 +129,16 @@ TEST(Driver, PrimesOnlyWritesNoNoteForTwo) {
     FakeHost host = HostFor("2", "3", ComputeMode::DisplayPrimesOnly);
     host.request.showFactorCount = true;
     host.Run();
-    EXPECT_EQ(host.Text(), Lines({"Primes:", " 2", " 3 {1, 2.954}",
-                                  " 2 primes found in range 2 through 3."}));
+    EXPECT_EQ(host.Text(),
+              Lines({"Primes:", " 2", " 3 {1, 2.954}", " 2 primes found in range 2 through 3."}));
 }
 
 TEST(Driver, SpaceSeparatorPairsCarryComma) {
     FakeHost host = HostFor("1000037", "1000039", ComputeMode::DisplayPrimePairsOnly);
     host.request.separator = format::Separator::Space;
     host.Run();
-    EXPECT_EQ(host.Text(),
-              Lines({"Prime pairs:", " 1 000 037,  1 000 039",
-                     " 1 prime pair found in range 1 000 037 through 1 000 039."}));
+    EXPECT_EQ(host.Text(), Lines({"Prime pairs:", " 1 000 037,  1 000 039",
+                                  " 1 prime pair found in range 1 000 037 through 1 000 039."}));
 }
 
 struct RefusalCase {
@@ -183,8 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "End number must be greater than start number."},
         RefusalCase{"EndBeforeStart", "10", "5", ComputeMode::DisplayAllNumbers,
                     "End number must not be less than start number."},
-        RefusalCase{"StartEmpty", "", "5", ComputeMode::DisplayAllNumbers,
-                    "Start number invalid."},
+        RefusalCase{"StartEmpty", "", "5", ComputeMode::DisplayAllNumbers, "Start number invalid."},
         RefusalCase{"StartNegative", "-5", "", ComputeMode::DisplayAllNumbers,
                     "Start number invalid."},
         RefusalCase{"StartLetters", "abc", "10", ComputeMode::DisplayAllNumbers,

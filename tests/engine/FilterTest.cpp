@@ -45,8 +45,7 @@ TEST(FilterCaption, FlagsOfAllNineCaptions) {
         EXPECT_EQ(form.isPlus, c.plus) << c.caption;
         EXPECT_EQ(form.isMinus, c.minus) << c.caption;
         EXPECT_EQ(form.isPlusMinus, c.plusMinus) << c.caption;
-        EXPECT_EQ(engine::FilterCaption(c.caption[0], std::string(c.caption).substr(6)),
-                  c.caption);
+        EXPECT_EQ(engine::FilterCaption(c.caption[0], std::string(c.caption).substr(6)), c.caption);
     }
 }
 
@@ -72,8 +71,8 @@ TEST(IsInFilter, DivisorsOfA) {
     for (int n = 1; n <= 20; ++n) {
         if (test.IsInFilter(n)) passed.emplace_back(n, test.FilterIndex());
     }
-    EXPECT_EQ(passed, (std::vector<std::pair<int, int>>{{1, 12}, {2, 6}, {3, 4}, {4, 3}, {6, 2},
-                                                        {12, 1}}));
+    EXPECT_EQ(passed,
+              (std::vector<std::pair<int, int>>{{1, 12}, {2, 6}, {3, 4}, {4, 3}, {6, 2}, {12, 1}}));
 }
 
 TEST(IsInFilter, PowersThatLogarithmsAloneMiss) {
@@ -83,8 +82,8 @@ TEST(IsInFilter, PowersThatLogarithmsAloneMiss) {
         int64_t value;
     };
     // ln(v)/ln(a) is not exactly whole in double precision for these.
-    const Case cases[] = {{2, 29, 536870912}, {3, 10, 59049},      {3, 13, 1594323},
-                          {5, 12, 244140625}, {6, 11, 362797056}, {7, 10, 282475249},
+    const Case cases[] = {{2, 29, 536870912},  {3, 10, 59049},      {3, 13, 1594323},
+                          {5, 12, 244140625},  {6, 11, 362797056},  {7, 10, 282475249},
                           {10, 9, 1000000000}, {2, 30, 1073741824}, {3, 19, 1162261467}};
     for (const Case& c : cases) {
         FilterTest plus(MakeFilter("^ N   +", c.a, 5));
@@ -107,11 +106,12 @@ TEST(IsInFilter, PowerFormsAgainstEnumeration) {
                 for (int n = 1; n <= 5000; ++n) {
                     bool expected = false;
                     for (int64_t p = 1; p <= 10000; p *= a) {
-                        if ((form.isPlus || form.isPlusMinus) && b < n && p + b == n) expected = true;
+                        if ((form.isPlus || form.isPlusMinus) && b < n && p + b == n)
+                            expected = true;
                         if ((form.isMinus || form.isPlusMinus) && p - b == n) expected = true;
                     }
-                    ASSERT_EQ(test.IsInFilter(n), expected) << caption << " a=" << a << " b=" << b
-                                                            << " n=" << n;
+                    ASSERT_EQ(test.IsInFilter(n), expected)
+                        << caption << " a=" << a << " b=" << b << " n=" << n;
                 }
             }
         }
@@ -180,8 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "Filter condition implies no prime pairs."},
         CheckCase{"PairsPowerOutOfRange", "^ N   +", 2, 1, 5, 100,
                   ComputeMode::DisplayPrimePairsOnly, "Filter condition implies no prime pairs."},
-        CheckCase{"PairsPowerAccepted", "^ N   +", 2, 1, 1, 100,
-                  ComputeMode::DisplayPrimePairsOnly, std::nullopt},
+        CheckCase{"PairsPowerAccepted", "^ N   +", 2, 1, 1, 100, ComputeMode::DisplayPrimePairsOnly,
+                  std::nullopt},
         CheckCase{"CountOnlyTwo", "* N   +", 4, 2, 1, 100, ComputeMode::CountPrimesOnly,
                   "Filtered range contains no primes except 2."},
         CheckCase{"CountNoPrimes", "* N   +", 4, 2, 3, 100, ComputeMode::CountPrimesOnly,
@@ -197,8 +197,7 @@ TEST(ReadFilter, FieldRules) {
     EXPECT_FALSE(engine::ReadFilter("", "", form).refusal.has_value());
     EXPECT_EQ(engine::ReadFilter("-3", "", form).refusal, "First filter value invalid.");
     EXPECT_EQ(engine::ReadFilter("3", "-1", form).refusal, "Second filter value invalid.");
-    EXPECT_EQ(engine::ReadFilter("3", "99999999999", form).refusal,
-              "Second filter value invalid.");
+    EXPECT_EQ(engine::ReadFilter("3", "99999999999", form).refusal, "Second filter value invalid.");
     auto reading = engine::ReadFilter("3", "", form);
     ASSERT_TRUE(reading.filter.has_value());
     EXPECT_TRUE(reading.writeZeroIntoB);
@@ -230,10 +229,10 @@ TEST(FilteredRuns, MersennePrimes) {
     FakeHost host =
         FilteredHost("1", "600000", ComputeMode::DisplayPrimesOnly, "^ N   -", "2", "1");
     host.Run();
-    EXPECT_EQ(host.Text(), Lines({"Filter: 2^N - 1", "Mersenne primes:", " 3 (N=2)", " 7 (N=3)",
-                                  " 31 (N=5)", " 127 (N=7)", " 8,191 (N=13)", " 131,071 (N=17)",
-                                  " 524,287 (N=19)",
-                                  " 7 primes found in (filtered) range 1 through 600,000."}));
+    EXPECT_EQ(host.Text(),
+              Lines({"Filter: 2^N - 1", "Mersenne primes:", " 3 (N=2)", " 7 (N=3)", " 31 (N=5)",
+                     " 127 (N=7)", " 8,191 (N=13)", " 131,071 (N=17)", " 524,287 (N=19)",
+                     " 7 primes found in (filtered) range 1 through 600,000."}));
 }
 
 TEST(FilteredRuns, BothSignsHeading) {
@@ -247,12 +246,13 @@ TEST(FilteredRuns, BothSignsHeading) {
 TEST(FilteredRuns, PowerFormWithoutAIsNoFilter) {
     FakeHost host = FilteredHost("1", "10", ComputeMode::DisplayPrimesOnly, "^ N   -", "", "");
     host.Run();
-    EXPECT_EQ(host.Text(), Lines({"Primes:", " 2", " 3", " 5", " 7",
-                                  " 4 primes found in range 1 through 10."}));
+    EXPECT_EQ(host.Text(),
+              Lines({"Primes:", " 2", " 3", " 5", " 7", " 4 primes found in range 1 through 10."}));
 }
 
 TEST(FilteredRuns, EmptyRangeLineUsesFieldTexts) {
-    FakeHost host = FilteredHost("1000", "1002", ComputeMode::DisplayAllNumbers, "^ N   +", "2", "0");
+    FakeHost host =
+        FilteredHost("1000", "1002", ComputeMode::DisplayAllNumbers, "^ N   +", "2", "0");
     host.Run();
     EXPECT_EQ(host.Text(), Lines({"Filter: 2^N ", "Filtered range 1,000 through 1,002 is empty."}));
 }
@@ -261,9 +261,9 @@ TEST(FilteredRuns, EmptyBIsWrittenBackAsZero) {
     FakeHost host = FilteredHost("1", "10", ComputeMode::DisplayAllNumbers, "* N   +", "3", "");
     host.Run();
     EXPECT_EQ(host.request.filterBText, "0");
-    EXPECT_EQ(host.Text(), Lines({"Filter: 3*N ", " 3 (N=1) is prime", " 6 (N=2) = 2 * 3",
-                                  " 9 (N=3) = 3^2",
-                                  " 1 prime found in (filtered) range 1 through 10."}));
+    EXPECT_EQ(host.Text(),
+              Lines({"Filter: 3*N ", " 3 (N=1) is prime", " 6 (N=2) = 2 * 3", " 9 (N=3) = 3^2",
+                     " 1 prime found in (filtered) range 1 through 10."}));
 }
 
 TEST(FilteredRuns, AllFactorsWithIndex) {
@@ -294,8 +294,8 @@ TEST(FilteredRuns, PairsOfPowersEndAfterBPlusFour) {
 // Pairs of a power form, brute force: every odd prime x of the range whose
 // x + 2 is a prime of the range too, with both of the form a^N + b or a^N - b
 // (N >= 0, whole powers found by multiplication).
-std::vector<std::pair<int64_t, int64_t>> PowerPairs(const std::string& sign, int64_t a,
-                                                     int64_t b, int64_t start, int64_t end) {
+std::vector<std::pair<int64_t, int64_t>> PowerPairs(const std::string& sign, int64_t a, int64_t b,
+                                                    int64_t start, int64_t end) {
     const bool plus = sign != "-";
     const bool minus = sign != "+";
     const auto ofForm = [&](int64_t n) {
@@ -326,15 +326,14 @@ TEST(FilteredRuns, PairsOfPowersAgainstBruteForce) {
                 // Beyond end + b = 2^31 - 1 the "-" test reports an overflow.
                 const int64_t end = sign == "+" ? kMax : std::min(kMax, 2147483647 - b);
                 for (const int64_t start : {int64_t{1}, b + 3, int64_t{1000}}) {
-                    FakeHost host = FilteredHost(std::to_string(start), std::to_string(end),
-                                                 ComputeMode::DisplayPrimePairsOnly,
-                                                 "^ N   " + sign, std::to_string(a),
-                                                 std::to_string(b));
+                    FakeHost host =
+                        FilteredHost(std::to_string(start), std::to_string(end),
+                                     ComputeMode::DisplayPrimePairsOnly, "^ N   " + sign,
+                                     std::to_string(a), std::to_string(b));
                     host.Run();
                     const auto pairs = PowerPairs(sign, a, b, start, end);
-                    const std::string where =
-                        "a=" + std::to_string(a) + " b=" + std::to_string(b) + " sign " + sign +
-                        " from " + std::to_string(start);
+                    const std::string where = "a=" + std::to_string(a) + " b=" + std::to_string(b) +
+                                              " sign " + sign + " from " + std::to_string(start);
                     if (host.Text().empty()) {
                         ASSERT_TRUE(pairs.empty()) << where;
                         ASSERT_EQ(host.messages.shown.back().text,
@@ -345,10 +344,12 @@ TEST(FilteredRuns, PairsOfPowersAgainstBruteForce) {
                     std::string expected = "Filter: " + Comma(a) + "^N ";
                     if (b > 0) expected += sign + " " + Comma(b);
                     expected += "\r\nPrime pairs:\r\n";
-                    for (const auto& [x, y] : pairs) expected += " " + Comma(x) + "  " + Comma(y) + "\r\n";
-                    const std::string count = pairs.empty()       ? " No prime pairs"
-                                              : pairs.size() == 1 ? " 1 prime pair"
-                                                  : " " + std::to_string(pairs.size()) + " prime pairs";
+                    for (const auto& [x, y] : pairs)
+                        expected += " " + Comma(x) + "  " + Comma(y) + "\r\n";
+                    const std::string count =
+                        pairs.empty()       ? " No prime pairs"
+                        : pairs.size() == 1 ? " 1 prime pair"
+                                            : " " + std::to_string(pairs.size()) + " prime pairs";
                     expected += count + " found in (filtered) range " + Comma(start) +
                                 "\r\n through " + Comma(end) + ".\r\n";
                     ASSERT_EQ(host.Text(), expected) << where;

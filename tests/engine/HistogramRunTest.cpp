@@ -172,10 +172,10 @@ TEST(HistogramRun, CadenceByFilterOperator) {
         int expectedRenders;  // during the run, the final one not counted
     };
     const Case cases[] = {
-        {"* N   +", "", "", 1999, 3},   // every 500 numbers without a filter
+        {"* N   +", "", "", 1999, 3},    // every 500 numbers without a filter
         {"* N   +", "2", "1", 999, 19},  // the odd numbers, every 50 with "*"
-        {"/ N   +", "720", "0", 29, 5},   // the divisors of 720 above 1, every 5 with "/"
-        {"^ N   +", "2", "0", 10, 10},    // 2 .. 1024, every number with "^"
+        {"/ N   +", "720", "0", 29, 5},  // the divisors of 720 above 1, every 5 with "/"
+        {"^ N   +", "2", "0", 10, 10},   // 2 .. 1024, every number with "^"
     };
     for (const Case& c : cases) {
         RecordingView view;
@@ -204,8 +204,8 @@ public:
     };
     void Render(engine::HistogramState& state, bool final) override {
         RecordingView::Render(state, final);
-        Snapshot shot{state.gatheredCount, state.lastNumber, {}, state.valueCount,
-                      state.valueSum, state.valueSquareSum, state.valueMean};
+        Snapshot shot{state.gatheredCount,  state.lastNumber, {}, state.valueCount, state.valueSum,
+                      state.valueSquareSum, state.valueMean};
         const int bins[] = {0, 9, 19, 28, 38, 47, 57, 67, 76, 86};
         for (size_t v = 0; v < shot.perValue.size(); ++v) {
             shot.perValue[v] = state.binCounts[static_cast<size_t>(bins[v])][4];
@@ -243,7 +243,8 @@ TEST(HistogramRun, EveryRenderingSeesEveryNumberSoFar) {
                 int omega = 0;
                 for (const auto& factor : factors) omega += factor.second;
                 // 1 has the colour value 1 in the Palmen colour run; 2 is counted as one prime.
-                const int value = npf ? static_cast<int>(factors.size()) : (n == 1 ? 1 : omega % 8 + 1);
+                const int value =
+                    npf ? static_cast<int>(factors.size()) : (n == 1 ? 1 : omega % 8 + 1);
                 ++perValue[static_cast<size_t>(value)];
                 sum += value;
                 squares += value * value;
@@ -275,13 +276,15 @@ TEST(HistogramRun, EkBinsOfEverySettingAgainstTheFormula) {
         for (size_t s = 0; s < 8; ++s) {
             const double width = 5.0 / binsList[s];
             const double edge = -(std::floor(binsList[s] * 0.25) + 1) * width;
-            const long double q = static_cast<long double>(x - edge) / static_cast<long double>(width);
+            const long double q =
+                static_cast<long double>(x - edge) / static_cast<long double>(width);
             ++expected[static_cast<size_t>(std::floor(q))][s];
         }
     }
     for (size_t bin = 0; bin < expected.size(); ++bin) {
         for (size_t s = 0; s < 8; ++s) {
-            ASSERT_EQ(host.histogram.binCounts[bin][s], expected[bin][s]) << "bin " << bin << " setting " << s;
+            ASSERT_EQ(host.histogram.binCounts[bin][s], expected[bin][s])
+                << "bin " << bin << " setting " << s;
         }
     }
 }
@@ -321,12 +324,12 @@ TEST(HistogramRun, ExplanationTexts) {
     const std::string ek = engine::HistogramRun::ExplanationText(HistogramKind::EK, 120, false, "");
     EXPECT_NE(ek.find("assigned to the 120 bins and the histogram"), std::string::npos);
     EXPECT_NE(ek.find("  The magenta graph is the Gaussian"), std::string::npos);
-    EXPECT_EQ(engine::HistogramRun::ExplanationText(HistogramKind::EK, 120, true, "x")
-                  .find("magenta"),
-              std::string::npos);
-    EXPECT_EQ(engine::HistogramRun::ExplanationText(HistogramKind::PC, 96, true, "2^N ")
-                  .find("red line"),
-              std::string::npos);
+    EXPECT_EQ(
+        engine::HistogramRun::ExplanationText(HistogramKind::EK, 120, true, "x").find("magenta"),
+        std::string::npos);
+    EXPECT_EQ(
+        engine::HistogramRun::ExplanationText(HistogramKind::PC, 96, true, "2^N ").find("red line"),
+        std::string::npos);
 }
 
 TEST(HistogramRun, TextRunHidesThePicture) {

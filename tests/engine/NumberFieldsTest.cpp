@@ -75,10 +75,15 @@ TEST(NumberText, AcceptableAndLeadingNumber) {
 }
 
 TEST(NormalizeNumberFields, PastedNonAsciiTextStaysAsItIs) {
-    engine::NumberFields fields{"\xC3\xA9" "1234", "", "", ""};
+    engine::NumberFields fields{
+        "\xC3\xA9"
+        "1234",
+        "", "", ""};
     engine::NormalizeNumberFields(fields, Separator::Comma);
     const std::string once = fields.start;
-    EXPECT_EQ(once, "\xC3\xA9" "1234");
+    EXPECT_EQ(once,
+              "\xC3\xA9"
+              "1234");
     engine::NormalizeNumberFields(fields, Separator::Comma);
     EXPECT_EQ(fields.start, once);
 }

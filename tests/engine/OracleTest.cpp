@@ -44,7 +44,8 @@ TEST(Oracle, FactorRangesAcrossTheDomain) {
         const int64_t start = trial == 0 ? 2147483646 - 399 : pick(random);
         const int64_t end = start + 399;
         FakeHost host;
-        RunNoLimit(host, std::to_string(start), std::to_string(end), ComputeMode::DisplayAllNumbers);
+        RunNoLimit(host, std::to_string(start), std::to_string(end),
+                   ComputeMode::DisplayAllNumbers);
         std::string expected;
         int64_t primes = 0;
         for (int64_t n = start; n <= end; ++n) {

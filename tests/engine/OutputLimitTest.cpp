@@ -24,7 +24,8 @@ FakeHost HostWithOutput(size_t length, const std::string& start, const std::stri
 
 TEST(OutputLimit, BoundaryBeforeTheFirstNumber) {
     // The separator line adds 52 characters before the check at n = 3.
-    FakeHost atLimit = HostWithOutput(engine::kOutputLimit - 52, "3", "4", ComputeMode::DisplayAllNumbers);
+    FakeHost atLimit =
+        HostWithOutput(engine::kOutputLimit - 52, "3", "4", ComputeMode::DisplayAllNumbers);
     atLimit.Run();
     // 55,296 lets 3 through; the check before 4 then finds 55,309 and cuts.
     EXPECT_EQ(atLimit.Text(), std::string(55309 - 256, 'x') + kFullNote);
@@ -35,8 +36,8 @@ TEST(OutputLimit, BoundaryBeforeTheFirstNumber) {
     EXPECT_EQ(overLimit.Text(), std::string(engine::kOutputLimit + 1 - 256, 'x') + kFullNote);
     ASSERT_EQ(overLimit.messages.shown.size(), 1u);
     EXPECT_EQ(overLimit.messages.shown[0],
-              (engine::Message{"Cannot continue because the text buffer is full.",
-                               "Out of memory", engine::MessageIcon::Warning}));
+              (engine::Message{"Cannot continue because the text buffer is full.", "Out of memory",
+                               engine::MessageIcon::Warning}));
     EXPECT_EQ(overLimit.busyLeft, 1);
 }
 

@@ -19,16 +19,12 @@ TEST(ClockProgressStep, ThreeDisplaysASecond) {
     const Case cases[] = {
         {270000, ComputeMode::CountPrimesOnly, 30000},  // 90,000 a second
         {600, ComputeMode::DisplayPrimesOnly, 60},      // 200 a second: 66 rounded down
-        {600, ComputeMode::DisplayPrimePairsOnly, 60},
-        {0, ComputeMode::CountPrimesOnly, 1000},
-        {0, ComputeMode::DisplayPrimesOnly, 100},
-        {0, ComputeMode::DisplayPrimePairsOnly, 100},
-        {0, ComputeMode::DisplayAllNumbers, 10},
-        {0, ComputeMode::DisplayAllFactors, 10},
-        {8, ComputeMode::DisplayAllNumbers, 10},  // 2 a second / 3 = 0
+        {600, ComputeMode::DisplayPrimePairsOnly, 60}, {0, ComputeMode::CountPrimesOnly, 1000},
+        {0, ComputeMode::DisplayPrimesOnly, 100},      {0, ComputeMode::DisplayPrimePairsOnly, 100},
+        {0, ComputeMode::DisplayAllNumbers, 10},       {0, ComputeMode::DisplayAllFactors, 10},
+        {8, ComputeMode::DisplayAllNumbers, 10},   // 2 a second / 3 = 0
         {900, ComputeMode::CountPrimesOnly, 100},  // 100 rounded to at least 100
-        {950, ComputeMode::DisplayAllNumbers, 105},
-        {120, ComputeMode::DisplayPrimesOnly, 10},
+        {950, ComputeMode::DisplayAllNumbers, 105},    {120, ComputeMode::DisplayPrimesOnly, 10},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(engine::ClockProgressStep(1000 + c.done, 1000, 3000, c.mode), c.step)

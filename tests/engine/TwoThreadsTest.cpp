@@ -149,7 +149,8 @@ TEST(TwoThreads, WithoutASecondThreadTheRunGoesOnInOne) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         const rlimit single{1, 1};
-        if ((geteuid() == 0 && setuid(65534) != 0) || setrlimit(RLIMIT_NPROC, &single) != 0) _exit(3);
+        if ((geteuid() == 0 && setuid(65534) != 0) || setrlimit(RLIMIT_NPROC, &single) != 0)
+            _exit(3);
         // The limit holds: no thread can be started.
         try {
             std::thread([] {}).join();
@@ -182,8 +183,9 @@ TEST(TwoThreads, RandomRunsGiveWhatOneThreadGives) {
         // Starts low, middling and at the top; spans from one batch to a few.
         const int32_t lowest = ek ? 1000000 : 1;
         const int32_t start =
-            trial % 6 == 5 ? 2147483646 - std::uniform_int_distribution<int32_t>(0, 30000)(random)
-                           : std::uniform_int_distribution<int32_t>(lowest, lowest + 3000000)(random);
+            trial % 6 == 5
+                ? 2147483646 - std::uniform_int_distribution<int32_t>(0, 30000)(random)
+                : std::uniform_int_distribution<int32_t>(lowest, lowest + 3000000)(random);
         const int32_t span =
             std::uniform_int_distribution<int32_t>(0, trial % 3 == 0 ? 300 : 30000)(random);
         request.startText = std::to_string(start);
@@ -193,7 +195,8 @@ TEST(TwoThreads, RandomRunsGiveWhatOneThreadGives) {
             const bool divisors = request.filterCaption[0] == '/';
             request.filterAText = std::to_string(
                 divisors ? 720720 : std::uniform_int_distribution<int32_t>(2, 40)(random));
-            request.filterBText = std::to_string(std::uniform_int_distribution<int32_t>(0, 30)(random));
+            request.filterBText =
+                std::to_string(std::uniform_int_distribution<int32_t>(0, 30)(random));
             if (divisors) request.strategy = engine::ScanStrategy::EveryNumber;
         }
         request.showFactorCount = trial % 3 == 1;
@@ -221,7 +224,8 @@ TEST(TwoThreads, EndingsWithinABatch) {
     };
     const Case cases[] = {
         // The text buffer fills some 1,500 lines in.
-        {"output limit, factor all", ComputeMode::DisplayAllNumbers, "1000000000", "1000100000", 0, 0},
+        {"output limit, factor all", ComputeMode::DisplayAllNumbers, "1000000000", "1000100000", 0,
+         0},
         {"output limit, all factors", ComputeMode::DisplayAllFactors, "3", "100000", 0, 0},
         // Stop at a progress point (every 20 numbers), in the first batch or a later one.
         {"stop, factor all", ComputeMode::DisplayAllNumbers, "5", "20000", 3, 0},
@@ -254,9 +258,9 @@ TEST(TwoThreads, OneThreadIsChosenByTheKernelsThreadCount) {
     EXPECT_FALSE(RunWith(1, request).scanThreadSeen);
     EXPECT_TRUE(RunWith(2, request).scanThreadSeen);
     // The modes whose lines are few, or that need only counts, stay in one thread.
-    for (ComputeMode mode : {ComputeMode::DisplayPrimesOnly, ComputeMode::DisplayPrimePairsOnly,
-                             ComputeMode::CountPrimesOnly, ComputeMode::DoNPFGraph,
-                             ComputeMode::DoPCGraph}) {
+    for (ComputeMode mode :
+         {ComputeMode::DisplayPrimesOnly, ComputeMode::DisplayPrimePairsOnly,
+          ComputeMode::CountPrimesOnly, ComputeMode::DoNPFGraph, ComputeMode::DoPCGraph}) {
         request.mode = mode;
         request.strategy = engine::ScanStrategy::EveryNumber;
         EXPECT_FALSE(RunWith(2, request).scanThreadSeen) << static_cast<int>(mode);

@@ -160,8 +160,8 @@ TEST(FactorCountNote, DigitsAsPrintfGivesThem) {
         if (note.ends_with(", -0.000}")) note.erase(note.size() - 7, 1);
         return note;
     };
-    std::vector<double> values = {0.0625, 0.1875, -0.0625, 2.0005, 0.0005, -0.0005, -0.0,
-                                  1e-300, -1e-300, 123456789.0005, 1e300, -4.4375, 7.9995};
+    std::vector<double> values = {0.0625, 0.1875,  -0.0625,        2.0005, 0.0005,  -0.0005, -0.0,
+                                  1e-300, -1e-300, 123456789.0005, 1e300,  -4.4375, 7.9995};
     std::mt19937_64 random(3);
     std::uniform_real_distribution<double> ek(-3, 8);
     for (int i = 0; i < 20000; ++i) values.push_back(ek(random));
@@ -181,7 +181,9 @@ TEST(FactorCountNote, DecimalMarkGivenAndNonNumbers) {
     EXPECT_EQ(out, "x {2, 1,142}");
     out.clear();
     format::AppendFactorCountNote(out, 1, -0.25, "\xd9\xab");  // a mark of two bytes
-    EXPECT_EQ(out, " {1, -0\xd9\xab" "250}");
+    EXPECT_EQ(out,
+              " {1, -0\xd9\xab"
+              "250}");
     EXPECT_EQ(format::FactorCountNote(0, std::numeric_limits<double>::infinity()), " {0, inf}");
     EXPECT_EQ(format::FactorCountNote(0, -std::numeric_limits<double>::infinity()), " {0, -inf}");
     EXPECT_EQ(format::DecimalMark(), ".");  // the tests run in the C locale

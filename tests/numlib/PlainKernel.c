@@ -59,7 +59,7 @@ PLAIN_API void separate_thousands(const char* text, int32_t separator, char* out
     const size_t sign = length > 0 && text[0] == '-' ? 1 : 0;
     size_t out = 0;
     for (size_t i = 0; i < length && out < 19; ++i) {
-        const size_t left = length - i;  /* digits from here to the end */
+        const size_t left = length - i; /* digits from here to the end */
         if (i > sign && left % 3 == 0 && out < 18) output[out++] = (char)separator;
         output[out++] = text[i];
     }

@@ -16,7 +16,8 @@ namespace {
 using engine::ComputeMode;
 
 const numlib::NumKernel& PlainKernel() {
-    static const numlib::NumKernel kernel = numlib::NumKernel::Load(util::ProgramFolder() + "plain-kernel");
+    static const numlib::NumKernel kernel =
+        numlib::NumKernel::Load(util::ProgramFolder() + "plain-kernel");
     return kernel;
 }
 
@@ -75,7 +76,8 @@ struct Outcome {
     engine::HistogramState histogram;
 };
 
-Outcome RunWith(const numlib::NumKernel& kernel, ComputeMode mode, const char* start, const char* end) {
+Outcome RunWith(const numlib::NumKernel& kernel, ComputeMode mode, const char* start,
+                const char* end) {
     enginetest::FakeHost host;
     host.request.mode = mode;
     host.request.startText = start;

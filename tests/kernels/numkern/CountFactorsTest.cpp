@@ -18,11 +18,11 @@ testing::AssertionResult CountsMatchOracle(int32_t first, int32_t n) {
     const auto expected = OracleFactor(n);
     int omega = 0;
     for (const auto& [prime, exponent] : expected) omega += exponent;
-    const int32_t wanted = static_cast<int32_t>(expected.size()) | (omega % 8) << 8 |
-                           (omega == 1 ? 1 : 0) << 16;
+    const int32_t wanted =
+        static_cast<int32_t>(expected.size()) | (omega % 8) << 8 | (omega == 1 ? 1 : 0) << 16;
     if (packed == wanted) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "count_factors(" << first << ", " << n << ") = "
-                                       << packed << ", expected " << wanted;
+    return testing::AssertionFailure()
+           << "count_factors(" << first << ", " << n << ") = " << packed << ", expected " << wanted;
 }
 
 testing::AssertionResult CountsOfRangeMatchOracle(int32_t first, int32_t from, int32_t to) {

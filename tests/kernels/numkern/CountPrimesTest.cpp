@@ -112,7 +112,6 @@ TEST(CountPrimes, TheWholeSpanInOneCallAndInChunks) {
     EXPECT_EQ(chunked, kPrimesInTheSpan);
 }
 
-
 // The primes of lo .. hi with p mod m equal to r1 or r2, by trial division of
 // each member of the two progressions.
 int64_t OracleCountInClasses(int64_t lo, int64_t hi, int64_t m, int64_t r1, int64_t r2) {

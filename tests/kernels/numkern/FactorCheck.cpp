@@ -37,9 +37,8 @@ testing::AssertionResult FactorMatchesOracle(int32_t first, int32_t n) {
         const auto [prime, exponent] = expected[i - 1];
         omega += exponent;
         if (call.primes[i] != prime || call.exponents[i] != exponent) {
-            return failure("factor " + std::to_string(i) + " is " +
-                           std::to_string(call.primes[i]) + "^" +
-                           std::to_string(call.exponents[i]) + ", expected " +
+            return failure("factor " + std::to_string(i) + " is " + std::to_string(call.primes[i]) +
+                           "^" + std::to_string(call.exponents[i]) + ", expected " +
                            std::to_string(prime) + "^" + std::to_string(exponent));
         }
     }

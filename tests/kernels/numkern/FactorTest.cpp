@@ -38,7 +38,7 @@ TEST_P(FactorRun, RunsWithTheirLimits) {
     const LimitedRun runs[] = {
         {3, 3, 3},
         {10, 3, 10},
-        {2, 3, 40000},                        // a limit below 3 leaves the table empty
+        {2, 3, 40000},  // a limit below 3 leaves the table empty
         {0, 3, 5000},
         {-7, 1, 3000},
         {60000, 50000, 120000},               // numbers beyond the run's limit
@@ -46,8 +46,8 @@ TEST_P(FactorRun, RunsWithTheirLimits) {
         {1 << 30, (1 << 30) - 40000, (1 << 30) + 40000},
     };
     for (const LimitedRun& run : runs) {
-        SCOPED_TRACE(testing::Message() << "limit " << run.limit << ", run " << run.first
-                                        << ".." << run.last);
+        SCOPED_TRACE(testing::Message()
+                     << "limit " << run.limit << ", run " << run.first << ".." << run.last);
         calculate_primes(run.limit);
         EXPECT_TRUE(RangeMatchesOracle(run.first, run.first, run.last));
     }
@@ -56,9 +56,12 @@ TEST_P(FactorRun, RunsWithTheirLimits) {
 // High powers of small primes and squares of large ones, reached both from a
 // block started just before them and from a run that comes from far below.
 TEST_P(FactorRun, RunsAcrossHighPrimePowers) {
-    const int32_t powers[] = {1162261467 /* 3^19 */, 1220703125 /* 5^13 */,
-                              1977326743 /* 7^11 */,  214358881 /* 11^8 */,
-                              815730721 /* 13^8 */,   2147117569 /* 46337^2 */,
+    const int32_t powers[] = {1162261467 /* 3^19 */,
+                              1220703125 /* 5^13 */,
+                              1977326743 /* 7^11 */,
+                              214358881 /* 11^8 */,
+                              815730721 /* 13^8 */,
+                              2147117569 /* 46337^2 */,
                               1073741824 /* 2^30 */};
     for (int32_t power : powers) {
         SCOPED_TRACE(power);

@@ -66,8 +66,8 @@ TEST(SeparateThousands, GroupsOfThreeFromTheRight) {
         {"-", ',', "-"},
     };
     for (const GroupingCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "\"" << c.text << "\" with '"
-                                        << static_cast<char>(c.separator) << "'");
+        SCOPED_TRACE(testing::Message()
+                     << "\"" << c.text << "\" with '" << static_cast<char>(c.separator) << "'");
         const Grouped grouped(c.text, c.separator);
         ASSERT_TRUE(grouped.TerminatedInside());
         EXPECT_EQ(grouped.Text(), c.expected);
