@@ -12,7 +12,7 @@ packages=(
   libgsl-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format
 )
 
 missing=()
