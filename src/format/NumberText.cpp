@@ -3,20 +3,12 @@
 #include <array>
 #include <charconv>
 
-#include "numlib/NumKernel.h"
-
 namespace format {
 
 namespace {
 
-// The kernel's result buffer: 20 characters, blank before each call.
-using KernelBuffer = std::array<char, 20>;
-
-// Room for the decimal form of any 64-bit integer and its NUL.
+// Room for the decimal form of any 64-bit integer.
 using DigitBuffer = std::array<char, 24>;
-
-// RemoveTrailingZeros without a copy, for the fast path.
-std::string_view BeforeFirstNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -25,60 +17,44 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-// The decimal form of n in `digits`, followed by a NUL.
 std::string_view DecimalDigits(int64_t n, DigitBuffer& digits) {
-    char* end = std::to_chars(digits.data(), digits.data() + digits.size() - 1, n).ptr;
-    *end = '\0';
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
     return std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data()));
-}
-
-// `digits` must end in a NUL. Appends the separated form to `out`.
-int AppendThroughKernel(std::string& out, const char* digits, Separator separator) {
-    KernelBuffer buffer;
-    buffer.fill(' ');
-    numlib::NumKernel::Instance().SeparateThousands(digits, SeparatorCode(separator),
-                                                    buffer.data());
-    return AppendSeparatedOutput(out, std::string_view(buffer.data(), buffer.size()));
 }
 
 }  // namespace
 
-std::string RemoveTrailingZeros(std::string_view text) { return std::string(BeforeFirstNul(text)); }
-
-int AppendSeparatedOutput(std::string& out, std::string_view kernelOutput) {
-    std::string_view kept = BeforeFirstNul(kernelOutput);
+int AppendGrouped(std::string& out, std::string_view digits, Separator separator) {
     const std::size_t before = out.size();
-    if (kept.starts_with("-,")) {
+    // A separator never follows the minus.
+    if (digits.starts_with('-')) {
         out.push_back('-');
-        kept.remove_prefix(2);
+        digits.remove_prefix(1);
     }
-    out.append(kept);
+    const auto mark = static_cast<char>(SeparatorCode(separator));
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (mark != 0 && i != 0 && (digits.size() - i) % 3 == 0) out.push_back(mark);
+        out.push_back(digits[i]);
+    }
     return static_cast<int>(out.size() - before);
 }
 
 std::string FormatWithSeparator(std::string_view digits, Separator separator) {
-    const std::string trimmed(TrimBlanks(digits));
-    if (separator == Separator::None) return trimmed;
     std::string result;
-    AppendThroughKernel(result, trimmed.c_str(), separator);
+    AppendGrouped(result, TrimBlanks(digits), separator);
     return result;
 }
 
 std::string FormatNumber(int64_t n, Separator separator) {
     DigitBuffer digits;
-    return FormatWithSeparator(DecimalDigits(n, digits), separator);
+    std::string result;
+    AppendGrouped(result, DecimalDigits(n, digits), separator);
+    return result;
 }
 
 int AppendNumber(std::string& out, int32_t n, Separator separator) {
     DigitBuffer digits;
-    const std::string_view text = DecimalDigits(n, digits);
-    // Up to three digits hold no group to separate: most prime factors of a
-    // line, which need not be handed to the kernel.
-    if (separator == Separator::None || (n >= 0 && n < 1000)) {
-        out.append(text);
-        return static_cast<int>(text.size());
-    }
-    return AppendThroughKernel(out, text.data(), separator);
+    return AppendGrouped(out, DecimalDigits(n, digits), separator);
 }
 
 int32_t ParseNumberText(std::string_view text, std::string_view maxText) {

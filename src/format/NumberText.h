@@ -13,22 +13,18 @@ namespace format {
 inline constexpr std::string_view kMaxNumberText = "2147483646";
 inline constexpr int32_t kMaxNumber = 2147483646;
 
-// The text up to its first NUL character (all of it when it has none).
-std::string RemoveTrailingZeros(std::string_view text);
-
-// Appends what the program keeps of the kernel's separate_thousands output (a
-// buffer of 20 characters): the text before its first NUL, with a comma that
-// directly follows a leading minus removed ("-,123,456" gives "-123,456").
-// Returns the number of characters appended.
-int AppendSeparatedOutput(std::string& out, std::string_view kernelOutput);
+// Appends `digits` (decimal digits with an optional leading minus) to `out`
+// with `separator` between groups of three digits counted from the right, and
+// returns the number of characters appended. Pure; no allocation once `out`
+// has room. The rule of the kernel's separate_thousands, without its
+// 20-character buffer.
+int AppendGrouped(std::string& out, std::string_view digits, Separator separator);
 
 // `digits` (decimal digits with an optional leading minus, blanks around them
-// allowed) written with `separator` between groups of three digits, through the
-// kernel's separate_thousands. "-,123" becomes "-123".
+// allowed) written with `separator` between groups of three digits.
 std::string FormatWithSeparator(std::string_view digits, Separator separator);
 
-// The decimal form of `n` through FormatWithSeparator. The kernel writes at
-// most 19 characters, so values beyond 14 digits come back cut.
+// The decimal form of `n` with `separator` between groups of three digits.
 std::string FormatNumber(int64_t n, Separator separator);
 
 // Appends FormatNumber(n, separator) to `out` and returns the number of

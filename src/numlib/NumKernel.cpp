@@ -13,8 +13,10 @@ NumKernel NumKernel::Load(const std::string& folder) {
     util::ResolveExport(kernel.m_library, "calculate_primes", kernel.m_calculatePrimes, missing);
     util::ResolveExport(kernel.m_library, "factor", kernel.m_factor, missing);
     util::ResolveExport(kernel.m_library, "is_prime", kernel.m_isPrime, missing);
-    util::ResolveExport(kernel.m_library, "separate_thousands", kernel.m_separateThousands,
-                        missing);
+    // The program groups digits itself; the export is still one of the four
+    // every kernel has.
+    void (*separateThousands)(const char*, int32_t, char*) = nullptr;
+    util::ResolveExport(kernel.m_library, "separate_thousands", separateThousands, missing);
     RequireExports(kernel.m_library, kDescription, missing);
     std::string optional;
     util::ResolveExport(kernel.m_library, "count_primes", kernel.m_countPrimes, optional);

@@ -46,11 +46,6 @@ public:
 
     bool IsPrime(int32_t n) const { return m_isPrime(n, n) == 1; }
 
-    // The kernel's digit grouping: `output` must hold 20 characters.
-    void SeparateThousands(const char* text, int32_t separator, char* output) const {
-        m_separateThousands(text, separator, output);
-    }
-
     // Beyond the four functions every kernel has, ours also counts primes at
     // sieve speed, gives the counts of a factorisation alone and sieves ahead
     // on a second thread. A kernel without them still serves: counting then
@@ -92,7 +87,6 @@ private:
     int32_t (*m_factor)(int32_t, int32_t, int32_t*, int16_t*) = nullptr;
     int32_t (*m_countFactors)(int32_t, int32_t) = nullptr;
     int16_t (*m_isPrime)(int32_t, int32_t) = nullptr;
-    void (*m_separateThousands)(const char*, int32_t, char*) = nullptr;
     int64_t (*m_countPrimes)(int32_t, int32_t) = nullptr;
     int64_t (*m_countPrimesModulo)(int32_t, int32_t, int32_t, int32_t, int32_t) = nullptr;
     void (*m_finishRun)() = nullptr;

@@ -23,40 +23,6 @@ const SeparatorCase kSeparators[] = {{Separator::Comma, ','},
                                      {Separator::Apostrophe, '\''},
                                      {Separator::None, 0}};
 
-TEST(RemoveTrailingZeros, KeepsWhatPrecedesTheFirstNul) {
-    using namespace std::string_view_literals;
-    EXPECT_EQ(format::RemoveTrailingZeros("12,345"sv), "12,345");
-    EXPECT_EQ(format::RemoveTrailingZeros("12\0 45\0"sv), "12");
-    EXPECT_EQ(format::RemoveTrailingZeros("\0abc"sv), "");
-    EXPECT_EQ(format::RemoveTrailingZeros(""sv), "");
-    EXPECT_EQ(format::RemoveTrailingZeros("                    "sv), "                    ");
-}
-
-TEST(AppendSeparatedOutput, CutsAtNulAndDropsCommaAfterMinus) {
-    using namespace std::string_view_literals;
-    struct Case {
-        std::string_view output;
-        std::string_view kept;
-    };
-    const Case cases[] = {
-        {"-,123,456\0          "sv, "-123,456"},
-        {"-'123'456\0          "sv, "-'123'456"},  // only the comma form is corrected
-        {"- 123 456\0          "sv, "- 123 456"},
-        {"-123,456\0           "sv, "-123,456"},
-        {"1,234\0              "sv, "1,234"},
-        {"2,147,483,646\0      "sv, "2,147,483,646"},
-        {"12345678901234567890"sv, "12345678901234567890"},  // no NUL: all 20
-        {"\0                   "sv, ""},
-        {",123\0               "sv, ",123"},
-    };
-    for (const Case& c : cases) {
-        std::string out = "x";
-        const int appended = format::AppendSeparatedOutput(out, c.output);
-        EXPECT_EQ(out, "x" + std::string(c.kept));
-        EXPECT_EQ(appended, static_cast<int>(c.kept.size()));
-    }
-}
-
 TEST(FormatWithSeparator, LargestNumberWithEachSeparator) {
     EXPECT_EQ(format::FormatWithSeparator("2147483646", Separator::Comma), "2,147,483,646");
     EXPECT_EQ(format::FormatWithSeparator("2147483646", Separator::Space), "2 147 483 646");

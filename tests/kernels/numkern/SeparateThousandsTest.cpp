@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cstring>
+#include <random>
 #include <string>
 
+#include "format/NumberText.h"
 #include "numkern.h"
 
 namespace numkern_test {
@@ -90,6 +93,20 @@ TEST(SeparateThousands, LongTextsAreCutToNineteenCharacters) {
         ASSERT_TRUE(grouped.TerminatedInside());
         EXPECT_EQ(grouped.Text(), c.expected);
         EXPECT_TRUE(grouped.CanariesIntact());
+    }
+}
+
+TEST(SeparateThousands, TheProgramsOwnGroupingWritesWhatTheKernelWrites) {
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX);
+    for (const format::Separator separator :
+         {format::Separator::Comma, format::Separator::Space, format::Separator::Apostrophe}) {
+        for (int i = 0; i < 20000; ++i) {
+            const int32_t n = i < 2000 ? i - 1000 : any(random);
+            const std::string digits = std::to_string(n);
+            const Grouped grouped(digits.c_str(), format::SeparatorCode(separator));
+            ASSERT_EQ(format::FormatNumber(n, separator), grouped.Text()) << n;
+        }
     }
 }
 
