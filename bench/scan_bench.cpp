@@ -67,7 +67,7 @@ void Compare(const char* name, engine::ComputeMode mode, int32_t start, int32_t 
 void Filtered(const char* name, engine::ComputeMode mode, const char* caption, const char* a,
               const char* b, int32_t start, int32_t end) {
     engine::ComputeRequest request = Request(mode, start, end);
-    request.filterCaption = caption;
+    request.filterForm = engine::ParseFilterCaption(caption);
     request.filterAText = a;
     request.filterBText = b;
     const double fast = bench::TimedRun(request);
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         // scan that factors every number of it.
         const int32_t end = quick ? span : 2147483646;
         engine::ComputeRequest filtered = Request(ComputeMode::CountPrimesOnly, 1, end);
-        filtered.filterCaption = "* N   +";
+        filtered.filterForm = engine::ParseFilterCaption("* N   +");
         filtered.filterAText = "10";
         filtered.filterBText = "1";
         const double counted = bench::TimedRun(filtered);

@@ -24,6 +24,7 @@
 #include "FuzzCheck.h"
 #include "engine/Filter.h"
 #include "engine/FilterChecks.h"
+#include "engine/FilterMembership.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ struct Case {
     }
 };
 
-void CheckNumber(const Case& c, engine::FilterTest& test, int32_t n) {
+void CheckNumber(const Case& c, engine::FilterMembership& test, int32_t n) {
     const int32_t countBefore = test.GatheredCount();
     const bool pass = test.IsInFilter(n);
     const std::string where = c.Describe(n);
@@ -190,7 +191,7 @@ int32_t PickNumber(FuzzedDataProvider& data, const Case& c) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);
     const Caption& caption = kCaptions[data.ConsumeIntegralInRange<std::size_t>(0, 8)];
-    FUZZ_CHECK(engine::FilterCaption(caption.op, caption.sign) == caption.text,
+    FUZZ_CHECK(engine::FilterCaption(engine::ParseFilterCaption(caption.text)) == caption.text,
                "FilterCaption gives another caption for " + std::string(caption.text));
     engine::Filter filter;
     filter.form = engine::ParseFilterCaption(caption.text);
@@ -212,7 +213,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         return 0;
     }
 
-    engine::FilterTest test(filter);
+    engine::FilterMembership test(filter);
     for (int i = 0; i < 16 && data.remaining_bytes() > 0; ++i) {
         CheckNumber(c, test, PickNumber(data, c));
     }

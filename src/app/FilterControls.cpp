@@ -4,20 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <string>
 #include <utility>
 
 #include "app/MainWindowControls.h"
 
 namespace app {
-
-namespace {
-
-QString Caption(char op, std::string_view sign) {
-    return QString::fromStdString(engine::FilterCaption(op, sign));
-}
-
-}  // namespace
 
 FilterControls::FilterControls(const MainWindowControls& ui, std::function<bool()> windowVisible)
     : m_txbA(ui.txbA),
@@ -30,15 +21,13 @@ void FilterControls::ParseFilterCaption() {
     m_form = engine::ParseFilterCaption(m_filterType->text().toStdString());
 }
 
-void FilterControls::OperatorClicked(char op) {
-    const char* sign = m_form.isPlus ? "+" : (m_form.isMinus ? "-" : "+|-");
-    m_filterType->setText(Caption(op, sign));
+void FilterControls::OperatorClicked(engine::FilterOperator op) {
+    m_filterType->setText(QString::fromStdString(engine::FilterCaption({op, m_form.sign})));
     FocusStep(m_txbA);
 }
 
-void FilterControls::SignClicked(std::string_view sign) {
-    const char op = m_form.isMult ? '*' : (m_form.isDiv ? '/' : '^');
-    m_filterType->setText(Caption(op, sign));
+void FilterControls::SignClicked(engine::FilterSign sign) {
+    m_filterType->setText(QString::fromStdString(engine::FilterCaption({m_form.op, sign})));
     FocusStep(m_txbB);
 }
 

@@ -4,9 +4,7 @@
 
 #include <functional>
 #include <optional>
-#include <string_view>
-
-#include "engine/Filter.h"
+#include "engine/FilterForm.h"
 
 class QLabel;
 class QLineEdit;
@@ -31,10 +29,10 @@ public:
 
     // cmdMult, cmdDiv, cmdExp: the operator changes, the sign stays; then
     // the focus goes to txbA.
-    void OperatorClicked(char op);
+    void OperatorClicked(engine::FilterOperator op);
     // cmdPlus, cmdMinus, cmdPlusMinus: the sign changes, the operator stays;
     // then the focus goes to txbB.
-    void SignClicked(std::string_view sign);
+    void SignClicked(engine::FilterSign sign);
     // cmdReset: "Clear" keeps the filter aside and empties it; any other
     // caption puts the kept filter back.
     void ResetClicked();

@@ -42,12 +42,10 @@ void GraphView::BeginGraph(const engine::HistogramState& state, const std::strin
     RepaintPicture();
 }
 
-void GraphView::Render(engine::HistogramState& state, bool final) {
-    // A rendering that finds an overlap is drawn: the scan stops with a
-    // message over it.
-    if (!final && !m_sinceRepaint.hasExpired(kRepaintIntervalMs) &&
-        !stats::RenderingFindsOverlap(state, SelectedBinsEntry())) {
-        stats::ApplyRenderingToData(state, SelectedBinsEntry());
+void GraphView::Render(const engine::HistogramState& state, bool final) {
+    // At most kRepaintsPerSecond drawings; but the rendering that found an
+    // overlap is drawn, for the scan stops with a message over it.
+    if (!final && !m_sinceRepaint.hasExpired(kRepaintIntervalMs) && !state.binOverlapFound) {
         return;
     }
     // Which renderings were drawn depends on the machine's speed, and a

@@ -45,7 +45,7 @@ public:
     int SelectedBinsEntry() const override;
     void SelectBinsEntry(int index) override;
     void BeginGraph(const engine::HistogramState& state, const std::string& explanation) override;
-    void Render(engine::HistogramState& state, bool final) override;
+    void Render(const engine::HistogramState& state, bool final) override;
     void HideGraph() override;
 
     // The geometry for the current settings: the scale of the last run's

@@ -42,6 +42,10 @@ QString ToTextBoxBreaks(QString text) {
 
 void OutputWindow::Append(std::string_view text) {
     m_pending += QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (m_showEachAppend) {
+        MoveCaretToEnd();
+        Repaint();
+    }
 }
 
 size_t OutputWindow::Length() const {

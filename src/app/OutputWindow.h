@@ -29,8 +29,12 @@ public:
     void Append(std::string_view text) override;
     size_t Length() const override;
     void KeepFirst(size_t count) override;
-    void MoveCaretToEnd() override;
-    void Repaint() override;
+    // The caret to the end of the text, the last line in view.
+    void MoveCaretToEnd();
+    // The text box shows all appended text, and the window is repainted now.
+    void Repaint();
+    // While on, each append is shown at once (MoveCaretToEnd and Repaint).
+    void ShowEachAppend(bool on) { m_showEachAppend = on; }
 
     // The whole text, line breaks as CR LF.
     QString Text();
@@ -48,6 +52,7 @@ private:
     // may have left the end since MoveCaretToEnd last put them there; the
     // document's length is the cached one unless it changed.
     bool m_caretMayHaveMoved = true;
+    bool m_showEachAppend = false;
     mutable bool m_documentChanged = true;
     mutable size_t m_documentLength = 0;
     std::array<QMetaObject::Connection, 4> m_watches;

@@ -38,9 +38,29 @@ WindowHost::WindowHost(Parts parts)
     QObject::connect(&m_clock, &QTimer::timeout, [this] { engine::OnClockTick(m_flags); });
 }
 
-bool WindowHost::NormalizeNumberFields() { return m_parts.numbers.NormalizeNumberFields(); }
+void WindowHost::Compute() {
+    if (!m_parts.numbers.NormalizeNumberFields()) return;
+    const engine::RunResult result = engine::RunCompute(ReadRequest(), *this);
+    if (m_ending) return;
+    if (result.filterBReadAsZero) m_parts.ui.txbB->setText(QStringLiteral("0"));
+    if (result.mode != m_parts.modes.Mode()) m_parts.modes.Select(result.mode);
+    switch (result.refused) {
+        case engine::RefusalSubject::StartField:
+            m_parts.numbers.FocusStartField();
+            break;
+        case engine::RefusalSubject::Range:
+            m_parts.output.MoveCaretToEnd();
+            m_parts.setInputFocus();
+            break;
+        case engine::RefusalSubject::Request:
+            m_parts.setInputFocus();
+            break;
+        case engine::RefusalSubject::None:
+            break;
+    }
+}
 
-engine::ComputeRequest WindowHost::ReadRequest() {
+engine::ComputeRequest WindowHost::ReadRequest() const {
     const MainWindowControls& ui = m_parts.ui;
     engine::ComputeRequest request;
     request.startText = ui.text1->text().toStdString();
@@ -51,30 +71,27 @@ engine::ComputeRequest WindowHost::ReadRequest() {
     request.separator = m_parts.separators.Selected();
     request.filterAText = ui.txbA->text().toStdString();
     request.filterBText = ui.txbB->text().toStdString();
-    request.filterCaption = ui.lblFilterType->text().toStdString();
+    request.filterForm = engine::ParseFilterCaption(ui.lblFilterType->text().toStdString());
     request.binSettingIndex = ui.cboNumBins->currentIndex();
     return request;
 }
 
 engine::OutputText& WindowHost::Output() { return m_parts.output; }
 
-void WindowHost::FocusStartField() { m_parts.numbers.FocusStartField(); }
-
-void WindowHost::SetFilterBText(const std::string& text) {
-    m_parts.ui.txbB->setText(QString::fromStdString(text));
-}
-
-void WindowHost::SelectMode(engine::ComputeMode mode) { m_parts.modes.Select(mode); }
-
 void WindowHost::EnterBusyState(const engine::BusyInfo& run) {
     m_yielded = false;
     m_run = run;
+    // A graph run scans as "factor all numbers", and the options show it.
+    if (run.graphRun) m_parts.modes.Select(engine::ComputeMode::DisplayAllNumbers);
+    m_parts.output.ShowEachAppend(run.showEachLine);
     m_parts.busy.Enter(run);
 }
 
-void WindowHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) {
+void WindowHost::LeaveBusyState(const engine::BusyInfo& run, const engine::Message* closing) {
     m_run.reset();
     if (m_ending) return;
+    m_parts.output.ShowEachAppend(false);
+    if (run.graphRun) m_parts.modes.Select(run.graphMode);
     // The text box holds all the run wrote, also when no caret move follows
     // (a histogram's "Buffer full." or error note).
     m_parts.output.Flush();
@@ -83,6 +100,7 @@ void WindowHost::LeaveBusyState(const engine::BusyInfo&, const engine::Message* 
 
 void WindowHost::ShowProgress(int32_t n) {
     if (m_ending) return;
+    m_parts.output.MoveCaretToEnd();
     m_yieldDue = !m_yielded || util::CoarseClock::now() - m_lastYield >= kYieldInterval;
     if (m_yieldDue) m_parts.busy.ShowProgress(n, m_parts.separators.Selected());
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/GraphView.h"
+#include "engine/ComputeDriver.h"
 #include "engine/ComputeHost.h"
 #include "engine/HistogramState.h"
 #include "util/CoarseClock.h"
@@ -22,9 +23,9 @@ class OutputWindow;
 class SeparatorOptions;
 struct MainWindowControls;
 
-// The main window as the compute driver sees it: the request read from the
-// controls, the output window, the messages, the histogram picture, the busy
-// state, the clock and the event yield at progress points.
+// The main window as a run sees it: the output window, the messages, the
+// histogram picture, the busy state, the clock and the event yield at progress
+// points; and the window's side of a press of Compute.
 class WindowHost final : public engine::ComputeHost, private engine::MessageSink {
 public:
     struct Parts {
@@ -41,18 +42,17 @@ public:
 
     explicit WindowHost(Parts parts);
 
-    bool NormalizeNumberFields() override;
-    engine::ComputeRequest ReadRequest() override;
+    // One press of Compute: the number fields cleaned, the request read from
+    // the controls and run, and the window's own rules applied to what the
+    // run left: the focus after a refusal, the "0" read for an empty b, the
+    // mode a single number is factored in.
+    void Compute();
+
     engine::OutputText& Output() override;
     engine::MessageSink& Messages() override { return *this; }
     engine::RunFlags& Flags() override { return m_flags; }
     engine::HistogramView* Histograms() override { return &m_graph; }
     engine::HistogramState& HistogramData() override { return m_histogramData; }
-
-    void FocusStartField() override;
-    void SetInputFocus() override { m_parts.setInputFocus(); }
-    void SetFilterBText(const std::string& text) override;
-    void SelectMode(engine::ComputeMode mode) override;
 
     void EnterBusyState(const engine::BusyInfo& run) override;
     void LeaveBusyState(const engine::BusyInfo& run, const engine::Message* closing) override;
@@ -75,6 +75,7 @@ public:
     const engine::HistogramState& HistogramData() const { return m_histogramData; }
 
 private:
+    engine::ComputeRequest ReadRequest() const;
     void ShowMessage(const engine::Message& message) override;
 
     Parts m_parts;

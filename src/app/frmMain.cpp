@@ -114,14 +114,19 @@ void frmMain::ConnectOptions() {
 }
 
 void frmMain::ConnectFilter() {
-    const std::pair<QPushButton*, char> operators[] = {
-        {m_ui.cmdMult, '*'}, {m_ui.cmdDiv, '/'}, {m_ui.cmdExp, '^'}};
+    using engine::FilterOperator;
+    using engine::FilterSign;
+    const std::pair<QPushButton*, FilterOperator> operators[] = {
+        {m_ui.cmdMult, FilterOperator::Multiply},
+        {m_ui.cmdDiv, FilterOperator::Divide},
+        {m_ui.cmdExp, FilterOperator::Power}};
     for (const auto& [button, op] : operators) {
         connect(button, &QPushButton::clicked, this,
                 [this, op = op] { m_filter.OperatorClicked(op); });
     }
-    const std::pair<QPushButton*, const char*> signs[] = {
-        {m_ui.cmdPlus, "+"}, {m_ui.cmdMinus, "-"}, {m_ui.cmdPlusMinus, "+|-"}};
+    const std::pair<QPushButton*, FilterSign> signs[] = {{m_ui.cmdPlus, FilterSign::Plus},
+                                                         {m_ui.cmdMinus, FilterSign::Minus},
+                                                         {m_ui.cmdPlusMinus, FilterSign::Both}};
     for (const auto& [button, sign] : signs) {
         connect(button, &QPushButton::clicked, this,
                 [this, sign = sign] { m_filter.SignClicked(sign); });
@@ -258,7 +263,7 @@ void frmMain::SetInputFocus() {
     }
 }
 
-void frmMain::Compute() { engine::RunCompute(m_host); }
+void frmMain::Compute() { m_host.Compute(); }
 
 void frmMain::OpenHelp() {
     if (m_help == nullptr) {

@@ -20,17 +20,9 @@ void CliHistogramView::BeginGraph(const engine::HistogramState& state, const std
     if (m_picture) m_picture->BeginGraph(state.kind, m_binsEntry);
 }
 
-void CliHistogramView::Render(engine::HistogramState& state, bool final) {
-    // Nobody sees the renderings during a run: only what they do to the data
-    // (the bin-overlap rule) is applied, and the final one is drawn.
-    if (!final) {
-        stats::ApplyRenderingToData(state, m_binsEntry);
-        return;
-    }
-    // The table of the final picture is made from the data that picture is
-    // drawn from, before the rendering merges an overlap into it.
-    const std::vector<std::string> table =
-        stats::HistogramTable(state, m_binsEntry, m_separator, m_fit);
+void CliHistogramView::Render(const engine::HistogramState& state, bool final) {
+    // Nobody sees the renderings during a run: the final one is drawn.
+    if (!final) return;
     if (m_picture) {
         m_picture->Render(state, final, m_binsEntry, m_separator);
     } else {
@@ -39,7 +31,9 @@ void CliHistogramView::Render(engine::HistogramState& state, bool final) {
     }
     // The stddev-zero message has been shown already; the table is then empty.
     if (state.valueStdDev == 0 && state.kind != engine::HistogramKind::PC) return;
-    for (const std::string& line : table) m_table += line + "\n";
+    for (const std::string& line : stats::HistogramTable(state, m_binsEntry, m_separator, m_fit)) {
+        m_table += line + "\n";
+    }
 }
 
 std::string CliHistogramView::SaveImage(const std::string& fileName) const {

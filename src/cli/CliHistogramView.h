@@ -25,7 +25,7 @@ public:
     int SelectedBinsEntry() const override { return m_binsEntry; }
     void SelectBinsEntry(int index) override { m_binsEntry = index; }
     void BeginGraph(const engine::HistogramState& state, const std::string& explanation) override;
-    void Render(engine::HistogramState& state, bool final) override;
+    void Render(const engine::HistogramState& state, bool final) override;
     void HideGraph() override {}
 
     // The text the final picture shows, one line each (empty before a final rendering).

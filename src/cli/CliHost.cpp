@@ -29,7 +29,7 @@ void StreamMessages::ShowMessage(const engine::Message& message) {
 }
 
 CliHost::CliHost(const CliOptions& options, engine::OutputText& output, std::FILE* messages)
-    : m_options(options), m_output(output), m_messages(messages), m_mode(options.mode) {
+    : m_options(options), m_output(output), m_messages(messages) {
     m_fields.start = options.startText;
     m_fields.end = options.endText;
     if (options.filter) {
@@ -58,17 +58,23 @@ bool CliHost::NormalizeNumberFields() {
     return outcome.Ok();
 }
 
-engine::ComputeRequest CliHost::ReadRequest() {
+engine::RunOutcome CliHost::Run(const numlib::NumKernel& kernel) {
+    if (!NormalizeNumberFields()) return engine::RunOutcome::Refused;
+    return engine::RunCompute(ReadRequest(), *this, kernel).outcome;
+}
+
+engine::ComputeRequest CliHost::ReadRequest() const {
     engine::ComputeRequest request;
     request.startText = m_fields.start;
     request.endText = m_fields.end;
-    request.mode = m_mode;
+    request.mode = m_options.mode;
     request.showFactorCount = m_options.showCount;
     request.showPalmenColor = m_options.showColor;
     request.separator = m_options.separator;
     request.filterAText = m_fields.filterA;
     request.filterBText = m_fields.filterB;
-    if (m_options.filter) request.filterCaption = m_options.filter->caption;
+    if (m_options.filter) request.filterForm = m_options.filter->form;
+    request.binSettingIndex = m_options.binsEntry;
     return request;
 }
 

@@ -8,6 +8,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/ProgressLine.h"
+#include "engine/ComputeDriver.h"
 #include "engine/ComputeHost.h"
 #include "engine/HistogramState.h"
 #include "engine/NumberFields.h"
@@ -33,19 +34,16 @@ class CliHost : public engine::ComputeHost {
 public:
     CliHost(const CliOptions& options, engine::OutputText& output, std::FILE* messages);
 
-    bool NormalizeNumberFields() override;
-    engine::ComputeRequest ReadRequest() override;
+    // The run the arguments ask for: START and END cleaned as the window
+    // cleans its fields (a number above the largest is refused), then run.
+    engine::RunOutcome Run(const numlib::NumKernel& kernel);
+
     engine::OutputText& Output() override { return m_output; }
     engine::MessageSink& Messages() override { return m_messages; }
     engine::RunFlags& Flags() override { return m_flags; }
     engine::HistogramView* Histograms() override { return m_histogramView; }
     void SetHistogramView(engine::HistogramView* view) { m_histogramView = view; }
     engine::HistogramState& HistogramData() override { return m_histogram; }
-
-    void FocusStartField() override {}
-    void SetInputFocus() override {}
-    void SetFilterBText(const std::string& text) override { m_fields.filterB = text; }
-    void SelectMode(engine::ComputeMode mode) override { m_mode = mode; }
 
     void EnterBusyState(const engine::BusyInfo& run) override;
     void LeaveBusyState(const engine::BusyInfo& run, const engine::Message* closing) override;
@@ -60,6 +58,9 @@ public:
 private:
     using Clock = util::CoarseClock;
 
+    bool NormalizeNumberFields();
+    engine::ComputeRequest ReadRequest() const;
+
     const CliOptions& m_options;
     engine::OutputText& m_output;
     StreamMessages m_messages;
@@ -67,7 +68,6 @@ private:
     engine::HistogramState m_histogram;
     engine::HistogramView* m_histogramView = nullptr;
     engine::NumberFields m_fields;
-    engine::ComputeMode m_mode;
     std::unique_ptr<ProgressLine> m_progress;
     bool m_clockRunning = false;
     Clock::time_point m_clockStart;

@@ -1,7 +1,5 @@
 #include "cli/FilterExpression.h"
 
-#include "engine/Filter.h"
-
 namespace cli {
 
 namespace {
@@ -37,19 +35,22 @@ std::optional<FilterFields> ParseFilterExpression(std::string_view text, std::st
         error = "the number a must be followed by one of the operators * / ^";
         return std::nullopt;
     }
-    const char op = s[i++];
+    const char symbol = s[i++];
+    fields.form.op = symbol == '*'   ? engine::FilterOperator::Multiply
+                     : symbol == '/' ? engine::FilterOperator::Divide
+                                     : engine::FilterOperator::Power;
     if (i >= s.size() || (s[i] != 'N' && s[i] != 'n')) {
         error = "the operator must be followed by the letter N";
         return std::nullopt;
     }
     ++i;
-    std::string sign = "+";
+    fields.form.sign = engine::FilterSign::Plus;
     if (i < s.size()) {
         if (s.compare(i, 3, "+|-") == 0) {
-            sign = "+|-";
+            fields.form.sign = engine::FilterSign::Both;
             i += 3;
         } else if (s[i] == '+' || s[i] == '-') {
-            sign = std::string(1, s[i]);
+            fields.form.sign = s[i] == '+' ? engine::FilterSign::Plus : engine::FilterSign::Minus;
             ++i;
         } else {
             error = "N must be followed by a sign + - or +|-";
@@ -69,7 +70,6 @@ std::optional<FilterFields> ParseFilterExpression(std::string_view text, std::st
             return std::nullopt;
         }
     }
-    fields.caption = engine::FilterCaption(op, sign);
     return fields;
 }
 

@@ -4,13 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "engine/FilterForm.h"
+
 namespace cli {
 
-// A filter as the window's filter controls hold it: the two field texts and
-// the caption of the filter-type label.
+// A filter as the command line gives it: its form and the texts of a and b,
+// which the run reads as the window reads its two filter fields.
 struct FilterFields {
     std::string aText;
-    std::string caption;
+    engine::FilterForm form;
     std::string bText;
 };
 

@@ -26,8 +26,6 @@ public:
     void Append(std::string_view text) override;
     size_t Length() const override { return m_written; }
     void KeepFirst(size_t) override {}
-    void MoveCaretToEnd() override {}
-    void Repaint() override {}
     bool Limited() const override { return false; }
     bool WriteFailed() const override { return !m_error.empty(); }
 

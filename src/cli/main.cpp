@@ -77,14 +77,14 @@ int main(int argc, char** argv) {
         cli::StreamOutput output(stdout, options->crlf);
         cli::CliHost host(*options, output, stderr);
         host.SetHistogramView(&histogram);
-        outcome = engine::RunCompute(host, *kernel);
+        outcome = host.Run(*kernel);
         output.Flush();
         writeError = output.WriteError();
     } else {
         engine::OutputBuffer output;
         cli::CliHost host(*options, output, stderr);
         host.SetHistogramView(&histogram);
-        outcome = engine::RunCompute(host, *kernel);
+        outcome = host.Run(*kernel);
         writeError = cli::WriteAndFlush(stdout, cli::WithLineEnds(output.Text(), options->crlf));
     }
     if (writeError.empty() && engine::IsGraphMode(options->mode)) {

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "engine/ComputeMode.h"
+#include "engine/FilterForm.h"
+#include "engine/HistogramState.h"
 #include "format/Separator.h"
 
 namespace engine {
@@ -21,8 +23,10 @@ struct ComputeRequest {
     format::Separator separator = format::Separator::Comma;
     std::string filterAText;
     std::string filterBText;
-    std::string filterCaption = "* N   +";
-    int binSettingIndex = 5;  // selected entry of the bins list (0..7)
+    FilterForm filterForm;
+    // The EK bins entry of a run without a picture (0..7); a picture's own
+    // selection rules where there is one.
+    int binSettingIndex = kDefaultBinsEntry;
     ScanStrategy strategy = ScanStrategy::Fastest;
 };
 

@@ -41,9 +41,9 @@ FilterCandidates::FilterCandidates(const Filter& filter, int32_t from, int32_t t
     const FilterForm& form = filter.form;
     const int64_t a = filter.a;
     const int64_t b = filter.b;
-    const bool plus = form.isPlus || form.isPlusMinus;
-    const bool minus = form.isMinus || form.isPlusMinus;
-    if (form.isMult) {
+    const bool plus = form.TakesPlus();
+    const bool minus = form.TakesMinus();
+    if (form.op == FilterOperator::Multiply) {
         m_progressions = true;
         m_step = a;
         m_nextA = plus ? FirstFrom(from, b, a) : kNever;
@@ -51,7 +51,7 @@ FilterCandidates::FilterCandidates(const Filter& filter, int32_t from, int32_t t
         if (m_nextA == m_nextB) m_nextB = kNever;  // one progression when the residues agree
         return;
     }
-    const std::vector<int64_t> values = form.isDiv ? Divisors(a) : Powers(a);
+    const std::vector<int64_t> values = form.op == FilterOperator::Divide ? Divisors(a) : Powers(a);
     for (int64_t v : values) {
         if (plus && v + b >= from && v + b <= to) m_list.push_back(v + b);
         if (minus && v - b >= from && v - b <= to) m_list.push_back(v - b);
@@ -59,7 +59,8 @@ FilterCandidates::FilterCandidates(const Filter& filter, int32_t from, int32_t t
     std::sort(m_list.begin(), m_list.end());
     m_list.erase(std::unique(m_list.begin(), m_list.end()), m_list.end());
     // n + b leaves 32 bits from here on: the test reports it there.
-    if (minus && form.isExp) m_denseFrom = std::max<int64_t>(from, kInt32Max + 1 - b);
+    if (minus && form.op == FilterOperator::Power)
+        m_denseFrom = std::max<int64_t>(from, kInt32Max + 1 - b);
 }
 
 bool FilterCandidates::NextInProgressions(int64_t& n) {

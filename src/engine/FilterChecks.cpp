@@ -38,8 +38,8 @@ std::optional<int32_t> LastPairOfPowers(const Filter& filter, int32_t start, int
     // A power beyond 32 bits makes the test of n + b report an overflow, not pass.
     std::vector<int64_t> members;
     for (int64_t power = 1; power <= std::numeric_limits<int32_t>::max(); power *= a) {
-        if (form.isPlus || form.isPlusMinus) members.push_back(power + b);
-        if (form.isMinus || form.isPlusMinus) members.push_back(power - b);
+        if (form.TakesPlus()) members.push_back(power + b);
+        if (form.TakesMinus()) members.push_back(power - b);
     }
     std::sort(members.begin(), members.end());
     std::optional<int32_t> last;
@@ -85,31 +85,35 @@ std::optional<std::string> CheckFilter(const Filter& filter, int32_t start, int3
     const FilterForm& form = filter.form;
     const int64_t a = filter.a;
     const int64_t b = filter.b;
-    const bool plus = form.isPlus || form.isPlusMinus;
-    const bool minus = form.isMinus || form.isPlusMinus;
+    const bool plus = form.TakesPlus();
+    const bool minus = form.TakesMinus();
+    const bool multiply = form.op == FilterOperator::Multiply;
+    const bool divide = form.op == FilterOperator::Divide;
 
     if (a < 2) return "First filter value must be > 1.";
 
     // A range at least a long holds every remainder modulo a.
-    if (form.isMult && int64_t{end} - start + 1 < a) {
+    if (multiply && int64_t{end} - start + 1 < a) {
         const bool holds = (plus && RangeHoldsResidue(start, end, -b, a)) ||
                            (minus && RangeHoldsResidue(start, end, b, a));
         if (!holds) return kEmpty;
     }
-    if (form.isDiv) {
+    if (divide) {
         const bool plusMeets = Meets(b + 1, b + a, start, end);
         const bool minusMeets = Meets(1 - b, a - b, start, end);
         const bool holds = (plus && plusMeets) || (minus && minusMeets);
         if (!holds) return kEmpty;
     }
-    if ((form.isMult || form.isDiv) && minus &&
+    if ((multiply || divide) && minus &&
         static_cast<double>(format::kMaxNumber) - static_cast<double>(b) < end) {
         return "End number too large for this filter.";
     }
-    const bool evenForm = form.isMult && a % 2 == 0 && b % 2 == 0;
+    const bool evenForm = multiply && a % 2 == 0 && b % 2 == 0;
     if (mode == ComputeMode::DisplayPrimePairsOnly) {
         if (evenForm) return kNoPairs;
-        if (form.isExp && !LastPairOfPowers(filter, start, end)) return kNoPairs;
+        if (form.op == FilterOperator::Power && !LastPairOfPowers(filter, start, end)) {
+            return kNoPairs;
+        }
     }
     if ((mode == ComputeMode::DisplayPrimesOnly || mode == ComputeMode::CountPrimesOnly ||
          mode == ComputeMode::DisplayPrimePairsOnly) &&

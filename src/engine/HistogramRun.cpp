@@ -22,14 +22,20 @@ int32_t& BinAt(HistogramState& state, int index, int setting) {
     return state.binCounts[static_cast<size_t>(index)][static_cast<size_t>(setting)];
 }
 
+bool IsBinsEntry(int entry) { return entry >= 0 && entry < static_cast<int>(kBinsList.size()); }
+
 }  // namespace
 
 HistogramRun::HistogramRun(ComputeMode graphMode, HistogramState& state, HistogramView* view,
-                           char filterOperator, std::string filterDescription)
-    : m_graphMode(graphMode), m_state(state), m_view(view) {
+                           std::optional<FilterOperator> filterOperator,
+                           std::string filterDescription, int binsEntry)
+    : m_graphMode(graphMode),
+      m_state(state),
+      m_view(view),
+      m_binsEntry(IsBinsEntry(binsEntry) ? binsEntry : kDefaultBinsEntry) {
     m_state.kind = KindOf(graphMode);
-    m_state.filterActive = filterOperator != 0;
-    m_state.filterOperator = filterOperator;
+    m_state.filterActive = filterOperator.has_value();
+    m_state.filterOperator = filterOperator.value_or(FilterOperator::Multiply);
     m_state.filterDescription = std::move(filterDescription);
 }
 
@@ -45,10 +51,10 @@ void HistogramRun::SetUp(int32_t startNumber) {
     m_tally.fill(0);
     m_tallyWhole = s.kind != HistogramKind::EK;
     m_tallyNpf = s.kind == HistogramKind::NPF;
-    m_nextRedraw = 0;
+    m_nextRendering = 0;
 
-    int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : kFixedBinSetting;
-    if (entry < 0 || entry >= static_cast<int>(kBinsList.size())) {
+    int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : m_binsEntry;
+    if (!IsBinsEntry(entry)) {
         // A state file may leave the list with no entry selected.
         entry = kDefaultBinsEntry;
         m_view->SelectBinsEntry(entry);
@@ -124,28 +130,60 @@ void HistogramRun::SetValue(int32_t n, int npf, int color) {
     AddToStatistics(m_state.value);
 }
 
-int32_t HistogramRun::RedrawCadence() const {
+int32_t HistogramRun::RenderingCadence() const {
+    if (!m_state.filterActive) return 500;
     switch (m_state.filterOperator) {
-        case '^':
+        case FilterOperator::Power:
             return 1;
-        case '/':
+        case FilterOperator::Divide:
             return 5;
-        case '*':
-            return 50;
-        default:
-            return 500;
+        case FilterOperator::Multiply:
+            break;
     }
+    return 50;
 }
 
-void HistogramRun::RedrawIfDue(int32_t n, int32_t gatheredCount) {
+bool HistogramRun::RenderingPointIfDue(int32_t n, int32_t gatheredCount) {
     m_state.gatheredCount = gatheredCount;
     m_state.lastNumber = n;
-    const int32_t cadence = RedrawCadence();
-    m_nextRedraw = (gatheredCount / cadence + 1) * cadence;
+    const int32_t cadence = RenderingCadence();
+    m_nextRendering = (gatheredCount / cadence + 1) * cadence;
+    if (gatheredCount % cadence != 0) {
+        Flush();
+        return false;
+    }
+    RenderingPoint(false);
+    return m_state.binOverlapFound;
+}
+
+int HistogramRun::SelectedBinsEntry() const {
+    if (m_state.kind != HistogramKind::EK) return kFixedBinSetting;
+    const int entry = m_view != nullptr ? m_view->SelectedBinsEntry() : m_binsEntry;
+    return IsBinsEntry(entry) ? entry : kDefaultBinsEntry;
+}
+
+void HistogramRun::RenderingPoint(bool final) {
     Flush();
-    if (m_view == nullptr || gatheredCount % cadence != 0) return;
     UpdateStatistics();
-    m_view->Render(m_state, false);
+    HistogramState& s = m_state;
+    if (s.valueStdDev != 0 || s.kind == HistogramKind::PC) {
+        s.binOverlapFound = false;
+        if (s.kind == HistogramKind::EK) {
+            const int setting = SelectedBinsEntry();
+            const int numBins = kBinsList[static_cast<size_t>(setting)];
+            for (int i = 0; i < numBins; ++i) {
+                int32_t& here = BinAt(s, i, setting);
+                int32_t& next = BinAt(s, i + 1, setting);
+                if (here > 0 && next > 0) {
+                    next += here;
+                    here = 0;
+                    s.binOverlapFound = true;
+                    break;
+                }
+            }
+        }
+    }
+    if (m_view != nullptr) m_view->Render(s, final);
 }
 
 void HistogramRun::Flush() {
@@ -177,11 +215,10 @@ bool HistogramRun::CountEk(int32_t n, const EkPoint& point, int32_t gatheredCoun
     m_state.value = point.value;
     AddToStatistics(point.value);
     CountEkBins(point);
-    RedrawIfDue(n, gatheredCount);
-    return OverlapFound();
+    return RenderingPointIfDue(n, gatheredCount);
 }
 
-void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
+bool HistogramRun::Record(int32_t n, int32_t gatheredCount) {
     Flush();
     HistogramState& s = m_state;
     const double x = s.value;
@@ -195,15 +232,13 @@ void HistogramRun::Record(int32_t n, int32_t gatheredCount) {
                               : BinIndex(x, s.binSize);
         ++BinAt(s, index, kFixedBinSetting);
     }
-    RedrawIfDue(n, gatheredCount);
+    return RenderingPointIfDue(n, gatheredCount);
 }
 
 void HistogramRun::FinalRendering(int32_t lastNumber, int32_t gatheredCount) {
-    Flush();
     m_state.lastNumber = lastNumber;
     m_state.gatheredCount = gatheredCount;
-    UpdateStatistics();
-    if (m_view != nullptr) m_view->Render(m_state, true);
+    RenderingPoint(true);
 }
 
 Message HistogramRun::Close() {

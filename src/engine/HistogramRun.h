@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/ComputeMode.h"
 #include "engine/EkBins.h"
 #include "engine/EkValue.h"
+#include "engine/FilterForm.h"
 #include "engine/HistogramState.h"
 #include "engine/HistogramView.h"
 #include "engine/Message.h"
@@ -14,12 +16,17 @@
 namespace engine {
 
 // One histogram run: set-up, the value of each number, its counting into the
-// bins with the redraw cadence, and the end of the run.
+// bins, the rendering points with the bin-overlap rule, and the end of the
+// run. The run owns its data: every rule that changes counts is applied here,
+// at each rendering point, whether or not a picture draws it, and the picture
+// only reads the data.
 class HistogramRun {
 public:
-    // `filterOperator` is '*', '/' or '^' when a filter is active, else 0.
+    // `filterOperator` is the filter's when one is active. `binsEntry` is the
+    // EK bins setting of a run without a view; a view's selection rules else.
     HistogramRun(ComputeMode graphMode, HistogramState& state, HistogramView* view,
-                 char filterOperator, std::string filterDescription);
+                 std::optional<FilterOperator> filterOperator, std::string filterDescription,
+                 int binsEntry = kDefaultBinsEntry);
 
     // Clears the counts and statistics, fixes the bins setting and shows the empty picture.
     void SetUp(int32_t startNumber);
@@ -32,13 +39,14 @@ public:
     void SetValueOfTwo();
     void SetValue(int32_t n, int npf, int color);
 
-    // Counts the current value and redraws at the cadence of the filter.
-    void Record(int32_t n, int32_t gatheredCount);
+    // Counts the current value; a rendering point comes at the cadence of the
+    // filter. True when the rendering point found a bin overlap, which ends an EK scan.
+    bool Record(int32_t n, int32_t gatheredCount);
 
     // SetValue and Record for a number n >= 3 in one step; true when the
-    // rendering found a bin overlap, which ends an EK scan. The whole values
-    // of the NPF and Palmen colour kinds are tallied and reach the bins and
-    // sums at the next redraw or Flush, so a number costs an increment: the
+    // rendering point found a bin overlap, which ends an EK scan. The whole
+    // values of the NPF and Palmen colour kinds are tallied and reach the bins
+    // and sums at the next rendering point, so a number costs an increment: the
     // bins hold whole counts and the sums whole numbers, which come out the
     // same in any order. Inline: the scan calls it for every number.
     bool Count(int32_t n, int npf, int color, int32_t gatheredCount) {
@@ -48,12 +56,11 @@ public:
                 return CountEk(n, m_ekBins.PointOf(EkValue(n, npf)), gatheredCount);
             }
             SetValue(n, npf, color);
-            Record(n, gatheredCount);
-            return false;
+            return Record(n, gatheredCount);
         }
         ++m_tally[static_cast<size_t>(whole)];
-        if (gatheredCount >= m_nextRedraw) [[unlikely]]
-            RedrawIfDue(n, gatheredCount);
+        if (gatheredCount >= m_nextRendering) [[unlikely]]
+            return RenderingPointIfDue(n, gatheredCount);
         return false;
     }
     bool OverlapFound() const { return m_state.binOverlapFound; }
@@ -62,8 +69,8 @@ public:
     // value) worked out, which depends on nothing counted before.
     bool CountEk(int32_t n, const EkPoint& point, int32_t gatheredCount);
 
-    // The final picture. A rendering that fails (the line-fit library cannot
-    // be loaded) throws; the run is closed all the same.
+    // The final rendering point and picture. A picture that fails (the
+    // line-fit library cannot be loaded) throws; the run is closed all the same.
     void FinalRendering(int32_t lastNumber, int32_t gatheredCount);
     // The bins selection put back; the closing message.
     Message Close();
@@ -84,18 +91,28 @@ public:
 private:
     void AddToStatistics(double x);
     void CountEkBins(const EkPoint& point);
-    // Every how many gathered numbers the picture is drawn.
-    int32_t RedrawCadence() const;
-    // Sets the last number and gathered count and draws when the cadence says so.
-    void RedrawIfDue(int32_t n, int32_t gatheredCount);
-    // Brings the tallied values into the bins and sums. A redraw and the end
-    // of the run do so; between them the state is behind by less than one
-    // cadence.
+    // Every how many gathered numbers a rendering point comes.
+    int32_t RenderingCadence() const;
+    // Sets the last number and gathered count, and makes a rendering point
+    // when the cadence says so; true when it found a bin overlap.
+    bool RenderingPointIfDue(int32_t n, int32_t gatheredCount);
+    // What each rendering does to the data before the picture (if any) is
+    // drawn from it: the tallies brought in, the mean and deviation worked
+    // out, and the overlap rule: binOverlapFound cleared, and the first two
+    // adjacent filled EK bins of the selected setting merged into the higher
+    // one, which sets it again. Nothing changes where nothing would be drawn
+    // (a deviation of 0 outside the Palmen colours).
+    void RenderingPoint(bool final);
+    // Brings the tallied values into the bins and sums. Between two rendering
+    // points the data is behind by less than one cadence.
     void Flush();
+    // The EK bins setting the picture shows now.
+    int SelectedBinsEntry() const;
 
     ComputeMode m_graphMode;
     HistogramState& m_state;
     HistogramView* m_view;
+    int m_binsEntry;  // the EK setting of a run without a view
     int m_rememberedBinsEntry = 0;
     std::array<int, 10> m_wholeValueBins{};
     EkBins m_ekBins;
@@ -104,7 +121,7 @@ private:
     std::array<int32_t, 10> m_tally{};
     bool m_tallyWhole = false;  // the kind has whole values: NPF or Palmen colours
     bool m_tallyNpf = false;
-    int32_t m_nextRedraw = 0;  // the gathered count of the next redraw point
+    int32_t m_nextRendering = 0;  // the gathered count of the next rendering point
 };
 
 }  // namespace engine

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/FilterForm.h"
+
 namespace engine {
 
 enum class HistogramKind { NPF, EK, PC };
@@ -34,13 +36,13 @@ struct HistogramState {
     double binSize = 0;
     int numBins = 0;
     int binSetting = kFixedBinSetting;  // the column the renderer reads
-    bool binOverlapFound = false;       // set by the renderer
+    bool binOverlapFound = false;       // set at a rendering point (the overlap rule)
 
     int32_t gatheredCount = 0;
     int32_t startNumber = 0;
     int32_t lastNumber = 0;
     bool filterActive = false;
-    char filterOperator = 0;  // '*', '/', '^' while a filter is active
+    FilterOperator filterOperator = FilterOperator::Multiply;  // while a filter is active
     std::string filterDescription;
 };
 

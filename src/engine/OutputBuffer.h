@@ -17,8 +17,6 @@ public:
     void KeepFirst(size_t count) override {
         if (count < m_text.size()) m_text.resize(count);
     }
-    void MoveCaretToEnd() override {}
-    void Repaint() override {}
 
     const std::string& Text() const { return m_text; }
 

@@ -13,8 +13,6 @@ public:
     virtual void Append(std::string_view text) = 0;
     virtual size_t Length() const = 0;
     virtual void KeepFirst(size_t count) = 0;
-    virtual void MoveCaretToEnd() = 0;
-    virtual void Repaint() = 0;
     // A text that streams out as it is written (the command-line tool's
     // --no-limit) has no output limit and cannot be cut.
     virtual bool Limited() const { return true; }

@@ -3,7 +3,6 @@
 #include <system_error>
 
 #include "engine/EkValue.h"
-#include "engine/OutputLimit.h"
 #include "engine/Scan.h"
 #include "engine/SecondThread.h"
 #include "util/Processors.h"
@@ -74,10 +73,10 @@ void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work) {
 }
 
 template <Scan::Work kWork>
-std::optional<Scan::Ending> Scan::GoThroughBatch(const ScanBatch& batch) {
+std::optional<ScanEnding> Scan::GoThroughBatch(const ScanBatch& batch) {
     // A scan that ends within the batch leaves the filter's count where the
     // walk would have left it.
-    const auto endAt = [&](int i, Ending ending) {
+    const auto endAt = [&](int i, ScanEnding ending) {
         m_filter.RestoreGatheredCount(i < 0 ? batch.GatheredBefore()
                                             : batch.gathered[static_cast<size_t>(i)]);
         return ending;
@@ -85,33 +84,28 @@ std::optional<Scan::Ending> Scan::GoThroughBatch(const ScanBatch& batch) {
     for (int i = 0; i < batch.Count(); ++i) {
         const auto at = static_cast<size_t>(i);
         const int32_t n = batch.Number(i);
-        if (m_outputLength > kOutputLimit) [[unlikely]] {
-            if (CheckOutputLimit(m_output, m_messages)) return endAt(i - 1, Ending::Abandoned);
-        }
-        m_flags.currentNumber = n;
+        if (m_ledger.OutputFull()) [[unlikely]]
+            return endAt(i - 1, ScanEnding::Abandoned);
+        m_ledger.Reach(n);
         if (batch.verdicts[at] == ScanBatch::kPassed) [[likely]] {
             m_rangeFound = true;
             if constexpr (kWork == Work::Lines) {
                 m_primeCount += batch.results[at].IsPrime() ? 1 : 0;
-                Append(batch.Line(i));
+                m_ledger.Write(batch.Line(i));
             } else if (m_histogram->CountEk(n, batch.points[at], batch.gathered[at])) [[unlikely]] {
                 return endAt(i, OverlapStop(n));
             }
         } else if (batch.verdicts[at] == ScanBatch::kFilterError) [[unlikely]] {
             return endAt(i, FilterFailed());
         }
-        if (n == m_nextProgress) [[unlikely]] {
-            if (ProgressPoint(n)) {
-                m_lastNumber = n;
-                return endAt(i, Ending::Stopped);
-            }
-        }
+        if (m_ledger.ProgressAt(n)) [[unlikely]]
+            return endAt(i, ScanEnding::Stopped);
     }
     return std::nullopt;
 }
 
 template <Scan::Work kWork>
-Scan::Ending Scan::WalkInBatches() {
+ScanEnding Scan::WalkInBatches() {
     // Two batches: while the scan goes through one, the second thread works
     // on the next. Both outlive the thread.
     ScanBatch batchA(kWork == Work::Lines);
@@ -148,11 +142,11 @@ Scan::Ending Scan::WalkInBatches() {
         if (!more) break;
         std::swap(current, ahead);
     }
-    m_lastNumber = m_plan.end;
-    return Ending::Normal;
+    m_ledger.EndAt(m_plan.end);
+    return ScanEnding::Normal;
 }
 
-template Scan::Ending Scan::WalkInBatches<Scan::Work::Lines>();
-template Scan::Ending Scan::WalkInBatches<Scan::Work::Histogram>();
+template ScanEnding Scan::WalkInBatches<Scan::Work::Lines>();
+template ScanEnding Scan::WalkInBatches<Scan::Work::Histogram>();
 
 }  // namespace engine

@@ -36,24 +36,8 @@ void PrintHeaders(const RenderContext& c) {
 
 }  // namespace
 
-bool MergedIntoNext(engine::HistogramState& state, int setting, int bin) {
-    auto& rows = state.binCounts;
-    int32_t& next = rows[static_cast<size_t>(bin + 1)][static_cast<size_t>(setting)];
-    if (next <= 0) return false;
-    const bool first = !state.binOverlapFound;
-    state.binOverlapFound = true;
-    // The first pair of adjacent filled bins goes into the higher bin.
-    if (first) {
-        int32_t& count = rows[static_cast<size_t>(bin)][static_cast<size_t>(setting)];
-        next += count;
-        count = 0;
-    }
-    return first;
-}
-
 void DrawEkRows(RenderContext& c) {
     const GraphLayout& l = c.layout;
-    engine::HistogramState& s = c.state;
     DrawingSurface& surface = c.surface;
     PrintHeaders(c);
     int row = 3;
@@ -64,7 +48,6 @@ void DrawEkRows(RenderContext& c) {
     for (int i = 0; i < l.numBins; ++i) {
         const int32_t count = c.Count(i);
         if (count <= 0) continue;
-        if (MergedIntoNext(s, c.setting, i)) continue;
         const bool lastOfSpike = c.Count(i + 1) == 0;
         if (lastOfSpike) {
             ++label;

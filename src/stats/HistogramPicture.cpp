@@ -24,8 +24,8 @@ void HistogramPicture::BeginGraph(engine::HistogramKind kind, int selectedBinsEn
     DrawAxes(surface, m_layout);
 }
 
-void HistogramPicture::Render(engine::HistogramState& state, bool final, int selectedBinsEntry,
-                              format::Separator separator) {
+void HistogramPicture::Render(const engine::HistogramState& state, bool final,
+                              int selectedBinsEntry, format::Separator separator) {
     m_layout = ComputeGraphLayout(state.kind, RenderedBinsEntry(state.kind, selectedBinsEntry),
                                   m_image.height());
     ImageSurface surface(m_image);

@@ -28,7 +28,7 @@ public:
     // The start of a run: the picture cleared, with the axes of `kind`.
     void BeginGraph(engine::HistogramKind kind, int selectedBinsEntry);
     // Draws `state` anew (see RenderHistogram).
-    void Render(engine::HistogramState& state, bool final, int selectedBinsEntry,
+    void Render(const engine::HistogramState& state, bool final, int selectedBinsEntry,
                 format::Separator separator);
 
     // See SaveGraphImage: an empty text on success, else the failure.

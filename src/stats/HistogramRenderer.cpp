@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
-#include <utility>
 
 #include "format/NumberText.h"
 #include "stats/Colors.h"
@@ -18,7 +16,7 @@ namespace detail {
 
 int Round(double value) { return static_cast<int>(std::lrint(value)); }
 
-int32_t& RenderContext::Count(int bin) const {
+int32_t RenderContext::Count(int bin) const {
     return state.binCounts[static_cast<size_t>(bin)][static_cast<size_t>(setting)];
 }
 
@@ -166,7 +164,7 @@ std::string StdDevZeroText(int32_t gatheredCount) {
     return "Standard deviation is zero.";
 }
 
-void RenderHistogram(engine::HistogramState& state, const RenderRequest& request,
+void RenderHistogram(const engine::HistogramState& state, const RenderRequest& request,
                      DrawingSurface& surface, engine::MessageSink& messages,
                      const LineFitter& fit) {
     const HistogramKind kind = state.kind;
@@ -183,7 +181,6 @@ void RenderHistogram(engine::HistogramState& state, const RenderRequest& request
     FindTallestBin(c);
     if (kind != HistogramKind::PC) PrintFullScale(c);
 
-    state.binOverlapFound = false;
     switch (kind) {
         case HistogramKind::EK:
             detail::DrawEkRows(c);
@@ -208,51 +205,11 @@ void RenderHistogram(engine::HistogramState& state, const RenderRequest& request
     if (state.filterActive) PrintFilterNote(c);
 }
 
-namespace {
-
-// The EK bins a rendering reads: their column and how many; none when a
-// rendering does nothing to the data.
-std::optional<std::pair<int, int>> BinsARenderingMerges(const engine::HistogramState& state,
-                                                        int selectedBinsEntry) {
-    if (state.kind != HistogramKind::EK || state.valueStdDev == 0) return std::nullopt;
-    const int setting = RenderedBinsEntry(state.kind, selectedBinsEntry);
-    return std::pair{setting, ComputeGraphLayout(state.kind, setting, kSurfaceHeight).numBins};
-}
-
-}  // namespace
-
-void ApplyRenderingToData(engine::HistogramState& state, int selectedBinsEntry) {
-    if (state.valueStdDev == 0 && state.kind != HistogramKind::PC) return;
-    state.binOverlapFound = false;
-    const auto bins = BinsARenderingMerges(state, selectedBinsEntry);
-    if (!bins) return;
-    const auto [setting, numBins] = *bins;
-    for (int i = 0; i < numBins; ++i) {
-        if (state.binCounts[static_cast<size_t>(i)][static_cast<size_t>(setting)] > 0) {
-            detail::MergedIntoNext(state, setting, i);
-        }
-    }
-}
-
-bool RenderingFindsOverlap(const engine::HistogramState& state, int selectedBinsEntry) {
-    const auto bins = BinsARenderingMerges(state, selectedBinsEntry);
-    if (!bins) return false;
-    const auto [setting, numBins] = *bins;
-    const auto filled = [&](int i) {
-        return state.binCounts[static_cast<size_t>(i)][static_cast<size_t>(setting)] > 0;
-    };
-    for (int i = 0; i < numBins; ++i) {
-        if (filled(i) && filled(i + 1)) return true;
-    }
-    return false;
-}
-
 std::vector<std::string> HistogramTable(const engine::HistogramState& state, int selectedBinsEntry,
                                         format::Separator separator, const LineFitter& fit) {
-    engine::HistogramState copy = state;
     TextSheet sheet(kSurfaceWidth, kSurfaceHeight);
     MessageKeeper messages;
-    RenderHistogram(copy, {true, selectedBinsEntry, separator}, sheet, messages, fit);
+    RenderHistogram(state, {true, selectedBinsEntry, separator}, sheet, messages, fit);
     if (!messages.Texts().empty()) return messages.Texts();
     return sheet.Lines();
 }

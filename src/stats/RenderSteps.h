@@ -15,7 +15,7 @@
 namespace stats::detail {
 
 struct RenderContext {
-    engine::HistogramState& state;
+    const engine::HistogramState& state;
     const GraphLayout& layout;
     DrawingSurface& surface;
     format::Separator separator;
@@ -24,17 +24,12 @@ struct RenderContext {
     int maxIndex = 0;
     double gaussFactor = 1;  // g: the tallest bar meets the fitted Gaussian
 
-    int32_t& Count(int bin) const;
+    int32_t Count(int bin) const;
     std::string Fmt(int64_t n) const;
     void PrintRightAligned(const std::string& text, int row, int endX) const;
     // `text` at x on row + 1 under a row of "-" as long as it.
     void PrintTotal(const std::string& text, int row, int x) const;
 };
-
-// The overlap rule at the filled EK bin `bin` of column `setting`: when the
-// next bin is filled too, binOverlapFound is set, and the first such bin of
-// a rendering is merged into the next one. True when `bin` was merged away.
-bool MergedIntoNext(engine::HistogramState& state, int setting, int bin);
 
 // Headers, rows, bars and totals.
 void DrawEkRows(RenderContext& context);

@@ -30,7 +30,7 @@ TEST(FilterExpression, Forms) {
         auto fields = cli::ParseFilterExpression(c.text, error);
         ASSERT_TRUE(fields.has_value()) << c.text << ": " << error;
         EXPECT_EQ(fields->aText, c.a) << c.text;
-        EXPECT_EQ(fields->caption, c.caption) << c.text;
+        EXPECT_EQ(engine::FilterCaption(fields->form), c.caption) << c.text;
         EXPECT_EQ(fields->bText, c.b) << c.text;
     }
 }
@@ -86,7 +86,7 @@ TEST(Arguments, ModesAndOptions) {
     EXPECT_EQ(options->mode, ComputeMode::DisplayPrimePairsOnly);
     EXPECT_EQ(options->separator, format::Separator::Space);
     ASSERT_TRUE(options->filter.has_value());
-    EXPECT_EQ(options->filter->caption, "* N   +|-");
+    EXPECT_EQ(engine::FilterCaption(options->filter->form), "* N   +|-");
     EXPECT_TRUE(options->showColor && options->showCount && options->noLimit && options->crlf);
     EXPECT_EQ(options->startText, "1");
     EXPECT_EQ(options->endText, "1,000");

@@ -14,6 +14,8 @@
 #include <regex>
 #include <string>
 
+#include "engine/FakeHost.h"
+#include "format/NumberText.h"
 #include "util/ProgramFolder.h"
 
 namespace {
@@ -229,6 +231,22 @@ TEST(CliRun, EkTableIsTheFinalPicturesRows) {
     }
     EXPECT_EQ(actual, expected) << r.out;
     EXPECT_NE(r.out.find("Range: 1,000,000 to 50,000,001\n"), std::string::npos) << r.out;
+}
+
+TEST(CliRun, EkRunStopsWhereTheEngineAloneStops) {
+    enginetest::FakeHost host;
+    host.request.startText = "1000000";
+    host.request.endText = "3000000";
+    host.request.mode = engine::ComputeMode::DoEKGraph;
+    host.Run();
+    ASSERT_LT(host.histogram.lastNumber, 3000000);
+    Result r = RunCli({"--ek", "1000000", "3000000"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Range: 1,000,000 to " +
+                         format::FormatNumber(host.histogram.lastNumber, format::Separator::Comma) +
+                         "\n"),
+              std::string::npos)
+        << r.out;
 }
 
 TEST(CliRun, AMissingOrBrokenLineFitLibraryFailsThePaletteRun) {

@@ -6,6 +6,7 @@
 
 #include "FakeHost.h"
 #include "engine/FilterCandidates.h"
+#include "engine/FilterMembership.h"
 
 namespace enginetest {
 namespace {
@@ -34,7 +35,7 @@ engine::ComputeRequest FilteredRequest(const std::string& caption, const std::st
                                        const std::string& b, const std::string& start,
                                        const std::string& end, ComputeMode mode) {
     engine::ComputeRequest request;
-    request.filterCaption = caption;
+    request.filterForm = engine::ParseFilterCaption(caption);
     request.filterAText = a;
     request.filterBText = b;
     request.startText = start;
@@ -54,7 +55,7 @@ TEST(FilterCandidates, SupersetOfEveryPassingNumber) {
         const int32_t from = std::uniform_int_distribution<int32_t>(3, 3000)(random);
         const int32_t to = from + std::uniform_int_distribution<int32_t>(0, 3000)(random);
         engine::FilterCandidates candidates(filter, from, to);
-        engine::FilterTest test(filter);
+        engine::FilterMembership test(filter);
         std::vector<int32_t> listed, passing;
         int32_t n;
         while (candidates.Next(n)) listed.push_back(n);
@@ -78,7 +79,8 @@ TEST(FilterCandidates, BothWaysGiveTheSameText) {
     int compared = 0;
     for (int trial = 0; trial < 400; ++trial) {
         engine::ComputeRequest request;
-        request.filterCaption = captions[std::uniform_int_distribution<int>(0, 8)(random)];
+        request.filterForm =
+            engine::ParseFilterCaption(captions[std::uniform_int_distribution<int>(0, 8)(random)]);
         // Small, middling and sparse steps (a progression beyond the kernel's
         // block is visited candidate by candidate).
         const int32_t largestA = trial % 2 == 0 ? 12 : (trial % 4 == 1 ? 5000 : 300000);
@@ -99,8 +101,8 @@ TEST(FilterCandidates, BothWaysGiveTheSameText) {
         Outcome walked = RunWith(ScanStrategy::EveryNumber, request);
         Outcome visited = RunWith(ScanStrategy::Fastest, request);
         ASSERT_EQ(visited.text, walked.text)
-            << request.filterAText << " " << request.filterCaption << " " << request.filterBText
-            << " range " << request.startText << ".." << request.endText;
+            << request.filterAText << " " << engine::FilterCaption(request.filterForm) << " "
+            << request.filterBText << " range " << request.startText << ".." << request.endText;
         ASSERT_EQ(visited.messages, walked.messages);
         ASSERT_EQ(visited.result, walked.result);
         ++compared;
@@ -144,7 +146,7 @@ TEST(FilterCandidates, EdgesOfTheRange) {
 
 TEST(FilterCandidates, MersenneListingOverTheWholeRange) {
     engine::ComputeRequest request;
-    request.filterCaption = "^ N   -";
+    request.filterForm = engine::ParseFilterCaption("^ N   -");
     request.filterAText = "2";
     request.filterBText = "1";
     request.startText = "1";

@@ -29,12 +29,14 @@ public:
 };
 
 // A window stand-in: fields and options as plain values, the output in memory,
-// and hooks to act at a progress point as the Stop button or a user would.
+// and hooks to act at a progress point as the Stop button or a user would. A
+// press of Compute cleans the fields, runs the request and applies what the
+// run leaves to the window as the window does.
 class FakeHost : public engine::ComputeHost {
 public:
     FakeHost() = default;
 
-    bool NormalizeNumberFields() override {
+    bool NormalizeNumberFields() {
         engine::NumberFields fields{request.startText, request.endText, request.filterAText,
                                     request.filterBText};
         engine::NormalizeOutcome outcome = engine::NormalizeNumberFields(fields, request.separator);
@@ -46,25 +48,23 @@ public:
         if (outcome.endTooLarge) messages.ShowMessage({engine::kEndTooLarge, "Error"});
         return outcome.Ok();
     }
-    engine::ComputeRequest ReadRequest() override { return request; }
     engine::OutputText& Output() override { return output; }
     engine::MessageSink& Messages() override { return messages; }
     engine::RunFlags& Flags() override { return flags; }
     engine::HistogramView* Histograms() override { return view; }
     engine::HistogramState& HistogramData() override { return histogram; }
-    void FocusStartField() override { ++startFieldFocused; }
-    void SetInputFocus() override { ++inputFocusSet; }
-    void SetFilterBText(const std::string& text) override { request.filterBText = text; }
-    void SelectMode(engine::ComputeMode mode) override {
+    void SelectMode(engine::ComputeMode mode) {
         request.mode = mode;
         selectedModes.push_back(mode);
     }
     void EnterBusyState(const engine::BusyInfo& run) override {
         ++busyEntered;
         busy = run;
+        if (run.graphRun) SelectMode(engine::ComputeMode::DisplayAllNumbers);
     }
-    void LeaveBusyState(const engine::BusyInfo&, const engine::Message* closing) override {
+    void LeaveBusyState(const engine::BusyInfo& run, const engine::Message* closing) override {
         ++busyLeft;
+        if (run.graphRun) SelectMode(run.graphMode);
         if (closing != nullptr) messages.ShowMessage(*closing);
     }
     void StartClock() override { clockRunning = true; }
@@ -74,8 +74,20 @@ public:
         if (onEvents) onEvents(*this);
     }
 
-    // Runs one Compute with the process's kernel.
-    engine::RunOutcome Run() { return engine::RunCompute(*this); }
+    // One press of Compute with `kernel`, by default the process's.
+    engine::RunOutcome Run(const numlib::NumKernel& kernel = numlib::NumKernel::Instance()) {
+        if (!NormalizeNumberFields()) return engine::RunOutcome::Refused;
+        const engine::RunResult result = engine::RunCompute(request, *this, kernel);
+        if (result.filterBReadAsZero) request.filterBText = "0";
+        if (result.mode != request.mode) SelectMode(result.mode);
+        refused = result.refused;
+        if (result.refused == engine::RefusalSubject::StartField) ++startFieldFocused;
+        if (result.refused == engine::RefusalSubject::Range ||
+            result.refused == engine::RefusalSubject::Request) {
+            ++inputFocusSet;
+        }
+        return result.outcome;
+    }
     const std::string& Text() const { return output.Text(); }
 
     engine::ComputeRequest request;
@@ -93,6 +105,7 @@ public:
     int startFieldFocused = 0;
     int inputFocusSet = 0;
     bool clockRunning = false;
+    engine::RefusalSubject refused = engine::RefusalSubject::None;
 };
 
 // Lines joined with CR LF, each line ended by it.

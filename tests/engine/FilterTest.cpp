@@ -8,45 +8,48 @@
 #include "Oracle.h"
 #include "engine/Filter.h"
 #include "engine/FilterChecks.h"
+#include "engine/FilterMembership.h"
 
 namespace enginetest {
 namespace {
 
 using engine::ComputeMode;
 using engine::Filter;
-using engine::FilterTest;
+using engine::FilterMembership;
 using engine::ParseFilterCaption;
 
 Filter MakeFilter(const std::string& caption, int32_t a, int32_t b) {
     return Filter{ParseFilterCaption(caption), a, b};
 }
 
-TEST(FilterCaption, FlagsOfAllNineCaptions) {
+TEST(FilterCaption, FormsOfAllNineCaptionsAndBack) {
+    using engine::FilterOperator;
+    using engine::FilterSign;
     struct Case {
         const char* caption;
-        bool mult, div, exp, plus, minus, plusMinus;
+        FilterOperator op;
+        FilterSign sign;
     };
     const Case cases[] = {
-        {"* N   +", true, false, false, true, false, false},
-        {"* N   -", true, false, false, false, true, false},
-        {"* N   +|-", true, false, false, false, false, true},
-        {"/ N   +", false, true, false, true, false, false},
-        {"/ N   -", false, true, false, false, true, false},
-        {"/ N   +|-", false, true, false, false, false, true},
-        {"^ N   +", false, false, true, true, false, false},
-        {"^ N   -", false, false, true, false, true, false},
-        {"^ N   +|-", false, false, true, false, false, true},
+        {"* N   +", FilterOperator::Multiply, FilterSign::Plus},
+        {"* N   -", FilterOperator::Multiply, FilterSign::Minus},
+        {"* N   +|-", FilterOperator::Multiply, FilterSign::Both},
+        {"/ N   +", FilterOperator::Divide, FilterSign::Plus},
+        {"/ N   -", FilterOperator::Divide, FilterSign::Minus},
+        {"/ N   +|-", FilterOperator::Divide, FilterSign::Both},
+        {"^ N   +", FilterOperator::Power, FilterSign::Plus},
+        {"^ N   -", FilterOperator::Power, FilterSign::Minus},
+        {"^ N   +|-", FilterOperator::Power, FilterSign::Both},
     };
     for (const Case& c : cases) {
-        auto form = ParseFilterCaption(c.caption);
-        EXPECT_EQ(form.isMult, c.mult) << c.caption;
-        EXPECT_EQ(form.isDiv, c.div) << c.caption;
-        EXPECT_EQ(form.isExp, c.exp) << c.caption;
-        EXPECT_EQ(form.isPlus, c.plus) << c.caption;
-        EXPECT_EQ(form.isMinus, c.minus) << c.caption;
-        EXPECT_EQ(form.isPlusMinus, c.plusMinus) << c.caption;
-        EXPECT_EQ(engine::FilterCaption(c.caption[0], std::string(c.caption).substr(6)), c.caption);
+        const engine::FilterForm form = ParseFilterCaption(c.caption);
+        EXPECT_EQ(form, (engine::FilterForm{c.op, c.sign})) << c.caption;
+        EXPECT_EQ(engine::FilterCaption(form), c.caption);
     }
+    // A caption no button makes (a state file's): the operator "^" and the
+    // sign "+|-" where none is named, as the buttons and the description read it.
+    EXPECT_EQ(ParseFilterCaption("N"),
+              (engine::FilterForm{FilterOperator::Power, FilterSign::Both}));
 }
 
 TEST(FilterDescription, TextsAsTheyStand) {
@@ -58,7 +61,7 @@ TEST(FilterDescription, TextsAsTheyStand) {
 }
 
 TEST(IsInFilter, MultiplesWithNegativeIndex) {
-    FilterTest test(MakeFilter("* N   +", 3, 10));
+    FilterMembership test(MakeFilter("* N   +", 3, 10));
     ASSERT_TRUE(test.IsInFilter(4));
     EXPECT_EQ(test.FilterIndex(), -2);
     EXPECT_FALSE(test.IsInFilter(5));
@@ -66,7 +69,7 @@ TEST(IsInFilter, MultiplesWithNegativeIndex) {
 }
 
 TEST(IsInFilter, DivisorsOfA) {
-    FilterTest test(MakeFilter("/ N   +", 12, 0));
+    FilterMembership test(MakeFilter("/ N   +", 12, 0));
     std::vector<std::pair<int, int>> passed;
     for (int n = 1; n <= 20; ++n) {
         if (test.IsInFilter(n)) passed.emplace_back(n, test.FilterIndex());
@@ -86,11 +89,11 @@ TEST(IsInFilter, PowersThatLogarithmsAloneMiss) {
                           {5, 12, 244140625},  {6, 11, 362797056},  {7, 10, 282475249},
                           {10, 9, 1000000000}, {2, 30, 1073741824}, {3, 19, 1162261467}};
     for (const Case& c : cases) {
-        FilterTest plus(MakeFilter("^ N   +", c.a, 5));
+        FilterMembership plus(MakeFilter("^ N   +", c.a, 5));
         ASSERT_TRUE(plus.IsInFilter(static_cast<int32_t>(c.value + 5))) << c.a << "^" << c.n;
         EXPECT_EQ(plus.FilterIndex(), c.n);
         EXPECT_FALSE(plus.IsInFilter(static_cast<int32_t>(c.value + 6)));
-        FilterTest minus(MakeFilter("^ N   -", c.a, 1));
+        FilterMembership minus(MakeFilter("^ N   -", c.a, 1));
         ASSERT_TRUE(minus.IsInFilter(static_cast<int32_t>(c.value - 1))) << c.a << "^" << c.n;
         EXPECT_EQ(minus.FilterIndex(), c.n);
     }
@@ -101,14 +104,13 @@ TEST(IsInFilter, PowerFormsAgainstEnumeration) {
     for (int a : {2, 3, 7}) {
         for (int b : {0, 1, 5}) {
             for (const char* caption : {"^ N   +", "^ N   -", "^ N   +|-"}) {
-                FilterTest test(MakeFilter(caption, a, b));
+                FilterMembership test(MakeFilter(caption, a, b));
                 auto form = ParseFilterCaption(caption);
                 for (int n = 1; n <= 5000; ++n) {
                     bool expected = false;
                     for (int64_t p = 1; p <= 10000; p *= a) {
-                        if ((form.isPlus || form.isPlusMinus) && b < n && p + b == n)
-                            expected = true;
-                        if ((form.isMinus || form.isPlusMinus) && p - b == n) expected = true;
+                        if (form.TakesPlus() && b < n && p + b == n) expected = true;
+                        if (form.TakesMinus() && p - b == n) expected = true;
                     }
                     ASSERT_EQ(test.IsInFilter(n), expected)
                         << caption << " a=" << a << " b=" << b << " n=" << n;
@@ -119,7 +121,7 @@ TEST(IsInFilter, PowerFormsAgainstEnumeration) {
 }
 
 TEST(IsInFilter, OverflowIsAFilterError) {
-    FilterTest test(MakeFilter("^ N   -", 2, 2147483646));
+    FilterMembership test(MakeFilter("^ N   -", 2, 2147483646));
     EXPECT_FALSE(test.IsInFilter(2));
     EXPECT_TRUE(test.Error());
     EXPECT_EQ(test.ErrorText(), "Overflow");
@@ -211,7 +213,7 @@ FakeHost FilteredHost(const std::string& start, const std::string& end, ComputeM
     host.request.startText = start;
     host.request.endText = end;
     host.request.mode = mode;
-    host.request.filterCaption = caption;
+    host.request.filterForm = engine::ParseFilterCaption(caption);
     host.request.filterAText = a;
     host.request.filterBText = b;
     return host;

@@ -2,7 +2,9 @@
 // closing of a run, through whole runs with a recording view.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "FakeHost.h"
@@ -27,11 +29,10 @@ public:
         explanation = text;
         ++begun;
     }
-    void Render(engine::HistogramState& state, bool final) override {
+    void Render(const engine::HistogramState& state, bool final) override {
         if (final ? failFinal : failAll) throw std::runtime_error("no line fit");
         renders.push_back(state.gatheredCount);
         if (final) ++finals;
-        if (overlapAt > 0 && state.gatheredCount >= overlapAt) state.binOverlapFound = true;
     }
     void HideGraph() override { ++hidden; }
 
@@ -42,7 +43,6 @@ public:
     int begun = 0;
     int finals = 0;
     int hidden = 0;
-    int32_t overlapAt = 0;
     bool failAll = false;    // every rendering throws
     bool failFinal = false;  // the final one throws
 };
@@ -129,7 +129,7 @@ TEST(HistogramRun, NineBinTableBothWays) {
     const int expected[] = {9, 19, 28, 38, 47, 57, 67, 76, 86};
     for (int value = 1; value <= 9; ++value) {
         engine::HistogramState state;
-        engine::HistogramRun npf(ComputeMode::DoNPFGraph, state, nullptr, 0, "");
+        engine::HistogramRun npf(ComputeMode::DoNPFGraph, state, nullptr, std::nullopt, "");
         npf.SetUp(2);
         npf.SetValue(30, value, 0);
         npf.Record(30, 1);
@@ -139,7 +139,7 @@ TEST(HistogramRun, NineBinTableBothWays) {
 
 TEST(HistogramRun, PalmenColourFourInBin47) {
     engine::HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoPCGraph, state, nullptr, 0, "");
+    engine::HistogramRun run(ComputeMode::DoPCGraph, state, nullptr, std::nullopt, "");
     run.SetUp(1);
     run.SetValue(16, 1, 4);  // colour 4: value 5
     run.Record(16, 1);
@@ -151,7 +151,7 @@ TEST(HistogramRun, EkZeroInBin25With96Bins) {
     RecordingView view;
     view.selected = 4;
     engine::HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoEKGraph, state, &view, 0, "");
+    engine::HistogramRun run(ComputeMode::DoEKGraph, state, &view, std::nullopt, "");
     run.SetUp(1000000);
     state.value = 0.0;
     run.Record(1000000, 1);
@@ -180,7 +180,7 @@ TEST(HistogramRun, CadenceByFilterOperator) {
     for (const Case& c : cases) {
         RecordingView view;
         FakeHost host = GraphHost(view, "2", "2000", ComputeMode::DoNPFGraph);
-        host.request.filterCaption = c.caption;
+        host.request.filterForm = engine::ParseFilterCaption(c.caption);
         host.request.filterAText = c.a;
         host.request.filterBText = c.b;
         host.Run();
@@ -202,7 +202,7 @@ public:
         double valueSquareSum = 0;
         double valueMean = 0;
     };
-    void Render(engine::HistogramState& state, bool final) override {
+    void Render(const engine::HistogramState& state, bool final) override {
         RecordingView::Render(state, final);
         Snapshot shot{state.gatheredCount,  state.lastNumber, {}, state.valueCount, state.valueSum,
                       state.valueSquareSum, state.valueMean};
@@ -262,49 +262,155 @@ TEST(HistogramRun, EveryRenderingSeesEveryNumberSoFar) {
     }
 }
 
-TEST(HistogramRun, EkBinsOfEverySettingAgainstTheFormula) {
-    RecordingView view;  // finds no overlap: the run goes to its end
-    FakeHost host = GraphHost(view, "1000000", "1030000", ComputeMode::DoEKGraph);
-    host.Run();
-    // Oracle: each value from the formula, its bin by an extended-precision
-    // quotient and its floor, in each of the eight settings.
-    const int binsList[] = {40, 48, 60, 80, 96, 120, 160, 240};
-    std::vector<std::array<int32_t, 8>> expected(241);
-    for (int n = 1000000; n <= 1030000; ++n) {
-        const double l = std::log(std::log(static_cast<double>(n)));
-        const double x = (static_cast<double>(TrialFactors(n).size()) - l) / std::sqrt(l);
-        for (size_t s = 0; s < 8; ++s) {
-            const double width = 5.0 / binsList[s];
-            const double edge = -(std::floor(binsList[s] * 0.25) + 1) * width;
-            const long double q =
-                static_cast<long double>(x - edge) / static_cast<long double>(width);
-            ++expected[static_cast<size_t>(std::floor(q))][s];
+// An EK run as its rules make it, from the formula: each value counted in the
+// bin of each setting (an extended-precision quotient, its floor); every 500
+// numbers a rendering point merges the first two adjacent filled bins of the
+// selected setting into the higher one and stops the run; the final
+// rendering merges once more.
+struct EkRunModel {
+    std::vector<std::array<int32_t, 8>> bins = std::vector<std::array<int32_t, 8>>(241);
+    int32_t last = 0;
+
+    EkRunModel(int32_t start, int32_t end, size_t selected) {
+        const int binsList[] = {40, 48, 60, 80, 96, 120, 160, 240};
+        for (int32_t n = start; n <= end; ++n) {
+            const double l = std::log(std::log(static_cast<double>(n)));
+            const double x = (static_cast<double>(TrialFactors(n).size()) - l) / std::sqrt(l);
+            for (size_t s = 0; s < 8; ++s) {
+                const double width = 5.0 / binsList[s];
+                const double edge = -(std::floor(binsList[s] * 0.25) + 1) * width;
+                const long double q =
+                    static_cast<long double>(x - edge) / static_cast<long double>(width);
+                ++bins[static_cast<size_t>(std::floor(q))][s];
+            }
+            last = n;
+            if ((n - start + 1) % 500 == 0 && Merge(selected, binsList[selected])) break;
         }
+        Merge(selected, binsList[selected]);
     }
-    for (size_t bin = 0; bin < expected.size(); ++bin) {
-        for (size_t s = 0; s < 8; ++s) {
-            ASSERT_EQ(host.histogram.binCounts[bin][s], expected[bin][s])
-                << "bin " << bin << " setting " << s;
+    bool Merge(size_t s, int numBins) {
+        for (size_t i = 0; i < static_cast<size_t>(numBins); ++i) {
+            if (bins[i][s] > 0 && bins[i + 1][s] > 0) {
+                bins[i + 1][s] += bins[i][s];
+                bins[i][s] = 0;
+                return true;
+            }
         }
+        return false;
+    }
+};
+
+TEST(HistogramRun, EkRunsAgainstTheModel) {
+    // A run that ends before any overlap, and one that stops at one (240 bins).
+    for (const int entry : {0, 7}) {
+        RecordingView view;
+        view.selected = entry;
+        FakeHost host = GraphHost(view, "1000000", "1030000", ComputeMode::DoEKGraph);
+        host.Run();
+        const EkRunModel model(1000000, 1030000, static_cast<size_t>(entry));
+        EXPECT_EQ(host.histogram.lastNumber, model.last) << entry;
+        for (size_t bin = 0; bin < model.bins.size(); ++bin) {
+            for (size_t s = 0; s < 8; ++s) {
+                ASSERT_EQ(host.histogram.binCounts[bin][s], model.bins[bin][s])
+                    << "bin " << bin << " setting " << s << " entry " << entry;
+            }
+        }
+        const bool stopped = model.last < 1030000;
+        EXPECT_EQ(host.flags.stopRequested, stopped) << entry;
+        ASSERT_GE(host.messages.shown.size(), 1u);
+        if (stopped) {
+            EXPECT_EQ(host.flags.currentNumber, model.last);
+            EXPECT_EQ(host.messages.shown[0].text, "Bin overlap! Computation stopped.");
+        }
+        EXPECT_EQ(host.messages.shown.back().title, "EK values");
     }
 }
 
-TEST(HistogramRun, BinOverlapStopsTheEkScan) {
+TEST(HistogramRun, ARenderingPointMergesTheFirstAdjacentPairIntoTheHigherBin) {
     RecordingView view;
-    view.overlapAt = 1000;
-    FakeHost host = GraphHost(view, "1000000", "1100000", ComputeMode::DoEKGraph);
-    host.Run();
-    EXPECT_EQ(host.flags.currentNumber, 1000999);
-    EXPECT_TRUE(host.flags.stopRequested);
-    ASSERT_GE(host.messages.shown.size(), 2u);
-    EXPECT_EQ(host.messages.shown[0].text, "Bin overlap! Computation stopped.");
-    EXPECT_EQ(host.messages.shown.back().title, "EK values");
-    EXPECT_EQ(host.histogram.lastNumber, 1000999);
+    view.selected = 4;  // 96 bins: bin i holds [(i - 25) w, (i - 24) w)
+    engine::HistogramState state;
+    // A "^" filter: a rendering point after every number.
+    engine::HistogramRun run(ComputeMode::DoEKGraph, state, &view, engine::FilterOperator::Power,
+                             "");
+    run.SetUp(1000000);
+    const auto bin = [&](size_t i) -> int32_t& { return state.binCounts[i][4]; };
+    bin(24) = 3;
+    bin(25) = 4;
+    bin(40) = 2;
+    bin(41) = 1;
+    const double w = 5.0 / 96;
+    const engine::EkBins ek;
+    int32_t gathered = 0;
+    const auto record = [&](double atBin10) {
+        ++gathered;
+        return run.CountEk(1000000 + gathered, ek.PointOf((10 - 25 + atBin10) * w), gathered);
+    };
+    // One value: no deviation, nothing is drawn and nothing merged.
+    EXPECT_FALSE(record(0.3));
+    EXPECT_EQ(bin(24), 3);
+    // Then the first pair of each rendering point goes into its higher bin.
+    EXPECT_TRUE(record(0.6));
+    EXPECT_EQ((std::array{bin(24), bin(25), bin(40), bin(41)}), (std::array{0, 7, 2, 1}));
+    EXPECT_TRUE(record(0.9));
+    EXPECT_EQ((std::array{bin(24), bin(25), bin(40), bin(41)}), (std::array{0, 7, 0, 3}));
+    // Judged anew: no pair is left.
+    EXPECT_FALSE(record(0.5));
+    EXPECT_FALSE(state.binOverlapFound);
+    EXPECT_EQ(view.renders.size(), 4u);
+}
+
+// A picture that draws only every `every`-th rendering it is given.
+class FewDrawingsView : public RecordingView {
+public:
+    explicit FewDrawingsView(int every) : m_every(every) {}
+    void Render(const engine::HistogramState& state, bool final) override {
+        if (final || ++m_given % m_every == 0) RecordingView::Render(state, final);
+    }
+
+private:
+    int m_every;
+    int m_given = 0;
+};
+
+TEST(HistogramRun, TheDataDoesNotDependOnWhatDraws) {
+    RecordingView everyRendering;
+    FewDrawingsView fewRenderings(7);
+    struct Run {
+        engine::HistogramView* view;
+        FakeHost host;
+    };
+    std::vector<Run> runs;
+    for (engine::HistogramView* view :
+         std::initializer_list<engine::HistogramView*>{nullptr, &everyRendering, &fewRenderings}) {
+        FakeHost host;
+        host.view = view;
+        host.request.startText = "1000000";
+        host.request.endText = "3000000";
+        host.request.mode = ComputeMode::DoEKGraph;
+        host.Run();
+        runs.push_back({view, std::move(host)});
+    }
+    const engine::HistogramState& first = runs[0].host.histogram;
+    // The overlap stops each run at the same rendering point, long before the end.
+    EXPECT_LT(first.lastNumber, 3000000);
+    EXPECT_EQ(runs[0].host.messages.shown.front().text, "Bin overlap! Computation stopped.");
+    for (const Run& run : runs) {
+        const engine::HistogramState& s = run.host.histogram;
+        EXPECT_EQ(s.binCounts, first.binCounts);
+        EXPECT_EQ(s.valueSum, first.valueSum);
+        EXPECT_EQ(s.valueSquareSum, first.valueSquareSum);
+        EXPECT_EQ(s.valueStdDev, first.valueStdDev);
+        EXPECT_EQ(s.gatheredCount, first.gatheredCount);
+        EXPECT_EQ(s.lastNumber, first.lastNumber);
+        EXPECT_EQ(run.host.flags.currentNumber, runs[0].host.flags.currentNumber);
+    }
+    EXPECT_GT(everyRendering.renders.size(), fewRenderings.renders.size());
 }
 
 TEST(HistogramRun, EqualValuesKeepDeviationZero) {
     engine::HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoNPFGraph, state, nullptr, 0, "");
+    engine::HistogramRun run(ComputeMode::DoNPFGraph, state, nullptr, std::nullopt, "");
     run.SetUp(2);
     run.SetValue(3, 1, 1);
     run.SetValue(5, 1, 1);

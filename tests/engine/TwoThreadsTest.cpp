@@ -48,18 +48,16 @@ bool ScanThreadRuns() {
     return false;
 }
 
-// A picture that keeps what each rendering saw, and finds an "overlap" once
-// the gathered count reaches overlapAt, as the renderer would at some point.
+// A picture that keeps what each rendering saw, with the EK bins entry `entry`.
 class RecordingView : public engine::HistogramView {
 public:
-    explicit RecordingView(int32_t overlapAt) : m_overlapAt(overlapAt) {}
+    explicit RecordingView(int entry) : m_entry(entry) {}
     int SelectedBinsEntry() const override { return m_entry; }
     void SelectBinsEntry(int index) override { m_entry = index; }
     void BeginGraph(const engine::HistogramState&, const std::string&) override {}
-    void Render(engine::HistogramState& state, bool final) override {
+    void Render(const engine::HistogramState& state, bool final) override {
         renderings.push_back({state.gatheredCount, state.lastNumber, state.valueSum,
                               state.valueSquareSum, state.valueCount, final});
-        if (m_overlapAt > 0 && state.gatheredCount >= m_overlapAt) state.binOverlapFound = true;
     }
     void HideGraph() override {}
 
@@ -73,8 +71,7 @@ public:
     std::vector<Rendering> renderings;
 
 private:
-    int32_t m_overlapAt;
-    int m_entry = 5;
+    int m_entry;
 };
 
 struct Outcome {
@@ -88,15 +85,15 @@ struct Outcome {
 };
 
 // One run with the given thread count; `stopAtEvent` > 0 presses Stop at that
-// progress point, `overlapAt` > 0 makes the picture find an overlap, and
+// progress point, `binsEntry` is the EK bins the picture shows, and
 // `limited` false lets the text grow beyond the text buffer's limit.
 Outcome RunWith(int threads, const engine::ComputeRequest& request, int stopAtEvent = 0,
-                int32_t overlapAt = 0, bool limited = true) {
+                int binsEntry = engine::kDefaultBinsEntry, bool limited = true) {
     numlib::NumKernel::Instance().SetSieveThreads(threads);
     FakeHost host;
     host.request = request;
     host.output.limited = limited;
-    RecordingView view(overlapAt);
+    RecordingView view(binsEntry);
     host.view = &view;
     Outcome outcome;
     int events = 0;
@@ -131,8 +128,8 @@ void ExpectSame(const Outcome& two, const Outcome& one, const std::string& what)
 }
 
 std::string Describe(const engine::ComputeRequest& request) {
-    return request.filterAText + " " + request.filterCaption + " " + request.filterBText +
-           " range " + request.startText + ".." + request.endText + " mode " +
+    return request.filterAText + " " + engine::FilterCaption(request.filterForm) + " " +
+           request.filterBText + " range " + request.startText + ".." + request.endText + " mode " +
            std::to_string(static_cast<int>(request.mode));
 }
 
@@ -144,7 +141,7 @@ TEST(TwoThreads, WithoutASecondThreadTheRunGoesOnInOne) {
     request.startText = "1000000";
     request.endText = "1100000";
     request.mode = ComputeMode::DisplayAllNumbers;
-    const Outcome one = RunWith(1, request, 0, 0, false);
+    const Outcome one = RunWith(1, request, 0, engine::kDefaultBinsEntry, false);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -157,7 +154,7 @@ TEST(TwoThreads, WithoutASecondThreadTheRunGoesOnInOne) {
             _exit(4);
         } catch (const std::system_error&) {
         }
-        const Outcome two = RunWith(2, request, 0, 0, false);
+        const Outcome two = RunWith(2, request, 0, engine::kDefaultBinsEntry, false);
         _exit(two.result == engine::RunOutcome::Completed && two.text == one.text ? 0 : 1);
     }
     int status = 0;
@@ -191,8 +188,9 @@ TEST(TwoThreads, RandomRunsGiveWhatOneThreadGives) {
         request.startText = std::to_string(start);
         request.endText = std::to_string(std::min<int64_t>(int64_t{start} + span, 2147483646));
         if (trial % 4 == 1) {
-            request.filterCaption = captions[std::uniform_int_distribution<int>(0, 4)(random)];
-            const bool divisors = request.filterCaption[0] == '/';
+            request.filterForm = engine::ParseFilterCaption(
+                captions[std::uniform_int_distribution<int>(0, 4)(random)]);
+            const bool divisors = request.filterForm.op == engine::FilterOperator::Divide;
             request.filterAText = std::to_string(
                 divisors ? 720720 : std::uniform_int_distribution<int32_t>(2, 40)(random));
             request.filterBText =
@@ -204,8 +202,8 @@ TEST(TwoThreads, RandomRunsGiveWhatOneThreadGives) {
         request.separator = separators[trial % 4];
         // Half the text runs go past the text buffer's limit, as on the command line.
         const bool limited = trial % 2 == 0;
-        const Outcome one = RunWith(1, request, 0, 0, limited);
-        const Outcome two = RunWith(2, request, 0, 0, limited);
+        const Outcome one = RunWith(1, request, 0, engine::kDefaultBinsEntry, limited);
+        const Outcome two = RunWith(2, request, 0, engine::kDefaultBinsEntry, limited);
         ExpectSame(two, one, Describe(request) + (limited ? "" : ", no limit"));
         if (two.scanThreadSeen) ++batched;
     }
@@ -220,28 +218,28 @@ TEST(TwoThreads, EndingsWithinABatch) {
         const char* start;
         const char* end;
         int stopAtEvent;
-        int32_t overlapAt;
+        int binsEntry;
     };
     const Case cases[] = {
         // The text buffer fills some 1,500 lines in.
         {"output limit, factor all", ComputeMode::DisplayAllNumbers, "1000000000", "1000100000", 0,
-         0},
-        {"output limit, all factors", ComputeMode::DisplayAllFactors, "3", "100000", 0, 0},
+         5},
+        {"output limit, all factors", ComputeMode::DisplayAllFactors, "3", "100000", 0, 5},
         // Stop at a progress point (every 20 numbers), in the first batch or a later one.
-        {"stop, factor all", ComputeMode::DisplayAllNumbers, "5", "20000", 3, 0},
-        {"stop, EK", ComputeMode::DoEKGraph, "1000000", "1100000", 3, 0},
-        {"stop, EK, in a later batch", ComputeMode::DoEKGraph, "2000000", "2400000", 400, 0},
-        // The picture finds an overlap 12,345 numbers in: the scan stops there.
-        {"overlap, EK", ComputeMode::DoEKGraph, "1000000", "1100000", 0, 12345},
-        {"overlap at the first rendering", ComputeMode::DoEKGraph, "1000000", "1100000", 0, 1},
+        {"stop, factor all", ComputeMode::DisplayAllNumbers, "5", "20000", 3, 5},
+        {"stop, EK", ComputeMode::DoEKGraph, "1000000", "1100000", 3, 5},
+        {"stop, EK, in a later batch", ComputeMode::DoEKGraph, "2000000", "2400000", 400, 5},
+        // Two adjacent bins filled: the scan stops at a rendering point.
+        {"overlap, EK, 240 bins", ComputeMode::DoEKGraph, "1000000", "1100000", 0, 7},
+        {"overlap, EK, 120 bins", ComputeMode::DoEKGraph, "2000000", "2400000", 0, 5},
     };
     for (const Case& c : cases) {
         engine::ComputeRequest request;
         request.mode = c.mode;
         request.startText = c.start;
         request.endText = c.end;
-        const Outcome one = RunWith(1, request, c.stopAtEvent, c.overlapAt);
-        const Outcome two = RunWith(2, request, c.stopAtEvent, c.overlapAt);
+        const Outcome one = RunWith(1, request, c.stopAtEvent, c.binsEntry);
+        const Outcome two = RunWith(2, request, c.stopAtEvent, c.binsEntry);
         ExpectSame(two, one, c.name);
         EXPECT_TRUE(two.scanThreadSeen) << c.name;
         EXPECT_FALSE(ScanThreadRuns()) << c.name << ": the thread outlived the run";

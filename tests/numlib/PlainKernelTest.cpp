@@ -83,7 +83,7 @@ Outcome RunWith(const numlib::NumKernel& kernel, ComputeMode mode, const char* s
     host.request.startText = start;
     host.request.endText = end;
     host.request.showFactorCount = true;
-    engine::RunCompute(host, kernel);
+    host.Run(kernel);
     return {host.Text(), host.messages.shown, host.histogram};
 }
 

@@ -23,7 +23,7 @@ numlib::LineFit NoFit(const numlib::LineFitPoints&) {
 
 TEST(BinCount, PalmenColourFourIsCountedInBin47AndReadBackAsBlue) {
     HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoPCGraph, state, nullptr, 0, "");
+    engine::HistogramRun run(ComputeMode::DoPCGraph, state, nullptr, std::nullopt, "");
     run.SetUp(3);
     run.SetValue(3, 1, 4);
     run.Record(3, 1);
@@ -44,7 +44,7 @@ TEST(BinCount, PalmenColourFourIsCountedInBin47AndReadBackAsBlue) {
 TEST(BinCount, EveryPalmenColourLandsInItsBin) {
     constexpr int kBins[] = {9, 19, 28, 38, 47, 57, 67, 76};
     HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoPCGraph, state, nullptr, 0, "");
+    engine::HistogramRun run(ComputeMode::DoPCGraph, state, nullptr, std::nullopt, "");
     run.SetUp(3);
     for (int color = 0; color < 8; ++color) {
         run.SetValue(3 + color, 1, color);
@@ -59,7 +59,7 @@ TEST(BinCount, EveryPalmenColourLandsInItsBin) {
 TEST(BinCount, NpfValuesLandInTheirBins) {
     constexpr int kBins[] = {9, 19, 28, 38, 47, 57, 67, 76, 86};
     HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoNPFGraph, state, nullptr, 0, "");
+    engine::HistogramRun run(ComputeMode::DoNPFGraph, state, nullptr, std::nullopt, "");
     run.SetUp(3);
     for (int npf = 1; npf <= 9; ++npf) {
         run.SetValue(2 + npf, npf, 0);
@@ -70,7 +70,7 @@ TEST(BinCount, NpfValuesLandInTheirBins) {
 
 TEST(BinCount, EkValueZeroWith96BinsIsInBin25) {
     HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoEKGraph, state, nullptr, 0, "");
+    engine::HistogramRun run(ComputeMode::DoEKGraph, state, nullptr, std::nullopt, "");
     run.SetUp(1000000);
     state.value = 0.0;
     run.Record(1000000, 1);
@@ -82,7 +82,7 @@ TEST(BinCount, EkValueZeroWith96BinsIsInBin25) {
 
 TEST(BinCount, EngineAndRendererAgreeOnTheLowerEdgeOfEveryEkSetting) {
     HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoEKGraph, state, nullptr, 0, "");
+    engine::HistogramRun run(ComputeMode::DoEKGraph, state, nullptr, std::nullopt, "");
     run.SetUp(1000000);
     state.value = 0.31;
     run.Record(1000000, 1);
@@ -99,7 +99,7 @@ TEST(BinCount, EngineAndRendererAgreeOnTheLowerEdgeOfEveryEkSetting) {
 
 TEST(BinCount, EkValueJustBelowZeroIsInTheBinLeftOfZero) {
     HistogramState state;
-    engine::HistogramRun run(ComputeMode::DoEKGraph, state, nullptr, 0, "");
+    engine::HistogramRun run(ComputeMode::DoEKGraph, state, nullptr, std::nullopt, "");
     run.SetUp(1000000);
     state.value = -1e-9;
     run.Record(1000000, 1);

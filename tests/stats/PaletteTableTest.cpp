@@ -33,7 +33,7 @@ struct CountingFitter {
     }
 };
 
-stats::TextSheet Render(engine::HistogramState& state, const stats::LineFitter& fit) {
+stats::TextSheet Render(const engine::HistogramState& state, const stats::LineFitter& fit) {
     stats::TextSheet sheet(stats::kSurfaceWidth, stats::kSurfaceHeight);
     stats_test::RecordedMessages messages;
     stats::RenderHistogram(state, {true, 5, format::Separator::Comma}, sheet, messages, fit);

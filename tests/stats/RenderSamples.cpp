@@ -34,8 +34,6 @@ public:
     void Append(std::string_view text) override { m_length += text.size(); }
     size_t Length() const override { return m_length; }
     void KeepFirst(size_t count) override { m_length = count; }
-    void MoveCaretToEnd() override {}
-    void Repaint() override {}
 
 private:
     size_t m_length = 0;
@@ -52,7 +50,7 @@ public:
     void BeginGraph(const engine::HistogramState& state, const std::string&) override {
         m_picture.BeginGraph(state.kind, m_binsEntry);
     }
-    void Render(engine::HistogramState& state, bool final) override {
+    void Render(const engine::HistogramState& state, bool final) override {
         const auto start = std::chrono::steady_clock::now();
         m_picture.Render(state, final, m_binsEntry, format::Separator::Comma);
         m_seconds +=
@@ -76,18 +74,13 @@ public:
     SampleHost(engine::ComputeRequest request, PictureView& view)
         : m_request(std::move(request)), m_view(view) {}
 
-    bool NormalizeNumberFields() override { return true; }
-    engine::ComputeRequest ReadRequest() override { return m_request; }
     engine::OutputText& Output() override { return m_output; }
     engine::MessageSink& Messages() override { return m_messages; }
     engine::RunFlags& Flags() override { return m_flags; }
     engine::HistogramView* Histograms() override { return &m_view; }
     engine::HistogramState& HistogramData() override { return m_state; }
     const engine::HistogramState& Data() const { return m_state; }
-    void FocusStartField() override {}
-    void SetInputFocus() override {}
-    void SetFilterBText(const std::string& text) override { m_request.filterBText = text; }
-    void SelectMode(engine::ComputeMode) override {}
+    const engine::ComputeRequest& Request() const { return m_request; }
     void EnterBusyState(const engine::BusyInfo&) override {}
     void LeaveBusyState(const engine::BusyInfo&, const engine::Message*) override {}
     void StartClock() override {}
@@ -128,7 +121,7 @@ void RenderSample(const Sample& sample, const QDir& folder, bool printTable) {
     SampleHost host(request, view);
     std::printf("%s: %s .. %s\n", sample.file, sample.start, sample.end);
     const auto start = std::chrono::steady_clock::now();
-    engine::RunCompute(host);
+    engine::RunCompute(host.Request(), host);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const QString path = folder.filePath(QString::fromUtf8(sample.file));

@@ -34,7 +34,7 @@ int PalmenColor(int32_t n) { return PrimeFactorCounts(n).second % 8; }
 
 engine::HistogramState Gather(engine::ComputeMode mode, int32_t first, int32_t last) {
     engine::HistogramState state;
-    engine::HistogramRun run(mode, state, nullptr, 0, "");
+    engine::HistogramRun run(mode, state, nullptr, std::nullopt, "");
     run.SetUp(first);
     int32_t gathered = 0;
     for (int32_t n = first; n <= last; ++n) {

@@ -1,0 +1,75 @@
+// Count only: the kernel counts the primes of whole chunks of the range at
+// sieve speed, or those of the progressions of a "*" filter.
+
+#include <algorithm>
+#include <limits>
+
+#include "engine/FilterCandidates.h"
+#include "engine/Scan.h"
+
+namespace engine {
+
+template <typename Count>
+std::optional<ScanEnding> Scan::CountChunks(int64_t lo, int64_t end, Count count) {
+    // Chunks small enough for the display to move and Stop to act within a
+    // fraction of a second, large enough that counting runs at sieve speed.
+    constexpr int64_t kChunk = int64_t{1} << 24;
+    while (lo <= end) {
+        if (m_ledger.OutputFull()) return ScanEnding::Abandoned;
+        int64_t hi = std::min(end, lo + kChunk - 1);
+        // A chunk that holds a progress point ends there, so the point's count is exact.
+        const int64_t point = hi / m_ledger.Step() * m_ledger.Step();
+        const bool atPoint = point >= lo;
+        if (atPoint) hi = point;
+        m_primeCount +=
+            static_cast<int32_t>(count(static_cast<int32_t>(lo), static_cast<int32_t>(hi)));
+        m_ledger.Reach(static_cast<int32_t>(hi));
+        if (atPoint && m_ledger.ProgressPoint(static_cast<int32_t>(hi))) return ScanEnding::Stopped;
+        lo = hi + 1;
+    }
+    return std::nullopt;
+}
+
+ScanEnding Scan::CountInChunks() {
+    const auto count = [this](int32_t lo, int32_t hi) { return m_kernel.CountPrimes(lo, hi); };
+    if (auto ending = CountChunks(m_scanStart, m_plan.end, count)) return *ending;
+    m_rangeFound = true;
+    m_ledger.EndAt(m_plan.end);
+    return ScanEnding::Normal;
+}
+
+ScanEnding Scan::CountProgressionsInChunks() {
+    const Filter& filter = *m_plan.filter;
+    const int64_t a = filter.a;
+    const int64_t b = filter.b;
+    const bool plus = filter.form.TakesPlus();
+    const bool minus = filter.form.TakesMinus();
+    // n passes as n - b = a * N or n + b = a * N.
+    const auto residue1 = static_cast<int32_t>(plus ? (b % a + a) % a : -1);
+    const auto residue2 = static_cast<int32_t>(minus ? ((-b) % a + a) % a : -1);
+    // From where n + b leaves 32 bits the filter reports an overflow: the
+    // numbers from there on are walked, which meets it just where it is.
+    const int64_t end = m_plan.end;
+    const int64_t walkFrom = std::max<int64_t>(
+        m_scanStart, minus ? int64_t{std::numeric_limits<int32_t>::max()} + 1 - b : end + 1);
+    const int64_t countTo = std::min(end, walkFrom - 1);
+    if (m_scanStart <= countTo) {
+        // The range has a passing number once the first one is counted.
+        int32_t first = 0;
+        FilterCandidates(filter, m_scanStart, static_cast<int32_t>(countTo)).Next(first);
+        const auto count = [&](int32_t lo, int32_t hi) {
+            if (first >= lo && first <= hi) m_rangeFound = true;
+            return m_kernel.CountPrimesModulo(lo, hi, static_cast<int32_t>(a), residue1, residue2);
+        };
+        if (auto ending = CountChunks(m_scanStart, countTo, count)) return *ending;
+    }
+    if (walkFrom > end) {
+        m_ledger.EndAt(m_plan.end);
+        return ScanEnding::Normal;
+    }
+    m_kernel.CalculatePrimes(m_plan.end);
+    m_ledger.StartProgress(walkFrom);
+    return WalkEveryNumber<Work::Count>(static_cast<int32_t>(walkFrom));
+}
+
+}  // namespace engine
