@@ -23,6 +23,7 @@ void CliHistogramView::BeginGraph(const engine::HistogramState& state, const std
 void CliHistogramView::Render(const engine::HistogramState& state, bool final) {
     // Nobody sees the renderings during a run: the final one is drawn.
     if (!final) return;
+    m_final = state;
     if (m_picture) {
         m_picture->Render(state, final, m_binsEntry, m_separator);
     } else {

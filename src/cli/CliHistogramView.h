@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/HistogramView.h"
@@ -13,10 +14,9 @@
 
 namespace cli {
 
-// The command-line tool's histogram: the renderings of a run apply the
-// bin-overlap rule to the data as in the window; the final one is drawn on a
-// text sheet (or, with --image, on the picture the window would show) and
-// its table printed.
+// The command-line tool's histogram: the final rendering of a run is drawn on
+// a text sheet (or, with --image, on the picture the window would show), and
+// its table and data kept for printing.
 class CliHistogramView : public engine::HistogramView {
 public:
     CliHistogramView(int binsEntry, format::Separator separator, engine::MessageSink& messages,
@@ -28,6 +28,10 @@ public:
     void Render(const engine::HistogramState& state, bool final) override;
     void HideGraph() override {}
 
+    // A final rendering came: the run drew its picture.
+    bool Drawn() const { return m_final.has_value(); }
+    // The data of the final rendering; only when Drawn().
+    const engine::HistogramState& State() const { return *m_final; }
     // The text the final picture shows, one line each (empty before a final rendering).
     const std::string& Table() const { return m_table; }
     // Writes the final picture (BMP, or PNG by the name); an empty text on success.
@@ -41,6 +45,7 @@ private:
     stats::TextSheet m_sheet;
     std::unique_ptr<stats::HistogramPicture> m_picture;
     std::string m_table;
+    std::optional<engine::HistogramState> m_final;
 };
 
 }  // namespace cli

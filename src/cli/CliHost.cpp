@@ -23,7 +23,7 @@ void StreamMessages::ShowMessage(const engine::Message& message) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') text[i] = ' ';
     }
-    std::fprintf(m_stream, "%s: %s\n", message.title.c_str(), text.c_str());
+    std::fprintf(m_stream, "%s%s\n", kMessagePrefix, text.c_str());
     std::fflush(m_stream);
     ++m_count;
 }
@@ -37,6 +37,8 @@ CliHost::CliHost(const CliOptions& options, engine::OutputText& output, std::FIL
         m_fields.filterB = options.filter->bText;
     }
 }
+
+bool CliHost::Interrupted() { return g_interrupts > 0; }
 
 void CliHost::InstallInterruptHandler() {
     struct sigaction action {};
@@ -71,6 +73,8 @@ engine::ComputeRequest CliHost::ReadRequest() const {
     request.showFactorCount = m_options.showCount;
     request.showPalmenColor = m_options.showColor;
     request.separator = m_options.separator;
+    request.countPairs = m_options.countPairs;
+    request.bare = m_options.bare;
     request.filterAText = m_fields.filterA;
     request.filterBText = m_fields.filterB;
     if (m_options.filter) request.filterForm = m_options.filter->form;

@@ -16,7 +16,11 @@
 
 namespace cli {
 
-// Messages as one line each on a stream: "Title: text".
+// What begins each message on standard error.
+inline constexpr const char* kMessagePrefix = "primorator-cli: ";
+
+// Messages as one line each on a stream: "primorator-cli: text" (the window's
+// texts; their titles are the window's, not the tool's).
 class StreamMessages : public engine::MessageSink {
 public:
     explicit StreamMessages(std::FILE* stream) : m_stream(stream) {}
@@ -54,6 +58,8 @@ public:
 
     // Ctrl-C: the first stops the scan, the second ends the program.
     static void InstallInterruptHandler();
+    // Ctrl-C was pressed during the run.
+    static bool Interrupted();
 
 private:
     using Clock = util::CoarseClock;

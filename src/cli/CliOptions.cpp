@@ -1,15 +1,14 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
 #include <map>
-
-#include "engine/HistogramState.h"
 
 namespace cli {
 
 namespace {
 
-const std::map<std::string, engine::ComputeMode>& ModeOptions() {
-    static const std::map<std::string, engine::ComputeMode> modes = {
+const std::map<std::string, engine::ComputeMode, std::less<>>& ModeOptions() {
+    static const std::map<std::string, engine::ComputeMode, std::less<>> modes = {
         {"--factor", engine::ComputeMode::DisplayAllNumbers},
         {"--primes", engine::ComputeMode::DisplayPrimesOnly},
         {"--pairs", engine::ComputeMode::DisplayPrimePairsOnly},
@@ -22,7 +21,7 @@ const std::map<std::string, engine::ComputeMode>& ModeOptions() {
     return modes;
 }
 
-std::optional<format::Separator> SeparatorNamed(const std::string& name) {
+std::optional<format::Separator> SeparatorNamed(std::string_view name) {
     if (name == "comma") return format::Separator::Comma;
     if (name == "space") return format::Separator::Space;
     if (name == "apostrophe") return format::Separator::Apostrophe;
@@ -30,148 +29,195 @@ std::optional<format::Separator> SeparatorNamed(const std::string& name) {
     return std::nullopt;
 }
 
+// The options that take a value, as "--name value" or "--name=value".
+bool TakesValue(std::string_view name) {
+    return name == "--separator" || name == "--filter" || name == "--bins" || name == "--threads" ||
+           name == "--image";
+}
+
+// The on/off options, by name; null for any other name.
+bool* FlagNamed(CliOptions& options, std::string_view name) {
+    if (name == "--show-color") return &options.showColor;
+    if (name == "--show-count") return &options.showCount;
+    if (name == "--limit") return &options.limit;
+    if (name == "--bare") return &options.bare;
+    if (name == "--csv") return &options.csv;
+    if (name == "--crlf") return &options.crlf;
+    if (name == "--help" || name == "-h") return &options.help;
+    if (name == "--version" || name == "-V") return &options.version;
+    // Streaming is the default now; scripts may still ask for it.
+    static bool noLimit = false;
+    if (name == "--no-limit") return &noLimit;
+    return nullptr;
+}
+
+// Reads the value of an option that takes one; false with `error` set.
+bool ReadValue(CliOptions& options, std::string_view name, const std::string& value,
+               std::string& error) {
+    if (name == "--separator") {
+        const auto separator = SeparatorNamed(value);
+        if (!separator) {
+            error = "--separator takes comma, space, apostrophe or none, not '" + value + "'";
+            return false;
+        }
+        options.separator = *separator;
+        options.separatorGiven = true;
+    } else if (name == "--filter") {
+        std::string why;
+        options.filter = ParseFilterExpression(value, why);
+        if (!options.filter) {
+            error = "--filter '" + value + "': " + why;
+            return false;
+        }
+    } else if (name == "--bins") {
+        options.binsEntry = -1;
+        for (size_t k = 0; k < engine::kBinsList.size(); ++k) {
+            if (value == std::to_string(engine::kBinsList[k]))
+                options.binsEntry = static_cast<int>(k);
+        }
+        if (options.binsEntry < 0) {
+            error = "--bins takes 40, 48, 60, 80, 96, 120, 160 or 240, not '" + value + "'";
+            return false;
+        }
+    } else if (name == "--threads") {
+        if (value != "1" && value != "2") {
+            error = "--threads takes 1 or 2, not '" + value + "'";
+            return false;
+        }
+        options.threads = value == "1" ? 1 : 2;
+    } else if (name == "--image") {
+        if (value.empty()) {
+            error = "--image needs a file name";
+            return false;
+        }
+        options.imageFile = value;
+    }
+    return true;
+}
+
+// The mode of the mode options given: one of them, or --count with --pairs,
+// which counts the prime pairs.
+bool ChooseMode(CliOptions& options, const std::vector<engine::ComputeMode>& given,
+                std::string& error) {
+    using engine::ComputeMode;
+    std::vector<ComputeMode> modes = given;
+    std::sort(modes.begin(), modes.end());
+    modes.erase(std::unique(modes.begin(), modes.end()), modes.end());
+    if (modes.empty()) return true;
+    if (modes.size() == 2 && std::count(modes.begin(), modes.end(), ComputeMode::CountPrimesOnly) &&
+        std::count(modes.begin(), modes.end(), ComputeMode::DisplayPrimePairsOnly)) {
+        options.mode = ComputeMode::DisplayPrimePairsOnly;
+        options.countPairs = true;
+        return true;
+    }
+    if (modes.size() > 1) {
+        error = "only one mode may be given (or --count with --pairs)";
+        return false;
+    }
+    options.mode = modes[0];
+    return true;
+}
+
+// The checks of the options against each other and the numbers.
+bool CheckTogether(CliOptions& options, const std::vector<std::string>& numbers,
+                   std::string& error) {
+    const bool graph = engine::IsGraphMode(options.mode);
+    if (!options.imageFile.empty() && !graph) {
+        error = "--image goes with --npf, --ek or --pc";
+        return false;
+    }
+    if (options.csv && !graph) {
+        error = "--csv goes with --npf, --ek or --pc";
+        return false;
+    }
+    if (numbers.size() > 2) {
+        error = "at most a start and an end number may be given";
+        return false;
+    }
+    const char* names[] = {"START", "END"};
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        error = NumberTextError(numbers[i], names[i]);
+        if (!error.empty()) return false;
+    }
+    const bool lineByNumber = options.mode == engine::ComputeMode::DisplayAllNumbers ||
+                              options.mode == engine::ComputeMode::DisplayAllFactors;
+    if (numbers.empty() && (!lineByNumber || options.filter)) {
+        error =
+            "a start number is needed (numbers are read from standard input with "
+            "--factor or --divisors and no filter)";
+        return false;
+    }
+    if (!numbers.empty()) options.startText = numbers[0];
+    if (numbers.size() == 2) options.endText = numbers[1];
+    // Script output has no grouping unless one is asked for.
+    if (options.bare && !options.separatorGiven) options.separator = format::Separator::None;
+    return true;
+}
+
 }  // namespace
+
+std::string NumberTextError(std::string_view text, std::string_view what) {
+    bool digit = false;
+    bool other = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c != ',' && c != '\'' && c != ' ') {
+            other = true;
+        }
+    }
+    if (digit && !other) return {};
+    return std::string(what) + " '" + std::string(text) +
+           "' is not a whole number (digits, with , ' or blanks among them)";
+}
 
 std::optional<CliOptions> ParseArguments(const std::vector<std::string>& arguments,
                                          std::string& error) {
     CliOptions options;
+    std::vector<engine::ComputeMode> modes;
     std::vector<std::string> numbers;
-    bool modeGiven = false;
+    bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
-        auto value = [&](const char* name) -> std::optional<std::string> {
-            if (i + 1 >= arguments.size()) {
-                error = std::string(name) + " needs a value";
-                return std::nullopt;
-            }
-            return arguments[++i];
-        };
-        if (auto mode = ModeOptions().find(arg); mode != ModeOptions().end()) {
-            if (modeGiven && options.mode != mode->second) {
-                error = "only one mode may be given";
-                return std::nullopt;
-            }
-            options.mode = mode->second;
-            modeGiven = true;
-        } else if (arg == "--separator") {
-            auto name = value("--separator");
-            if (!name) return std::nullopt;
-            auto separator = SeparatorNamed(*name);
-            if (!separator) {
-                error = "--separator takes comma, space, apostrophe or none, not '" + *name + "'";
-                return std::nullopt;
-            }
-            options.separator = *separator;
-        } else if (arg == "--filter") {
-            auto text = value("--filter");
-            if (!text) return std::nullopt;
-            std::string why;
-            options.filter = ParseFilterExpression(*text, why);
-            if (!options.filter) {
-                error = "--filter '" + *text + "': " + why;
-                return std::nullopt;
-            }
-        } else if (arg == "--bins") {
-            auto bins = value("--bins");
-            if (!bins) return std::nullopt;
-            int entry = -1;
-            for (size_t k = 0; k < engine::kBinsList.size(); ++k) {
-                if (*bins == std::to_string(engine::kBinsList[k])) entry = static_cast<int>(k);
-            }
-            if (entry < 0) {
-                error = "--bins takes 40, 48, 60, 80, 96, 120, 160 or 240, not '" + *bins + "'";
-                return std::nullopt;
-            }
-            options.binsEntry = entry;
-        } else if (arg == "--threads") {
-            auto count = value("--threads");
-            if (!count) return std::nullopt;
-            if (*count != "1" && *count != "2") {
-                error = "--threads takes 1 or 2, not '" + *count + "'";
-                return std::nullopt;
-            }
-            options.threads = *count == "1" ? 1 : 2;
-        } else if (arg == "--image") {
-            auto file = value("--image");
-            if (!file) return std::nullopt;
-            if (file->empty()) {
-                error = "--image needs a file name";
-                return std::nullopt;
-            }
-            options.imageFile = *file;
-        } else if (arg == "--show-color") {
-            options.showColor = true;
-        } else if (arg == "--show-count") {
-            options.showCount = true;
-        } else if (arg == "--no-limit") {
-            options.noLimit = true;
-        } else if (arg == "--crlf") {
-            options.crlf = true;
-        } else if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            error = "unknown option '" + arg + "'";
-            return std::nullopt;
-        } else {
-            // Anything else is a number as typed into a field ("-3" included:
-            // the engine gives it its message).
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             numbers.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
+        const std::string name = arg.substr(0, equals);
+        const auto mode = ModeOptions().find(name);
+        bool* flag = FlagNamed(options, name);
+        if (TakesValue(name)) {
+            std::string value;
+            if (equals != std::string::npos) {
+                value = arg.substr(equals + 1);
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else {
+                error = name + " needs a value";
+                return std::nullopt;
+            }
+            if (!ReadValue(options, name, value, error)) return std::nullopt;
+        } else if (mode == ModeOptions().end() && flag == nullptr) {
+            error = "unknown option '" + name + "'";
+            return std::nullopt;
+        } else if (equals != std::string::npos) {
+            error = "option '" + name + "' takes no value";
+            return std::nullopt;
+        } else if (flag != nullptr) {
+            *flag = true;
+        } else {
+            modes.push_back(mode->second);
         }
     }
+    if (!ChooseMode(options, modes, error)) return std::nullopt;
     if (options.help || options.version) return options;
-    if (numbers.empty()) {
-        error = "a start number is needed";
-        return std::nullopt;
-    }
-    if (!options.imageFile.empty() && !engine::IsGraphMode(options.mode)) {
-        error = "--image goes with --npf, --ek or --pc";
-        return std::nullopt;
-    }
-    if (numbers.size() > 2) {
-        error = "at most a start and an end number may be given";
-        return std::nullopt;
-    }
-    options.startText = numbers[0];
-    if (numbers.size() == 2) options.endText = numbers[1];
+    if (!CheckTogether(options, numbers, error)) return std::nullopt;
     return options;
-}
-
-std::string UsageText() {
-    return "Usage: primorator-cli [MODE] [OPTIONS] START [END]\n"
-           "Factors, lists or counts the primes of START .. END (1 .. 2,147,483,646).\n"
-           "\n"
-           "MODE:\n"
-           "  --factor      the prime decomposition of every number (default)\n"
-           "  --primes      the primes only\n"
-           "  --pairs       the prime pairs (p, p + 2) only\n"
-           "  --count       only count the primes\n"
-           "  --divisors    all proper factors of every number\n"
-           "  --npf         histogram of the numbers with 1, 2, 3 ... distinct primes\n"
-           "  --ek          histogram of the Erdos-Kac values (NPF(n) - ln ln n) / sqrt(ln ln n)\n"
-           "  --pc          frequencies of the eight Palmen colors, with a fitted line\n"
-           "\n"
-           "OPTIONS:\n"
-           "  --separator comma|space|apostrophe|none   thousands separator (default comma)\n"
-           "  --filter EXPR   only numbers of a form: a, an operator * / ^, the letter N,\n"
-           "                  a sign + - or +|-, and b; blanks optional; b may be left out\n"
-           "                  ('3*N' means b = 0): '2^N+1', '10 * N - 3', '12/N+|-0'\n"
-           "  --bins N        the EK histogram's bins: 40 48 60 80 96 120 (default) 160 240\n"
-           "  --image FILE    save a histogram's final picture (BMP, or PNG by the name)\n"
-           "  --show-color    show each number's Palmen color\n"
-           "  --show-count    show each number's count of distinct primes and EK value\n"
-           "  --no-limit      no output limit: lines stream out as they are made\n"
-           "  --crlf          end lines with CR LF, as the window does (default LF)\n"
-           "  --threads 1|2   work in one thread, or sieve and write lines on a second\n"
-           "                  one too (default: two where two processors are free)\n"
-           "  --help          this text\n"
-           "  --version       the program's version\n"
-           "\n"
-           "Results go to standard output, messages to standard error. Exit status:\n"
-           "0 a run that ended (also when stopped, full or on a filter error),\n"
-           "1 an unexpected error, 2 a refused request or a bad command line.\n"
-           "Ctrl-C stops the scan and prints its summary; a second Ctrl-C ends at once.\n";
 }
 
 }  // namespace cli

@@ -9,15 +9,17 @@
 #include "cli/CliHistogramView.h"
 #include "cli/CliHost.h"
 #include "cli/CliOptions.h"
+#include "cli/InputNumbers.h"
 #include "cli/StreamOutput.h"
-#include "engine/ComputeDriver.h"
 #include "engine/OutputBuffer.h"
 #include "numlib/NumKernel.h"
+#include "stats/HistogramCsv.h"
 
 namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitRefused = 2;
+constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as shells report it
 
 int ExitStatus(engine::RunOutcome outcome) {
     switch (outcome) {
@@ -28,7 +30,33 @@ int ExitStatus(engine::RunOutcome outcome) {
         case engine::RunOutcome::Completed:
             break;
     }
-    return 0;
+    return cli::CliHost::Interrupted() ? kExitInterrupted : 0;
+}
+
+void Report(const std::string& text) {
+    std::fprintf(stderr, "%s%s\n", cli::kMessagePrefix, text.c_str());
+}
+
+// The run of START .. END; `writeError` gets why the output could not be written.
+engine::RunOutcome RunRange(const cli::CliOptions& options, const numlib::NumKernel& kernel,
+                            cli::CliHistogramView& histogram, std::string& writeError) {
+    if (!options.limit) {
+        // Lines stream out as they are made, gathered into large writes.
+        cli::StreamOutput output(stdout, options.crlf);
+        cli::CliHost host(options, output, stderr);
+        host.SetHistogramView(&histogram);
+        const engine::RunOutcome outcome = host.Run(kernel);
+        output.Flush();
+        writeError = output.WriteError();
+        return outcome;
+    }
+    // The window's output: cut at its limit with its messages, written at the end.
+    engine::OutputBuffer output;
+    cli::CliHost host(options, output, stderr);
+    host.SetHistogramView(&histogram);
+    const engine::RunOutcome outcome = host.Run(kernel);
+    writeError = cli::WriteAndFlush(stdout, cli::WithLineEnds(output.Text(), options.crlf));
+    return outcome;
 }
 
 }  // namespace
@@ -38,7 +66,8 @@ int main(int argc, char** argv) {
     std::string error;
     std::optional<cli::CliOptions> options = cli::ParseArguments(arguments, error);
     if (!options) {
-        std::fprintf(stderr, "primorator-cli: %s\nTry 'primorator-cli --help'.\n", error.c_str());
+        Report(error);
+        std::fputs("Try 'primorator-cli --help'.\n", stderr);
         return kExitRefused;
     }
     if (options->help) {
@@ -46,7 +75,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options->version) {
-        std::puts("primorator-cli 11.09");
+        std::printf("primorator-cli %d.%d9\n", PRIMORATOR_VERSION_MAJOR, PRIMORATOR_VERSION_MINOR);
         return 0;
     }
 
@@ -55,8 +84,11 @@ int main(int argc, char** argv) {
         kernel = &numlib::NumKernel::Instance();
         kernel->SetSieveThreads(options->threads);
     } catch (const numlib::KernelLoadError& failure) {
-        std::fprintf(stderr, "primorator-cli: %s\n", failure.what());
+        Report(failure.what());
         return kExitFailed;
+    }
+    if (options->startText.empty()) {
+        return cli::FactorInputNumbers(*options, *kernel, stdin, stdout, stderr);
     }
 
     cli::CliHost::InstallInterruptHandler();
@@ -70,35 +102,23 @@ int main(int argc, char** argv) {
     cli::StreamMessages histogramMessages(stderr);
     cli::CliHistogramView histogram(options->binsEntry, options->separator, histogramMessages,
                                     gui != nullptr);
-    engine::RunOutcome outcome;
     std::string writeError;
-    if (options->noLimit) {
-        // Lines stream out as they are made, gathered into large writes.
-        cli::StreamOutput output(stdout, options->crlf);
-        cli::CliHost host(*options, output, stderr);
-        host.SetHistogramView(&histogram);
-        outcome = host.Run(*kernel);
-        output.Flush();
-        writeError = output.WriteError();
-    } else {
-        engine::OutputBuffer output;
-        cli::CliHost host(*options, output, stderr);
-        host.SetHistogramView(&histogram);
-        outcome = host.Run(*kernel);
-        writeError = cli::WriteAndFlush(stdout, cli::WithLineEnds(output.Text(), options->crlf));
-    }
-    if (writeError.empty() && engine::IsGraphMode(options->mode)) {
-        writeError = cli::WriteAndFlush(stdout, histogram.Table());
+    engine::RunOutcome outcome = RunRange(*options, *kernel, histogram, writeError);
+    const bool drawn = histogram.Drawn();
+    if (writeError.empty() && drawn) {
+        writeError = cli::WriteAndFlush(
+            stdout, options->csv ? stats::HistogramCsv(histogram.State(), options->binsEntry)
+                                 : histogram.Table());
         if (writeError.empty() && gui != nullptr && outcome == engine::RunOutcome::Completed) {
             const std::string failure = histogram.SaveImage(options->imageFile);
             if (!failure.empty()) {
-                std::fprintf(stderr, "primorator-cli: %s\n", failure.c_str());
+                Report(failure);
                 outcome = engine::RunOutcome::Failed;
             }
         }
     }
     if (!writeError.empty()) {
-        std::fprintf(stderr, "primorator-cli: cannot write the output: %s\n", writeError.c_str());
+        Report("cannot write the output: " + writeError);
         return kExitFailed;
     }
     return ExitStatus(outcome);

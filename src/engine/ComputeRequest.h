@@ -28,6 +28,10 @@ struct ComputeRequest {
     // selection rules where there is one.
     int binSettingIndex = kDefaultBinsEntry;
     ScanStrategy strategy = ScanStrategy::Fastest;
+    // The command-line tool's: the prime pairs counted, not listed; and the
+    // result lines only (no headings, notes or summary, no leading blank).
+    bool countPairs = false;
+    bool bare = false;
 };
 
 }  // namespace engine

@@ -10,6 +10,18 @@ int NumberLines::Head(std::string& out, int32_t n, int color, int32_t filterInde
     return format::LineHead(out, n, color, head);
 }
 
+void NumberLines::WriteOneOrTwo(std::string& out, int32_t n, int32_t filterIndex) const {
+    const bool allFactors = m_mode == ComputeMode::DisplayAllFactors;
+    const bool primesOnly = m_mode == ComputeMode::DisplayPrimesOnly;
+    if (!allFactors && m_mode != ComputeMode::DisplayAllNumbers && !(primesOnly && n == 2)) return;
+    if (allFactors && !m_head.bare) out += format::kAllFactorsPrefix;
+    Head(out, n, n == 1 ? 0 : 1, filterIndex);
+    if (n == 2 && !primesOnly) out += format::kPrimeMarker;
+    // No EK value for 2, whose ln ln is negative.
+    if (n == 2 && allFactors && m_showFactorCount) out += format::kTwoFactorNote;
+    out += format::kLineEnd;
+}
+
 void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
     const numlib::FactorResult& result = *facts.result;
     const int32_t n = facts.n;
@@ -22,7 +34,7 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
     };
     switch (m_mode) {
         case ComputeMode::DisplayAllFactors: {
-            out += format::kAllFactorsPrefix;
+            if (!m_head.bare) out += format::kAllFactorsPrefix;
             const int headLength = Head(out, n, color, facts.filterIndex);
             if (facts.isPrime) {
                 out += format::kPrimeMarker;

@@ -33,6 +33,9 @@ public:
 
     // Appends n's line (nothing for a composite in the prime listings).
     void Write(std::string& out, const NumberFacts& facts) const;
+    // Appends the line of 1 or 2, which have no factorisation of the kernel's
+    // (nothing where the mode lists neither).
+    void WriteOneOrTwo(std::string& out, int32_t n, int32_t filterIndex) const;
     // Appends the head of n's line (any n, 1 and 2 too); its length.
     int Head(std::string& out, int32_t n, int color, int32_t filterIndex) const;
 

@@ -34,6 +34,7 @@ format::LineHeadOptions HeadOptions(const ScanPlan& plan) {
     head.primePairsMode = plan.mode == ComputeMode::DisplayPrimePairsOnly;
     head.showColor = plan.request.showPalmenColor;
     head.separator = plan.request.separator;
+    head.bare = plan.request.bare;
     return head;
 }
 
@@ -90,7 +91,7 @@ void Scan::SetUpGraph() {
 }
 
 void Scan::WriteHeadings() {
-    if (!TextRun()) return;
+    if (!TextRun() || m_plan.request.bare) return;
     if (m_host.Output().Length() > 0) {
         m_ledger.Write(std::string(50, '-'));
         m_ledger.Write(format::kLineEnd);
@@ -102,59 +103,43 @@ void Scan::WriteHeadings() {
     if (m_plan.mode == ComputeMode::DisplayPrimesOnly) {
         m_ledger.Write(PrimesHeading(m_plan.filter));
         m_ledger.Write(format::kLineEnd);
-    } else if (m_plan.mode == ComputeMode::DisplayPrimePairsOnly) {
+    } else if (m_plan.mode == ComputeMode::DisplayPrimePairsOnly && !m_plan.request.countPairs) {
         m_ledger.Write("Prime pairs:");
         m_ledger.Write(format::kLineEnd);
     }
 }
 
-int Scan::Head(int32_t n, int color) {
-    if (m_histogram) {
-        // The EK values start at 1,000,000: 1 and 2 meet no bin overlap.
-        m_histogram->Record(n, m_filter.GatheredCount());
-        return 0;
-    }
-    return m_lines.Head(m_line, n, color, m_filter.FilterIndex());
-}
-
 void Scan::HandleOneAndTwo() {
     const ComputeMode mode = m_plan.mode;
-    const bool allFactors = mode == ComputeMode::DisplayAllFactors;
+    const auto take = [&](int32_t n) {
+        m_rangeFound = true;
+        if (m_histogram) {
+            if (n == 2) m_histogram->SetValueOfTwo();
+            if (n == 1 && m_histogram->Kind() == HistogramKind::PC) m_histogram->SetValueOfOne();
+            // The EK values start at 1,000,000: 1 and 2 meet no bin overlap.
+            m_histogram->Record(n, m_filter.GatheredCount());
+            return;
+        }
+        m_line.clear();
+        m_lines.WriteOneOrTwo(m_line, n, m_filter.FilterIndex());
+        if (!m_line.empty()) m_ledger.Write(m_line);
+    };
     if (m_plan.start == 1) {
         const bool pass = Passes(1);
-        if ((mode == ComputeMode::DisplayAllNumbers || allFactors) && pass) {
-            m_rangeFound = true;
-            m_line.clear();
-            if (allFactors && TextRun()) m_line += format::kAllFactorsPrefix;
-            if (m_histogram && m_histogram->Kind() == HistogramKind::PC) {
-                m_histogram->SetValueOfOne();
-            }
-            Head(1, 0);
-            if (TextRun()) {
-                m_line += format::kLineEnd;
-                m_ledger.Write(m_line);
-            }
+        if ((mode == ComputeMode::DisplayAllNumbers || mode == ComputeMode::DisplayAllFactors) &&
+            pass) {
+            take(1);
         }
         if (m_plan.end != 1) m_scanStart = 2;
     }
     if (m_scanStart == 2) {
         if (Passes(2)) {
-            m_rangeFound = true;
-            m_line.clear();
-            if (allFactors && TextRun()) m_line += format::kAllFactorsPrefix;
-            if (mode == ComputeMode::DisplayAllNumbers || allFactors ||
+            if (mode == ComputeMode::DisplayAllNumbers || mode == ComputeMode::DisplayAllFactors ||
                 mode == ComputeMode::DisplayPrimesOnly) {
-                if (m_histogram) m_histogram->SetValueOfTwo();
-                Head(2, 1);
-                if (TextRun()) {
-                    if (mode != ComputeMode::DisplayPrimesOnly) m_line += format::kPrimeMarker;
-                    if (allFactors && m_plan.request.showFactorCount) {
-                        m_line += format::kTwoFactorNote;
-                    }
-                    m_line += format::kLineEnd;
-                }
+                take(2);
+            } else {
+                m_rangeFound = true;
             }
-            if (TextRun() && !m_line.empty()) m_ledger.Write(m_line);
             if (mode != ComputeMode::DisplayPrimePairsOnly) m_primeCount = 1;
         }
         if (m_plan.end != 2) m_scanStart = 3;
@@ -171,7 +156,8 @@ ScanEnding Scan::OverlapStop(int32_t n) {
 
 ScanEnding Scan::FilterFailed() {
     m_host.Messages().ShowMessage({m_filter.ErrorText(), "Error condition"});
-    if (TextRun()) m_ledger.Write("Filter error: " + m_filter.ErrorText() + "\r\n");
+    if (TextRun() && !m_plan.request.bare)
+        m_ledger.Write("Filter error: " + m_filter.ErrorText() + "\r\n");
     return ScanEnding::Abandoned;
 }
 
@@ -275,7 +261,7 @@ RunOutcome Scan::Run() {
 
         ScanEnding ending = ScanEnding::Normal;
         if (m_scanStart >= 3) ending = ScanRange();
-        if (ending != ScanEnding::Abandoned && TextRun()) {
+        if (ending != ScanEnding::Abandoned && TextRun() && !m_plan.request.bare) {
             if (m_filter.Active() && !m_rangeFound) WriteEmptyRangeLine();
             const bool skipSummary =
                 m_plan.start >= m_plan.end || (m_filter.Active() && !m_rangeFound);

@@ -102,8 +102,6 @@ private:
     // The final rendering, the kernel's and the window's end of the run.
     void Finish(RunOutcome& outcome);
 
-    // The line head in a text run; in a graph run it records the value instead.
-    int Head(int32_t n, int color);
     // The filter test; an arithmetic failure is reported as it happens.
     bool Passes(int32_t n);
     bool TextRun() const { return !m_histogram.has_value(); }

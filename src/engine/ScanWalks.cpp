@@ -63,6 +63,8 @@ void Scan::WritePassed(int32_t n, bool isPrime) {
             ++m_primeCount;
         }
     }
+    // Counted pairs write no line.
+    if (m_plan.request.countPairs) return;
     m_line.clear();
     m_lines.Write(m_line, facts);
     if (!m_line.empty()) m_ledger.Write(m_line);

@@ -15,8 +15,8 @@ const std::array<std::string_view, 8>& PalmenColorNames() {
 }
 
 int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options) {
+    if (!options.bare) out.push_back(' ');
     const std::size_t start = out.size();
-    out.push_back(' ');
     AppendNumber(out, n, options.separator);
     if (options.filterActive && !options.primePairsMode) {
         out.append(" (N=");
@@ -29,7 +29,7 @@ int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions&
         out.append(PalmenColorNames()[static_cast<std::size_t>(colorIndex)]);
         out.push_back(']');
     }
-    return static_cast<int>(out.size() - start) - 1;
+    return static_cast<int>(out.size() - start);
 }
 
 void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& result,

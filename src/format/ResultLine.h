@@ -28,10 +28,12 @@ struct LineHeadOptions {
     bool primePairsMode = false;
     bool showColor = false;
     Separator separator = Separator::Comma;
+    bool bare = false;  // no leading blank: lines for scripts
 };
 
 // Appends " " + n [+ " (N=" index ")"] [+ " [" colour name "]"] and returns the
-// length of what it appended without the leading blank.
+// length of what it appended without the leading blank (which a bare head
+// leaves out).
 int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options);
 
 // "2 * (3^2) * 7": powers in parentheses only when there is more than one prime.

@@ -87,7 +87,8 @@ TEST(Arguments, ModesAndOptions) {
     EXPECT_EQ(options->separator, format::Separator::Space);
     ASSERT_TRUE(options->filter.has_value());
     EXPECT_EQ(engine::FilterCaption(options->filter->form), "* N   +|-");
-    EXPECT_TRUE(options->showColor && options->showCount && options->noLimit && options->crlf);
+    EXPECT_TRUE(options->showColor && options->showCount && options->crlf);
+    EXPECT_FALSE(options->limit || options->countPairs || options->bare);
     EXPECT_EQ(options->startText, "1");
     EXPECT_EQ(options->endText, "1,000");
     EXPECT_EQ(options->threads, 1);
@@ -99,9 +100,42 @@ TEST(Arguments, ModesAndOptions) {
     EXPECT_EQ(options->separator, format::Separator::Comma);
     EXPECT_EQ(options->endText, "");
 
-    options = cli::ParseArguments({"-3"}, error);
-    ASSERT_TRUE(options.has_value()) << "a minus number goes to the engine";
-    EXPECT_EQ(options->startText, "-3");
+    // --opt=value as well as --opt value; -- ends the options.
+    options = cli::ParseArguments({"--separator=none", "--bins=240", "--ek", "--threads=2", "--",
+                                   "1 000 000", "0002,000,000"},
+                                  error);
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_EQ(options->separator, format::Separator::None);
+    EXPECT_EQ(options->binsEntry, 7);
+    EXPECT_EQ(options->threads, 2);
+    EXPECT_EQ(options->startText, "1 000 000");
+    EXPECT_EQ(options->endText, "0002,000,000");
+
+    // --count with --pairs counts the pairs, in either order.
+    for (const auto& modes : {std::vector<std::string>{"--count", "--pairs", "1", "9"},
+                              std::vector<std::string>{"--pairs", "--count", "1", "9"}}) {
+        options = cli::ParseArguments(modes, error);
+        ASSERT_TRUE(options.has_value()) << error;
+        EXPECT_EQ(options->mode, ComputeMode::DisplayPrimePairsOnly);
+        EXPECT_TRUE(options->countPairs);
+    }
+    // Results only: no grouping unless one is asked for.
+    options = cli::ParseArguments({"--bare", "--limit", "1", "9"}, error);
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_TRUE(options->bare && options->limit);
+    EXPECT_EQ(options->separator, format::Separator::None);
+    options = cli::ParseArguments({"--bare", "--separator", "comma", "1", "9"}, error);
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_EQ(options->separator, format::Separator::Comma);
+    // No START: the numbers come from standard input.
+    options = cli::ParseArguments({"--divisors"}, error);
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_EQ(options->startText, "");
+    // -h and -V.
+    options = cli::ParseArguments({"-h"}, error);
+    ASSERT_TRUE(options.has_value() && options->help);
+    options = cli::ParseArguments({"-V"}, error);
+    ASSERT_TRUE(options.has_value() && options->version);
 }
 
 TEST(Arguments, Refusals) {
@@ -109,23 +143,52 @@ TEST(Arguments, Refusals) {
         std::vector<std::string> arguments;
         const char* error;
     };
+    const char* notANumber = "' is not a whole number (digits, with , ' or blanks among them)";
     const std::vector<Case> cases = {
-        {{}, "a start number is needed"},
+        {{"--primes"},
+         "a start number is needed (numbers are read from standard input with --factor or "
+         "--divisors and no filter)"},
+        {{"--filter", "3*N"},
+         "a start number is needed (numbers are read from standard input with --factor or "
+         "--divisors and no filter)"},
         {{"1", "2", "3"}, "at most a start and an end number may be given"},
         {{"--bogus", "1"}, "unknown option '--bogus'"},
+        {{"-v", "1"}, "unknown option '-v'"},
+        {{"-p", "1"}, "unknown option '-p'"},
+        {{"-3"}, "unknown option '-3'"},
+        {{"--bogus=1", "1"}, "unknown option '--bogus'"},
+        {{"--crlf=yes", "1"}, "option '--crlf' takes no value"},
+        {{"--primes=1", "1"}, "option '--primes' takes no value"},
         {{"--separator"}, "--separator needs a value"},
         {{"--separator", "dot", "1"},
          "--separator takes comma, space, apostrophe or none, not 'dot'"},
+        {{"--separator=", "1"}, "--separator takes comma, space, apostrophe or none, not ''"},
         {{"--filter"}, "--filter needs a value"},
-        {{"--primes", "--count", "1"}, "only one mode may be given"},
+        {{"--primes", "--count", "1"}, "only one mode may be given (or --count with --pairs)"},
+        {{"--count", "--pairs", "--primes", "1"},
+         "only one mode may be given (or --count with --pairs)"},
         {{"--threads", "3", "1"}, "--threads takes 1 or 2, not '3'"},
         {{"--threads", "0", "1"}, "--threads takes 1 or 2, not '0'"},
         {{"--threads"}, "--threads needs a value"},
+        {{"--csv", "1", "9"}, "--csv goes with --npf, --ek or --pc"},
+        {{"--image=x.png", "1", "9"}, "--image goes with --npf, --ek or --pc"},
     };
     for (const Case& c : cases) {
         std::string error;
-        EXPECT_FALSE(cli::ParseArguments(c.arguments, error).has_value());
+        EXPECT_FALSE(cli::ParseArguments(c.arguments, error).has_value()) << c.error;
         EXPECT_EQ(error, c.error);
+    }
+    // Numbers are digits and separators, nothing else.
+    for (const std::string text :
+         {"1e6", "0x10", "12abc", "1.5", "7-", "\u0661\u0662", "", " ", ",'", "+5", "--1"}) {
+        for (const bool end : {false, true}) {
+            std::string error;
+            const std::vector<std::string> arguments =
+                end ? std::vector<std::string>{"--", "5", text}
+                    : std::vector<std::string>{"--", text};
+            EXPECT_FALSE(cli::ParseArguments(arguments, error).has_value()) << text;
+            EXPECT_EQ(error, std::string(end ? "END '" : "START '") + text + notANumber);
+        }
     }
     std::string error;
     EXPECT_FALSE(cli::ParseArguments({"--filter", "2^", "1"}, error).has_value());

@@ -96,18 +96,23 @@ TEST(CliRun, SeparatorsAndFilters) {
     EXPECT_EQ(r.status, 0);
 }
 
-TEST(CliRun, NoLimitStreamsPastTheWindowLimit) {
-    Result limited = RunCli({"1", "20000"});
+TEST(CliRun, EverythingStreamsUnlessTheWindowsLimitIsAskedFor) {
+    Result limited = RunCli({"--limit", "1", "20000"});
     EXPECT_NE(limited.out.find("\n\nBuffer full.\n"), std::string::npos);
-    EXPECT_EQ(limited.err, "Out of memory: Cannot continue because the text buffer is full.\n");
+    EXPECT_EQ(limited.err, "primorator-cli: Cannot continue because the text buffer is full.\n");
     EXPECT_EQ(limited.status, 0);
 
-    Result streamed = RunCli({"--no-limit", "--separator", "none", "1", "20000"});
-    EXPECT_EQ(streamed.out.find("Buffer full."), std::string::npos);
-    EXPECT_NE(streamed.out.find(
-                  "\n 20000 = (2^5) * (5^4)\n 2262 primes found in range 1 through 20000.\n"),
-              std::string::npos);
-    EXPECT_EQ(streamed.status, 0);
+    for (const auto& arguments :
+         {std::vector<std::string>{"--separator", "none", "1", "20000"},
+          std::vector<std::string>{"--no-limit", "--separator", "none", "1", "20000"}}) {
+        Result streamed = RunCli(arguments);
+        EXPECT_EQ(streamed.out.find("Buffer full."), std::string::npos);
+        EXPECT_NE(streamed.out.find(
+                      "\n 20000 = (2^5) * (5^4)\n 2262 primes found in range 1 through 20000.\n"),
+                  std::string::npos);
+        EXPECT_EQ(streamed.err, "");
+        EXPECT_EQ(streamed.status, 0);
+    }
 }
 
 TEST(CliRun, OneThreadAndTwoWriteTheSame) {
@@ -136,20 +141,27 @@ TEST(CliRun, BadInputGetsAMessageAndStatusTwo) {
         std::vector<std::string> arguments;
         std::string err;
     };
+    const std::string tryHelp = "Try 'primorator-cli --help'.\n";
     const std::vector<Case> cases = {
-        {{""}, "Primorator: Nothing to do!\n"},
-        {{"abc"}, "Primorator: Start number invalid.\n"},
-        {{"-"}, "Primorator: Start number invalid.\n"},
-        {{"5", "-3"}, "Primorator: End number invalid.\n"},
-        {{"12345678901"}, "Error: Start number too large.\n"},
-        {{"2147483647"}, "Error: Start number too large.\n"},
-        {{"10", "5"}, "Primorator: End number must not be less than start number.\n"},
-        {{"--filter", "0^N+1", "1", "10"}, "Primorator: First filter value invalid.\n"},
-        {{"--filter", "1*N+1", "1", "10"}, "Primorator: First filter value must be > 1.\n"},
+        {{""},
+         "primorator-cli: START '' is not a whole number (digits, with , ' or blanks among "
+         "them)\n" +
+             tryHelp},
+        {{"1e6"},
+         "primorator-cli: START '1e6' is not a whole number (digits, with , ' or blanks "
+         "among them)\n" +
+             tryHelp},
+        {{"5", "-3"}, "primorator-cli: unknown option '-3'\n" + tryHelp},
+        {{"0"}, "primorator-cli: Nothing to do!\n"},
+        {{"12345678901"}, "primorator-cli: Start number too large.\n"},
+        {{"2147483647"}, "primorator-cli: Start number too large.\n"},
+        {{"10", "5"}, "primorator-cli: End number must not be less than start number.\n"},
+        {{"--filter", "0^N+1", "1", "10"}, "primorator-cli: First filter value invalid.\n"},
+        {{"--filter", "1*N+1", "1", "10"}, "primorator-cli: First filter value must be > 1.\n"},
         {{"--count", "--filter", "4*N+2", "3", "100"},
-         "Primorator: Filtered range contains no primes.\n"},
-        {{"--bogus"}, "primorator-cli: unknown option '--bogus'\nTry 'primorator-cli --help'.\n"},
-        {{std::string(100000, '9')}, "Error: Start number too large.\n"},
+         "primorator-cli: Filtered range contains no primes.\n"},
+        {{"--bogus"}, "primorator-cli: unknown option '--bogus'\n" + tryHelp},
+        {{std::string(100000, '9')}, "primorator-cli: Start number too large.\n"},
     };
     for (const Case& c : cases) {
         Result r = RunCli(c.arguments);
@@ -162,7 +174,7 @@ TEST(CliRun, BadInputGetsAMessageAndStatusTwo) {
 TEST(CliRun, FilterErrorEndsNormally) {
     Result r = RunCli({"--filter", "2^N-2147483646", "1", "5"});
     EXPECT_EQ(r.out, "Filter: 2^N - 2,147,483,646\nFilter error: Overflow\n");
-    EXPECT_EQ(r.err, "Error condition: Overflow\nError condition: Overflow\n");
+    EXPECT_EQ(r.err, "primorator-cli: Overflow\nprimorator-cli: Overflow\n");
     EXPECT_EQ(r.status, 0);
 }
 
@@ -262,7 +274,7 @@ TEST(CliRun, AMissingOrBrokenLineFitLibraryFailsThePaletteRun) {
         if (broken) std::ofstream(folder / "liblsqkern.so") << "not a library";
         Result r = RunCli({"--pc", "1", "1000"}, folder.string());
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err.rfind("Primorator: Cannot load the line-fit library ", 0), 0u) << r.err;
+        EXPECT_EQ(r.err.rfind("primorator-cli: Cannot load the line-fit library ", 0), 0u) << r.err;
         // The text modes need no line fit.
         EXPECT_EQ(RunCli({"--count", "1", "1000"}, folder.string()).status, 0);
     }
@@ -296,7 +308,7 @@ TEST(CliRun, AnOutputThatCannotBeWrittenEndsTheRunWithStatusOne) {
 TEST(CliRun, HistogramRefusalsAndImage) {
     Result small = RunCli({"--ek", "5", "10"});
     EXPECT_EQ(small.status, 2);
-    EXPECT_EQ(small.err, "Primorator: Start number must be at least 1,000,000\n");
+    EXPECT_EQ(small.err, "primorator-cli: Start number must be at least 1,000,000\n");
     Result bins = RunCli({"--ek", "--bins", "50", "1000000", "1000100"});
     EXPECT_EQ(bins.status, 2);
     EXPECT_EQ(bins.err,
@@ -333,7 +345,7 @@ TEST(CliRun, InterruptStopsTheScanWithItsSummary) {
     std::array<char, 64> status{};
     ASSERT_NE(fgets(status.data(), status.size(), pipe), nullptr);
     pclose(pipe);
-    EXPECT_EQ(std::string(status.data()), "0\n");
+    EXPECT_EQ(std::string(status.data()), "130\n");
     std::ifstream file(out, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), {});
     std::remove(out.c_str());
@@ -348,11 +360,90 @@ TEST(CliRun, InterruptStopsTheScanWithItsSummary) {
 }
 
 TEST(CliRun, HelpAndVersion) {
-    Result help = RunCli({"--help"});
-    EXPECT_EQ(help.out.rfind("Usage: primorator-cli [MODE] [OPTIONS] START [END]\n", 0), 0u);
-    EXPECT_EQ(help.status, 0);
-    Result version = RunCli({"--version"});
-    EXPECT_EQ(version.out, "primorator-cli 11.09\n");
+    for (const char* option : {"--help", "-h"}) {
+        Result help = RunCli({option});
+        EXPECT_EQ(help.out.rfind("Usage: primorator-cli [MODE] [OPTION]... START [END]\n", 0), 0u);
+        EXPECT_EQ(help.status, 0);
+    }
+    for (const char* option : {"--version", "-V"}) {
+        EXPECT_EQ(RunCli({option}).out, "primorator-cli 11.09\n");
+    }
+}
+
+TEST(CliRun, ResultsOnlyCountedPairsAndCsv) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"--primes", "--bare", "1", "30"}, "2\n3\n5\n7\n11\n13\n17\n19\n23\n29\n"},
+        {{"--bare", "999", "1001"}, "999 = (3^3) * 37\n1000 = (2^3) * (5^3)\n1001 = 7 * 11 * 13\n"},
+        {{"--bare", "--separator", "comma", "1000", "1000"}, "1,000 = (2^3) * (5^3)\n"},
+        {{"--pairs", "--bare", "--filter", "6*N+|-1", "1", "20"}, "5 7\n11 13\n17 19\n"},
+        {{"--divisors", "--bare", "11", "12"},
+         "11 is prime\n12 has 4 proper factors:   2  3  4  6\n"},
+        {{"--count", "--pairs", "1", "100"}, " 8 prime pairs found in range 1 through 100.\n"},
+        {{"--npf", "--csv", "2", "30"}, "number of prime factors,count\n1,16\n2,12\n3,1\n"},
+        {{"--pc", "--csv", "--filter", "10*N+1", "1", "100"},
+         "colour,name,count,per cent\n0,black,1,10.0000\n1,red,5,50.0000\n"
+         "2,green,3,30.0000\n3,yellow,0,0.0000\n4,blue,1,10.0000\n5,magenta,0,0.0000\n"
+         "6,cyan,0,0.0000\n7,white,0,0.0000\n"},
+    };
+    for (const Case& c : cases) {
+        Result r = RunCli(c.arguments);
+        EXPECT_EQ(r.out, c.out) << c.arguments.front();
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.status, 0);
+    }
+    // The EK table's rows as data: each filled bin, its edges and count.
+    Result ek = RunCli({"--ek", "--csv", "--bins", "40", "1000000", "1000499"});
+    EXPECT_EQ(ek.out.rfind("bin,lower edge,upper edge,count\n", 0), 0u);
+    const std::regex row("([0-9]+),(-?[0-9]+\\.[0-9]{6}),(-?[0-9]+\\.[0-9]{6}),([0-9]+)\n");
+    long total = 0;
+    for (auto it = std::sregex_iterator(ek.out.begin(), ek.out.end(), row);
+         it != std::sregex_iterator(); ++it) {
+        const int bin = std::stoi((*it)[1]);
+        EXPECT_NEAR(std::stod((*it)[2]), (bin - 1 - 11) * 0.125, 1e-6) << bin;
+        EXPECT_NEAR(std::stod((*it)[3]), (bin - 11) * 0.125, 1e-6) << bin;
+        total += std::stol((*it)[4]);
+    }
+    EXPECT_EQ(total, 500);
+}
+
+TEST(CliRun, NumbersFromStandardInput) {
+    struct Case {
+        std::string input;
+        std::vector<std::string> arguments;
+        std::string out;
+        std::string err;
+        int status;
+    };
+    const Case cases[] = {
+        {"12 1\n2\t 13\n", {}, " 12 = (2^2) * 3\n 1\n 2 is prime\n 13 is prime\n", "", 0},
+        {"1,000 0 x7 3000000000 7",
+         {"--bare"},
+         "1000 = (2^3) * (5^3)\n7 is prime\n",
+         "primorator-cli: '0' is not a number from 1 to 2,147,483,646\n"
+         "primorator-cli: 'x7' is not a number from 1 to 2,147,483,646\n"
+         "primorator-cli: '3000000000' is not a number from 1 to 2,147,483,646\n",
+         1},
+        {"12 2", {"--divisors"}, "# 12 has 4 proper factors:   2  3  4  6\n# 2 is prime\n", "", 0},
+        {"", {}, "", "", 0},
+    };
+    for (const Case& c : cases) {
+        const std::string input = ::testing::TempDir() + "/cli-input-" + std::to_string(getpid());
+        std::ofstream(input) << c.input;
+        Result r = RunCommand(CliCommand(c.arguments) + " <" + Quoted(input));
+        std::remove(input.c_str());
+        EXPECT_EQ(r.out, c.out) << c.input;
+        EXPECT_EQ(r.err, c.err) << c.input;
+        EXPECT_EQ(r.status, c.status) << c.input;
+    }
+    // Every number of a long stream, as the range scan writes them before its summary.
+    Result range = RunCli({"--bare", "999990", "1001000"});
+    Result stream = RunCommand("seq 999990 1001000 | " + CliCommand({"--bare"}));
+    EXPECT_EQ(std::count(stream.out.begin(), stream.out.end(), '\n'), 1011);
+    EXPECT_EQ(stream.out, range.out);
 }
 
 }  // namespace
