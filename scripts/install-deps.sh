@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   clang-14 libclang-rt-14-dev clang-format
+  help2man dpkg-dev desktop-file-utils
 )
 
 missing=()
