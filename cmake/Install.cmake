@@ -5,6 +5,7 @@
 #   PREFIX/bin/              launchers that exec the program in that folder
 #   PREFIX/share/applications/primorator.desktop
 #   PREFIX/share/icons/hicolor/scalable/apps/primorator.svg
+#   PREFIX/share/bash-completion/completions/primorator-cli
 #
 # The program loads its kernels and texts from its own folder, so they are
 # installed there and not as system libraries.
@@ -56,3 +57,5 @@ install(FILES ${PRIMORATOR_PACKAGING_OUT}/primorator.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PRIMORATOR_PACKAGING_DIR}/primorator.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PRIMORATOR_PACKAGING_DIR}/primorator-cli.bash-completion
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME primorator-cli)

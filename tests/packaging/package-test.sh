@@ -39,4 +39,11 @@ zcat "$root/share/man/man1/primorator.1.gz" | grep -q '^\.SH NAME' || fail "prim
 grep -q '^Exec="/usr/bin/primorator"$' "$root/share/applications/primorator.desktop" ||
   fail "the desktop entry's Exec line"
 desktop-file-validate "$root/share/applications/primorator.desktop" || fail "desktop entry"
+# Completion of the options, from the program's own --help.
+completion=$root/share/bash-completion/completions/primorator-cli
+[ -f "$completion" ] || fail "no bash completion"
+words=$(bash -c 'source "$1"; COMP_WORDS=("$2" --sep); COMP_CWORD=1; _primorator_cli
+                 echo "${COMPREPLY[*]}"' _ "$completion" "$root/bin/primorator-cli")
+[ "$words" = "--separator" ] || fail "bash completion of --sep gave '$words'"
+
 echo "package-test: $(basename "$deb") holds and runs what it should"
