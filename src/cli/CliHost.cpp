@@ -75,6 +75,9 @@ engine::ComputeRequest CliHost::ReadRequest() const {
     request.separator = m_options.separator;
     request.countPairs = m_options.countPairs;
     request.bare = m_options.bare;
+    // The window's limit counts CR LF as it stands; the text is turned into
+    // the tool's line ends when it is written. A streamed run writes them at once.
+    request.lineEnd = m_options.limit || m_options.crlf ? "\r\n" : "\n";
     request.filterAText = m_fields.filterA;
     request.filterBText = m_fields.filterB;
     if (m_options.filter) request.filterForm = m_options.filter->form;

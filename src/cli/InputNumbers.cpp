@@ -59,11 +59,12 @@ int FactorInputNumbers(const CliOptions& options, const numlib::NumKernel& kerne
     head.showColor = options.showColor;
     head.separator = options.separator;
     head.bare = options.bare;
-    const engine::NumberLines lines(options.mode, head, options.showCount);
+    const engine::NumberLines lines(options.mode, head, options.showCount,
+                                    options.crlf ? "\r\n" : "\n");
     // No run's range: each number is factored where it stands, and numbers
     // that follow each other are sieved a block at a time.
     kernel.CalculatePrimes(0);
-    StreamOutput output(out, options.crlf);
+    StreamOutput output(out);
     // Each line is out before the tool waits for more numbers.
     WordReader words(in, [&output] { output.Flush(); });
     std::string word;

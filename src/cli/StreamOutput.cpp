@@ -20,7 +20,7 @@ namespace {
 constexpr size_t kWriteSize = 1 << 20;
 }  // namespace
 
-StreamOutput::StreamOutput(std::FILE* stream, bool crlf) : m_stream(stream), m_crlf(crlf) {
+StreamOutput::StreamOutput(std::FILE* stream) : m_stream(stream) {
     m_pending.reserve(kWriteSize + 4096);
 }
 
@@ -42,19 +42,7 @@ void StreamOutput::Flush() {
 void StreamOutput::Append(std::string_view text) {
     m_written += text.size();
     if (!m_error.empty()) return;
-    if (m_crlf) {
-        m_pending.append(text);
-    } else {
-        // Line pieces end in "\r\n": each CR that starts one is left out.
-        size_t begin = 0;
-        for (size_t cr = text.find('\r'); cr != std::string_view::npos && cr + 1 < text.size();
-             cr = text.find('\r', cr + 1)) {
-            if (text[cr + 1] != '\n') continue;
-            m_pending.append(text.substr(begin, cr - begin));
-            begin = cr + 1;
-        }
-        m_pending.append(text.substr(begin));
-    }
+    m_pending.append(text);
     if (m_pending.size() >= kWriteSize) Flush();
 }
 

@@ -13,12 +13,13 @@ std::string WithLineEnds(std::string_view text, bool crlf);
 // Writes `text` and flushes the stream; the reason when either fails.
 std::string WriteAndFlush(std::FILE* stream, std::string_view text);
 
-// An output that goes straight to a stream as it is written (--no-limit):
-// no limit, nothing to cut, nothing kept in memory. The first write that
-// fails is kept (WriteError) and ends the writing.
+// An output that goes straight to a stream as it is written, gathered into
+// large writes: no limit, nothing to cut, nothing kept in memory. The run
+// writes its lines with the tool's line ends. The first write that fails is
+// kept (WriteError) and ends the writing.
 class StreamOutput : public engine::OutputText {
 public:
-    StreamOutput(std::FILE* stream, bool crlf);
+    explicit StreamOutput(std::FILE* stream);
     ~StreamOutput() override;
     StreamOutput(const StreamOutput&) = delete;
     StreamOutput& operator=(const StreamOutput&) = delete;
@@ -36,7 +37,6 @@ public:
 
 private:
     std::FILE* m_stream;
-    bool m_crlf;
     size_t m_written = 0;
     std::string m_pending;  // gathered into large writes
     std::string m_error;

@@ -42,7 +42,7 @@ engine::RunOutcome RunRange(const cli::CliOptions& options, const numlib::NumKer
                             cli::CliHistogramView& histogram, std::string& writeError) {
     if (!options.limit) {
         // Lines stream out as they are made, gathered into large writes.
-        cli::StreamOutput output(stdout, options.crlf);
+        cli::StreamOutput output(stdout);
         cli::CliHost host(options, output, stderr);
         host.SetHistogramView(&histogram);
         const engine::RunOutcome outcome = host.Run(kernel);

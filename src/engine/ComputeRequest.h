@@ -5,6 +5,7 @@
 #include "engine/ComputeMode.h"
 #include "engine/FilterForm.h"
 #include "engine/HistogramState.h"
+#include "format/ResultLine.h"
 #include "format/Separator.h"
 
 namespace engine {
@@ -32,6 +33,8 @@ struct ComputeRequest {
     // result lines only (no headings, notes or summary, no leading blank).
     bool countPairs = false;
     bool bare = false;
+    // What ends each line written: the window's CR LF, or the tool's own.
+    std::string lineEnd = std::string(format::kLineEnd);
 };
 
 }  // namespace engine

@@ -19,7 +19,7 @@ void NumberLines::WriteOneOrTwo(std::string& out, int32_t n, int32_t filterIndex
     if (n == 2 && !primesOnly) out += format::kPrimeMarker;
     // No EK value for 2, whose ln ln is negative.
     if (n == 2 && allFactors && m_showFactorCount) out += format::kTwoFactorNote;
-    out += format::kLineEnd;
+    out += m_lineEnd;
 }
 
 void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
@@ -39,9 +39,10 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
             if (facts.isPrime) {
                 out += format::kPrimeMarker;
             } else {
-                format::AppendProperFactors(out, n, result, headLength, m_head.separator);
+                format::AppendProperFactors(out, n, result, headLength, m_head.separator,
+                                            m_lineEnd);
             }
-            out += format::kLineEnd;
+            out += m_lineEnd;
             break;
         }
         case ComputeMode::DisplayPrimePairsOnly:
@@ -50,14 +51,14 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
                 if (m_head.separator == format::Separator::Space) out += ',';
                 out += ' ';
                 Head(out, n, color, facts.filterIndex);
-                out += format::kLineEnd;
+                out += m_lineEnd;
             }
             break;
         case ComputeMode::DisplayPrimesOnly:
             if (facts.isPrime) {
                 Head(out, n, color, facts.filterIndex);
                 note();
-                out += format::kLineEnd;
+                out += m_lineEnd;
             }
             break;
         default:
@@ -69,7 +70,7 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
                 format::AppendPrimeDecomposition(out, result, m_head.separator);
             }
             note();
-            out += format::kLineEnd;
+            out += m_lineEnd;
             break;
     }
 }

@@ -25,10 +25,13 @@ struct NumberFacts {
 class NumberLines {
 public:
     // `head` without its filter index, which comes with each number.
-    NumberLines(ComputeMode mode, const format::LineHeadOptions& head, bool showFactorCount)
+    // Lines end in `lineEnd`.
+    NumberLines(ComputeMode mode, const format::LineHeadOptions& head, bool showFactorCount,
+                std::string_view lineEnd = format::kLineEnd)
         : m_mode(mode),
           m_head(head),
           m_showFactorCount(showFactorCount),
+          m_lineEnd(lineEnd),
           m_decimalMark(format::DecimalMark()) {}
 
     // Appends n's line (nothing for a composite in the prime listings).
@@ -43,6 +46,7 @@ private:
     ComputeMode m_mode;
     format::LineHeadOptions m_head;
     bool m_showFactorCount;
+    std::string_view m_lineEnd;
     std::string m_decimalMark;  // the locale's, read once: the lines of a run share it
 };
 

@@ -51,7 +51,7 @@ Scan::Scan(ComputeHost& host, const numlib::NumKernel& kernel, const ScanPlan& p
       m_plan(plan),
       m_ledger(host),
       m_flags(host.Flags()),
-      m_lines(plan.mode, HeadOptions(plan), plan.request.showFactorCount) {
+      m_lines(plan.mode, HeadOptions(plan), plan.request.showFactorCount, m_plan.request.lineEnd) {
     if (m_plan.filter) m_filter = FilterMembership(*m_plan.filter);
     m_scanStart = m_plan.start;
     m_busy.filterActive = m_filter.Active();
@@ -94,18 +94,18 @@ void Scan::WriteHeadings() {
     if (!TextRun() || m_plan.request.bare) return;
     if (m_host.Output().Length() > 0) {
         m_ledger.Write(std::string(50, '-'));
-        m_ledger.Write(format::kLineEnd);
+        m_ledger.Write(m_plan.request.lineEnd);
     }
     if (m_filter.Active()) {
         m_ledger.Write("Filter: " + DescriptionOf(m_plan));
-        m_ledger.Write(format::kLineEnd);
+        m_ledger.Write(m_plan.request.lineEnd);
     }
     if (m_plan.mode == ComputeMode::DisplayPrimesOnly) {
         m_ledger.Write(PrimesHeading(m_plan.filter));
-        m_ledger.Write(format::kLineEnd);
+        m_ledger.Write(m_plan.request.lineEnd);
     } else if (m_plan.mode == ComputeMode::DisplayPrimePairsOnly && !m_plan.request.countPairs) {
         m_ledger.Write("Prime pairs:");
-        m_ledger.Write(format::kLineEnd);
+        m_ledger.Write(m_plan.request.lineEnd);
     }
 }
 
@@ -157,7 +157,7 @@ ScanEnding Scan::OverlapStop(int32_t n) {
 ScanEnding Scan::FilterFailed() {
     m_host.Messages().ShowMessage({m_filter.ErrorText(), "Error condition"});
     if (TextRun() && !m_plan.request.bare)
-        m_ledger.Write("Filter error: " + m_filter.ErrorText() + "\r\n");
+        m_ledger.Write("Filter error: " + m_filter.ErrorText() + m_plan.request.lineEnd);
     return ScanEnding::Abandoned;
 }
 
@@ -197,7 +197,7 @@ ScanEnding Scan::ScanRange() {
 
 void Scan::WriteEmptyRangeLine() {
     m_ledger.Write("Filtered range " + m_plan.request.startText + " through " +
-                   m_plan.request.endText + " is empty.\r\n");
+                   m_plan.request.endText + " is empty." + m_plan.request.lineEnd);
 }
 
 void Scan::WriteSummary() {
@@ -216,14 +216,15 @@ void Scan::WriteSummary() {
     line += " found in ";
     if (m_filter.Active()) line += "(filtered) ";
     line += "range " + format::FormatNumber(m_plan.start, separator);
-    if (last > 999999999) line += "\r\n";
-    line += " through " + format::FormatNumber(last, separator) + ".\r\n";
+    if (last > 999999999) line += m_plan.request.lineEnd;
+    line += " through " + format::FormatNumber(last, separator) + "." + m_plan.request.lineEnd;
     m_ledger.Write(line);
 }
 
 void Scan::ReportError(const std::exception& error) {
     m_host.Messages().ShowMessage({error.what()});
-    CutAndAppend(m_host.Output(), std::string("\r\n\r\nError: ") + error.what() + "\r\n");
+    const std::string& end = m_plan.request.lineEnd;
+    CutAndAppend(m_host.Output(), end + end + "Error: " + error.what() + end);
 }
 
 void Scan::Finish(RunOutcome& outcome) {

@@ -34,7 +34,7 @@ std::vector<int32_t> AllDivisors(const numlib::FactorResult& result) {
 }  // namespace
 
 void AppendProperFactors(std::string& out, int32_t n, const numlib::FactorResult& result,
-                         int headLength, Separator separator) {
+                         int headLength, Separator separator, std::string_view lineEnd) {
     int64_t divisorCount = 1;
     for (int i = 1; i <= result.count; ++i) divisorCount *= result.exponents[i] + 1;
     const int64_t properCount = divisorCount - 2;
@@ -59,7 +59,8 @@ void AppendProperFactors(std::string& out, int32_t n, const numlib::FactorResult
         const std::size_t factorStart = out.size();
         const int factorLength = AppendNumber(out, factor, separator);
         if (factorLength + lineLength > kLineLimit) {
-            out.insert(factorStart, "\r\n ");
+            out.insert(factorStart, " ");
+            out.insert(factorStart, lineEnd);
             lineLength = 1;
         }
         lineLength += factorLength;

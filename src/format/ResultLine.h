@@ -15,6 +15,8 @@ namespace format {
 inline constexpr std::string_view kPrimeMarker = " is prime";
 inline constexpr std::string_view kDecompositionLead = " = ";
 inline constexpr std::string_view kAllFactorsPrefix = "#";
+// The window's line end; the command-line tool writes its own ("\n" unless
+// CR LF is asked for) straight into its lines.
 inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr std::string_view kTwoFactorNote = " {1}";
 
@@ -50,10 +52,10 @@ void AppendFactorCountNote(std::string& out, int npf, double ekValue, std::strin
 std::string DecimalMark();
 
 // " has D proper factors: " and the factors of n ascending, wrapped so that a
-// line holds at most 63 counted characters; `headLength` is what the line head
-// returned.
+// line holds at most 63 counted characters (a wrapped line ends in `lineEnd`);
+// `headLength` is what the line head returned.
 void AppendProperFactors(std::string& out, int32_t n, const numlib::FactorResult& result,
-                         int headLength, Separator separator);
+                         int headLength, Separator separator, std::string_view lineEnd = kLineEnd);
 std::string ProperFactorsText(int32_t n, const numlib::FactorResult& result, int headLength,
                               Separator separator);
 

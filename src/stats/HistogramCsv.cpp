@@ -13,7 +13,7 @@ namespace {
 // (96 bins of 10/96, the quotient in extended precision).
 constexpr std::array<int, 9> kWholeValueBins = {9, 19, 28, 38, 47, 57, 67, 76, 86};
 constexpr std::array<const char*, 8> kColourNames = {"black", "red",     "green", "yellow",
-                                                      "blue",  "magenta", "cyan",  "white"};
+                                                     "blue",  "magenta", "cyan",  "white"};
 
 std::string Decimals(double value, int decimals) {
     std::array<char, 64> text{};
