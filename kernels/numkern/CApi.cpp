@@ -6,12 +6,14 @@
 #include "Limits.h"
 #include "MillerRabin.h"
 #include "PrimeCount.h"
+#include "PrimeList.h"
 
 namespace {
 
 // Its destructor joins the helper thread when the library is unloaded or the
 // process exits.
 constinit numkern::Kernel g_kernel;
+numkern::PrimeList g_primes;
 
 }  // namespace
 
@@ -34,7 +36,18 @@ int16_t is_prime(int32_t n, int32_t /*unused*/) {
     return numkern::IsPrimeMillerRabin(static_cast<uint32_t>(n)) ? 1 : 0;
 }
 
-int64_t count_primes(int32_t lo, int32_t hi) { return numkern::CountPrimes(lo, hi); }
+int64_t count_primes(int32_t lo, int32_t hi) {
+    return numkern::CountPrimes(lo, hi, g_kernel.SieveThreads());
+}
+
+int64_t count_prime_pairs(int32_t lo, int32_t hi) {
+    return numkern::CountPrimePairs(lo, hi, g_kernel.SieveThreads());
+}
+
+int32_t next_primes(int32_t lo, int32_t hi, int32_t* primes, int32_t capacity) {
+    if (primes == nullptr) return 0;
+    return g_primes.Next(lo, hi, primes, capacity);
+}
 
 int64_t count_primes_mod(int32_t lo, int32_t hi, int32_t modulus, int32_t residue1,
                          int32_t residue2) {

@@ -36,10 +36,15 @@ void Kernel::CalculatePrimes(int32_t limit) {
     // The ring's blocks are the stopped helper's; the next helper may refill them.
     m_current = &m_block;
     m_table.Build(limit < 1 ? 0 : IntegerSquareRoot(static_cast<uint32_t>(limit)));
-    const bool sieveAhead = m_sieveThreads > 0 ? m_sieveThreads > 1 : AvailableProcessors() > 1;
+    const bool sieveAhead = SieveThreads() > 1;
     if (sieveAhead && limit > kOneBlockLimit) {
         m_ahead.Start(m_table, std::min(static_cast<uint32_t>(limit), kMaxNumber));
     }
+}
+
+int Kernel::SieveThreads() const {
+    if (m_sieveThreads > 0) return m_sieveThreads > 1 ? 2 : 1;
+    return AvailableProcessors() > 1 ? 2 : 1;
 }
 
 void Kernel::SetSieveThreads(int32_t count) {

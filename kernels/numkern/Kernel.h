@@ -37,6 +37,8 @@ public:
     // sieves ahead from the next calculate_primes on; 0 (below 1): the
     // default, a helper when two processors are there. Going to 1 stops the helper.
     void SetSieveThreads(int32_t count);
+    // The threads a run sieves with now: 1 or 2, the default resolved.
+    int SieveThreads() const;
 
     int32_t Factor(int32_t first, int32_t n, int32_t* primes, int16_t* exponents) {
         const uint32_t number = static_cast<uint32_t>(n);

@@ -40,18 +40,22 @@ Span Clamped(int32_t lo, int32_t hi) {
 
 }  // namespace
 
-int64_t CountPrimes(int32_t lo, int32_t hi) {
+int64_t CountPrimes(int32_t lo, int32_t hi, int threads) {
     const Span span = Clamped(lo, hi);
     if (span.Empty()) return 0;
-    const int64_t from = span.from;
-    const int64_t to = span.to;
-    // One thread: the program counts in chunks of 2^24 numbers, which
-    // primesieve counts no faster with two, and the other core belongs to
-    // the program's other work. Set on every call, as the setting is
-    // primesieve's, shared by the whole process.
-    primesieve_set_num_threads(1);
+    // Set on every call: the setting is primesieve's, shared by the whole process.
+    primesieve_set_num_threads(threads);
     const uint64_t count =
-        primesieve_count_primes(static_cast<uint64_t>(from), static_cast<uint64_t>(to));
+        primesieve_count_primes(static_cast<uint64_t>(span.from), static_cast<uint64_t>(span.to));
+    return count == PRIMESIEVE_ERROR ? 0 : static_cast<int64_t>(count);
+}
+
+int64_t CountPrimePairs(int32_t lo, int32_t hi, int threads) {
+    const Span span = Clamped(lo, hi);
+    if (span.Empty()) return 0;
+    primesieve_set_num_threads(threads);
+    const uint64_t count =
+        primesieve_count_twins(static_cast<uint64_t>(span.from), static_cast<uint64_t>(span.to));
     return count == PRIMESIEVE_ERROR ? 0 : static_cast<int64_t>(count);
 }
 

@@ -6,8 +6,12 @@ namespace numkern {
 
 // The number of primes p with lo <= p <= hi, the range clamped to
 // 0 .. kMaxNumber; 0 when it holds no number of that span. Counted by
-// primesieve on the calling thread.
-int64_t CountPrimes(int32_t lo, int32_t hi);
+// primesieve with `threads` threads.
+int64_t CountPrimes(int32_t lo, int32_t hi, int threads = 1);
+
+// The prime pairs (p, p + 2) with lo <= p and p + 2 <= hi, clamped likewise;
+// counted by primesieve with `threads` threads.
+int64_t CountPrimePairs(int32_t lo, int32_t hi, int threads);
 
 // The primes of lo .. hi (clamped likewise) that leave the remainder
 // residue1 or residue2 on division by modulus; 0 for a modulus below 1.

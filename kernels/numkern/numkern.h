@@ -97,10 +97,25 @@ NUMKERN_API int16_t is_prime(int32_t n, int32_t unused);
 /* The number of primes p with lo <= p <= hi. The range is clamped to
  * 0 .. 2,147,483,646: 0 when hi < lo or the range lies wholly outside it;
  * count_primes(-5, 10) is 4. Independent of calculate_primes and of any run.
- * Counted by a sieve of Eratosthenes (primesieve) on the calling thread
- * only: about 1.7 ms per 2^24 numbers, of which about 0.4 ms is a set-up
- * that every call pays, however short its range. */
+ * Counted by a sieve of Eratosthenes (primesieve) with the threads that
+ * set_sieve_threads chooses: about 1.7 ms per 2^24 numbers in one thread, of
+ * which about 0.4 ms is a set-up that every call pays, however short its range. */
 NUMKERN_API int64_t count_primes(int32_t lo, int32_t hi);
+
+/* The number of prime pairs (p, p + 2) with lo <= p and p + 2 <= hi, the
+ * range clamped as for count_primes: count_prime_pairs(1, 100) is 8, (3, 5)
+ * to (71, 73). Counted by primesieve like count_primes, at about the same cost. */
+NUMKERN_API int64_t count_prime_pairs(int32_t lo, int32_t hi);
+
+/* Writes the primes p with lo <= p <= hi (clamped as for count_primes), in
+ * ascending order and at most `capacity` of them, into `primes`; returns how
+ * many were written (0 for a null `primes` or a capacity below 1). A call
+ * whose lo is the number after the last prime the previous call wrote (or
+ * after its hi, when that call wrote fewer than its capacity) goes on from
+ * there; so a run lists its primes in calls of some thousands at sieve speed,
+ * about 2 ns per prime on the calling thread. Any other lo costs a new start,
+ * O(sqrt(hi)). Independent of calculate_primes and of factor(). */
+NUMKERN_API int32_t next_primes(int32_t lo, int32_t hi, int32_t* primes, int32_t capacity);
 
 /* The number of primes p with lo <= p <= hi (clamped as for count_primes)
  * and p mod modulus equal to residue1 or to residue2: the primes of one or

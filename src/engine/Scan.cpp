@@ -182,6 +182,10 @@ ScanEnding Scan::ScanRange() {
     if (fastest && countOnly && multiplyFilter && m_kernel.CanCountPrimesModulo()) {
         return CountProgressionsInChunks();
     }
+    if (fastest && m_plan.request.countPairs && !m_filter.Active() &&
+        m_kernel.CanCountPrimePairs()) {
+        return CountPairsInChunks();
+    }
     m_kernel.CalculatePrimes(m_plan.end);
     m_ledger.StartProgress(m_scanStart);
 

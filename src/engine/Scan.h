@@ -61,6 +61,12 @@ private:
     // the output limit and the progress points as in a walk over every number.
     template <Work kWork>
     ScanEnding WalkCandidates();
+    // The prime listings (and the counted pairs) without a filter or with a
+    // "*" one: the kernel lists the primes, each visited without a
+    // factorisation; the numbers between them meet the output limit and the
+    // progress points as in a walk over every number.
+    bool WalksPrimes() const;
+    ScanEnding WalkPrimes();
     // The work on one number of the range; an ending when the scan ends there.
     template <Work kWork>
     std::optional<ScanEnding> Visit(int32_t n);
@@ -85,6 +91,7 @@ private:
     // Count only (ScanCounts.cpp): the kernel counts the primes of whole
     // chunks of the range, or of the progressions of a "*" filter.
     ScanEnding CountInChunks();
+    ScanEnding CountPairsInChunks();
     ScanEnding CountProgressionsInChunks();
     // Counts lo .. end with count(lo, hi) chunk by chunk, each chunk ending
     // at a progress point that falls in it; an ending when the scan ends.

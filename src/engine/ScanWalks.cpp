@@ -2,6 +2,7 @@
 // numbers that can pass the filter; and the work on each number they meet.
 
 #include <algorithm>
+#include <array>
 
 #include "engine/FilterCandidates.h"
 #include "engine/Scan.h"
@@ -109,9 +110,71 @@ ScanEnding Scan::WalkCandidates() {
     return ScanEnding::Normal;
 }
 
+bool Scan::WalksPrimes() const {
+    const bool listing = m_primesOnlyText || m_plan.request.countPairs;
+    const bool filterAllows = !m_plan.filter || m_plan.filter->form.op == FilterOperator::Multiply;
+    return listing && filterAllows && m_plan.request.strategy == ScanStrategy::Fastest &&
+           m_kernel.CanListPrimes();
+}
+
+ScanEnding Scan::WalkPrimes() {
+    const int32_t end = m_plan.end;
+    // The range holds a passing number from the first one on.
+    int32_t firstPassing = m_scanStart;
+    if (m_plan.filter && !FilterCandidates(*m_plan.filter, m_scanStart, end).Next(firstPassing)) {
+        firstPassing = end + 1;
+    }
+    // A prime's factorisation is itself; its Palmen colour is red (1).
+    m_result = numlib::FactorResult{};
+    m_result.count = 1;
+    m_result.primes[0] = 1;
+    m_result.exponents[1] = 1;
+    constexpr int32_t kBatch = 4096;
+    std::array<int32_t, kBatch> primes{};
+    int64_t last = int64_t{m_scanStart} - 1;  // the last number visited
+    int32_t lastPrime = 0;
+    const auto reached = [&](ScanEnding ending) {
+        m_rangeFound = m_rangeFound || firstPassing <= m_flags.currentNumber;
+        return ending;
+    };
+    for (int64_t lo = m_scanStart; lo <= end;) {
+        const int32_t count =
+            m_kernel.NextPrimes(static_cast<int32_t>(lo), end, primes.data(), kBatch);
+        for (int32_t i = 0; i < count; ++i) {
+            const int32_t p = primes[static_cast<size_t>(i)];
+            // A walk would check the output limit at the number after the last one visited.
+            if (p > last + 1 && m_ledger.OutputFull()) return ScanEnding::Abandoned;
+            if (m_ledger.ProgressBefore(p)) return reached(ScanEnding::Stopped);
+            if (m_ledger.OutputFull()) return ScanEnding::Abandoned;
+            m_ledger.Reach(p);
+            if (m_filter.IsInFilter(p)) {
+                m_result.primes[1] = p;
+                m_prevOddWasPrime = lastPrime == p - 2;
+                m_prevOddColor = 1;
+                WritePassed(p, true);
+            }
+            if (m_ledger.ProgressAt(p)) return reached(ScanEnding::Stopped);
+            last = lastPrime = p;
+        }
+        if (count < kBatch) break;
+        lo = int64_t{lastPrime} + 1;
+    }
+    if (last < end) {
+        if (m_ledger.OutputFull()) return ScanEnding::Abandoned;
+        if (m_ledger.ProgressBefore(end + 1)) return reached(ScanEnding::Stopped);
+    }
+    m_rangeFound = m_rangeFound || firstPassing <= end;
+    m_ledger.Reach(end);
+    m_ledger.EndAt(end);
+    return ScanEnding::Normal;
+}
+
 template <Scan::Work kWork>
 ScanEnding Scan::Walk(bool candidates) {
     if (candidates) return WalkCandidates<kWork>();
+    if constexpr (kWork == Work::Lines) {
+        if (WalksPrimes()) return WalkPrimes();
+    }
     if constexpr (kWork != Work::Count) {
         if (WalksInBatches(kWork)) return WalkInBatches<kWork>();
     }

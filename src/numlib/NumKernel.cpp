@@ -22,6 +22,8 @@ NumKernel NumKernel::Load(const std::string& folder) {
     util::ResolveExport(kernel.m_library, "count_primes", kernel.m_countPrimes, optional);
     util::ResolveExport(kernel.m_library, "count_primes_mod", kernel.m_countPrimesModulo, optional);
     util::ResolveExport(kernel.m_library, "count_factors", kernel.m_countFactors, optional);
+    util::ResolveExport(kernel.m_library, "count_prime_pairs", kernel.m_countPrimePairs, optional);
+    util::ResolveExport(kernel.m_library, "next_primes", kernel.m_nextPrimes, optional);
     util::ResolveExport(kernel.m_library, "finish_run", kernel.m_finishRun, optional);
     util::ResolveExport(kernel.m_library, "set_sieve_threads", kernel.m_setSieveThreads, optional);
     return kernel;

@@ -46,10 +46,11 @@ public:
 
     bool IsPrime(int32_t n) const { return m_isPrime(n, n) == 1; }
 
-    // Beyond the four functions every kernel has, ours also counts primes at
-    // sieve speed, gives the counts of a factorisation alone and sieves ahead
-    // on a second thread. A kernel without them still serves: counting then
-    // factors each number, and nothing runs ahead.
+    // Beyond the four functions every kernel has, ours also counts primes and
+    // prime pairs and lists primes at sieve speed, gives the counts of a
+    // factorisation alone and sieves ahead on a second thread. A kernel
+    // without them still serves: counting and listing then factor each
+    // number, and nothing runs ahead.
     bool CanCountPrimes() const { return m_countPrimes != nullptr; }
     // The primes of lo .. hi; only when CanCountPrimes().
     int64_t CountPrimes(int32_t lo, int32_t hi) const { return m_countPrimes(lo, hi); }
@@ -59,6 +60,16 @@ public:
     int64_t CountPrimesModulo(int32_t lo, int32_t hi, int32_t modulus, int32_t residue1,
                               int32_t residue2) const {
         return m_countPrimesModulo(lo, hi, modulus, residue1, residue2);
+    }
+    bool CanCountPrimePairs() const { return m_countPrimePairs != nullptr; }
+    // The prime pairs (p, p + 2) with lo <= p, p + 2 <= hi; only when CanCountPrimePairs().
+    int64_t CountPrimePairs(int32_t lo, int32_t hi) const { return m_countPrimePairs(lo, hi); }
+    bool CanListPrimes() const { return m_nextPrimes != nullptr; }
+    // The primes of lo .. hi ascending, at most `capacity`, into `primes`; how
+    // many. Calls that go on from the last one run at sieve speed. Only when
+    // CanListPrimes().
+    int32_t NextPrimes(int32_t lo, int32_t hi, int32_t* primes, int32_t capacity) const {
+        return m_nextPrimes(lo, hi, primes, capacity);
     }
     // The run has ended: the kernel stops sieving ahead.
     void FinishRun() const {
@@ -89,6 +100,8 @@ private:
     int16_t (*m_isPrime)(int32_t, int32_t) = nullptr;
     int64_t (*m_countPrimes)(int32_t, int32_t) = nullptr;
     int64_t (*m_countPrimesModulo)(int32_t, int32_t, int32_t, int32_t, int32_t) = nullptr;
+    int64_t (*m_countPrimePairs)(int32_t, int32_t) = nullptr;
+    int32_t (*m_nextPrimes)(int32_t, int32_t, int32_t*, int32_t) = nullptr;
     void (*m_finishRun)() = nullptr;
     void (*m_setSieveThreads)(int32_t) = nullptr;
     mutable int32_t m_threads = 0;  // set and read by the thread that runs the scans

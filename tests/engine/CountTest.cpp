@@ -77,5 +77,42 @@ TEST(CountPrimes, FullOutputStopsBeforeCounting) {
     EXPECT_EQ(text.substr(text.size() - 18), "\r\n\r\nBuffer full.\r\n");
 }
 
+FakeHost PairCountHost(int64_t start, int64_t end, engine::ScanStrategy strategy) {
+    FakeHost host = CountHost(start, end, strategy);
+    host.request.mode = ComputeMode::DisplayPrimePairsOnly;
+    host.request.countPairs = true;
+    return host;
+}
+
+TEST(CountPrimePairs, ChunksAgreeWithTheWalkAcrossChunkEnds) {
+    std::mt19937 random(17);
+    for (int trial = 0; trial < 24; ++trial) {
+        // Long spans cross the ends of several chunks, where a pair may straddle one.
+        const int64_t span = trial < 18 ? 3000 : 40000000;
+        const int64_t start =
+            trial % 6 == 0 ? 1 + trial / 6
+                           : std::uniform_int_distribution<int64_t>(1, 2147483646 - span)(random);
+        const int64_t end = start + std::uniform_int_distribution<int64_t>(1, span)(random);
+        FakeHost chunks = PairCountHost(start, end, engine::ScanStrategy::Fastest);
+        FakeHost walk = PairCountHost(start, end, engine::ScanStrategy::EveryNumber);
+        chunks.Run();
+        walk.Run();
+        ASSERT_EQ(chunks.Text(), walk.Text()) << start << ".." << end;
+    }
+}
+
+TEST(CountPrimePairs, StopAtAProgressPointCountsExactlyToIt) {
+    FakeHost host = PairCountHost(1, 200000000, engine::ScanStrategy::Fastest);
+    host.onEvents = [](FakeHost& h) {
+        if (h.progressShown.size() == 2) h.flags.stopRequested = true;
+    };
+    host.Run();
+    ASSERT_EQ(host.progressShown.size(), 2u);
+    const int32_t reached = host.progressShown.back();
+    FakeHost walk = PairCountHost(1, reached, engine::ScanStrategy::EveryNumber);
+    walk.Run();
+    EXPECT_EQ(host.Text(), walk.Text());
+}
+
 }  // namespace
 }  // namespace enginetest

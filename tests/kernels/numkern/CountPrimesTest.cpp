@@ -171,5 +171,72 @@ TEST(CountPrimesModulo, TheClassesOfAModulusAddUpToTheCount) {
     }
 }
 
+// The primes of lo .. hi (hi - lo small) by the oracle's sieve, ascending.
+std::vector<int32_t> OraclePrimesOf(int64_t lo, int64_t hi) {
+    std::vector<int32_t> primes;
+    lo = std::max<int64_t>(lo, 2);
+    if (hi < lo) return primes;
+    std::vector<bool> composite(static_cast<size_t>(hi - lo + 1), false);
+    for (int64_t p : OraclePrimes()) {
+        if (p * p > hi) break;
+        for (int64_t m = std::max(p * p, (lo + p - 1) / p * p); m <= hi; m += p) {
+            composite[static_cast<size_t>(m - lo)] = true;
+        }
+    }
+    for (int64_t n = lo; n <= hi; ++n) {
+        if (!composite[static_cast<size_t>(n - lo)]) primes.push_back(static_cast<int32_t>(n));
+    }
+    return primes;
+}
+
+TEST(CountPrimePairs, RangesAgainstTheSieve) {
+    std::mt19937 random(1618);
+    for (int i = 0; i < 300; ++i) {
+        const int64_t lo = i < 100 ? std::uniform_int_distribution<int64_t>(-5, 200)(random)
+                                   : std::uniform_int_distribution<int64_t>(0, kMaxNumber)(random);
+        const int64_t hi =
+            std::min<int64_t>(lo + std::uniform_int_distribution<int64_t>(-3, 20000)(random),
+                              kMaxNumber + int64_t{i % 2});
+        const std::vector<int32_t> primes = OraclePrimesOf(lo, std::min<int64_t>(hi, kMaxNumber));
+        int64_t pairs = 0;
+        for (size_t k = 1; k < primes.size(); ++k) pairs += primes[k] - primes[k - 1] == 2 ? 1 : 0;
+        ASSERT_EQ(count_prime_pairs(static_cast<int32_t>(lo), static_cast<int32_t>(hi)), pairs)
+            << lo << ".." << hi;
+    }
+    EXPECT_EQ(count_prime_pairs(1, 100), 8);
+    EXPECT_EQ(count_prime_pairs(3, 5), 1);
+    EXPECT_EQ(count_prime_pairs(3, 4), 0);
+}
+
+TEST(NextPrimes, ListsInCallsThatGoOnOrStartAnew) {
+    std::mt19937 random(1414);
+    std::vector<int32_t> buffer(97);
+    for (int i = 0; i < 200; ++i) {
+        const int64_t lo = i % 4 == 0
+                               ? std::uniform_int_distribution<int64_t>(-3, 30)(random)
+                               : std::uniform_int_distribution<int64_t>(0, kMaxNumber)(random);
+        const int64_t hi = std::min<int64_t>(
+            lo + std::uniform_int_distribution<int64_t>(0, 30000)(random), kMaxNumber);
+        // Calls of a few primes each, going on where the last one stopped; now
+        // and then one whose hi cuts the range short, the next going on from it.
+        std::vector<int32_t> listed;
+        int64_t from = lo;
+        while (from <= hi) {
+            const int64_t to = i % 3 == 0 ? std::min<int64_t>(hi, from + 500) : hi;
+            const int32_t capacity = 1 + static_cast<int32_t>(random() % buffer.size());
+            const int32_t count = next_primes(static_cast<int32_t>(from), static_cast<int32_t>(to),
+                                              buffer.data(), capacity);
+            ASSERT_GE(count, 0);
+            ASSERT_LE(count, capacity);
+            listed.insert(listed.end(), buffer.begin(), buffer.begin() + count);
+            from = count == capacity ? int64_t{buffer[static_cast<size_t>(count - 1)]} + 1 : to + 1;
+        }
+        ASSERT_EQ(listed, OraclePrimesOf(lo, hi)) << lo << ".." << hi;
+    }
+    EXPECT_EQ(next_primes(10, 5, buffer.data(), 10), 0);
+    EXPECT_EQ(next_primes(1, 10, nullptr, 10), 0);
+    EXPECT_EQ(next_primes(1, 10, buffer.data(), 0), 0);
+}
+
 }  // namespace
 }  // namespace numkern_test
