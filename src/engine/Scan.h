@@ -93,10 +93,11 @@ private:
     ScanEnding CountInChunks();
     ScanEnding CountPairsInChunks();
     ScanEnding CountProgressionsInChunks();
-    // Counts lo .. end with count(lo, hi) chunk by chunk, each chunk ending
-    // at a progress point that falls in it; an ending when the scan ends.
+    // Counts lo .. end with count(lo, hi) in chunks of up to `chunk`
+    // numbers, each ending at a progress point that falls in it; an ending
+    // when the scan ends.
     template <typename Count>
-    std::optional<ScanEnding> CountChunks(int64_t lo, int64_t end, Count count);
+    std::optional<ScanEnding> CountChunks(int64_t lo, int64_t end, int64_t chunk, Count count);
 
     // Two adjacent EK bins filled: the message, and the scan stops at n.
     ScanEnding OverlapStop(int32_t n);

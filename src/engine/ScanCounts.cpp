@@ -9,16 +9,24 @@
 
 namespace engine {
 
+namespace {
+
+// Chunks small enough for the display to move and Stop to act within a
+// fraction of a second, large enough that counting runs at sieve speed. The
+// kernel's sieve counts 2^27 numbers in about 15 ms with two threads, and its
+// set-up for each call pays off only then (with 2^24, counting 1 .. 2^31 took
+// 1.4 times as long as one call); the primes of a progression, tested one by
+// one, take about 25 ms for 2^24.
+constexpr int64_t kSieveChunk = int64_t{1} << 27;
+constexpr int64_t kProgressionChunk = int64_t{1} << 24;
+
+}  // namespace
+
 template <typename Count>
-std::optional<ScanEnding> Scan::CountChunks(int64_t lo, int64_t end, Count count) {
-    // Chunks small enough for the display to move and Stop to act within a
-    // fraction of a second (2^27 numbers take about 15 ms), large enough that
-    // the kernel's two threads and its set-up for each call pay off (with
-    // 2^24, counting 1 .. 2^31 took 1.4 times as long as one call).
-    constexpr int64_t kChunk = int64_t{1} << 27;
+std::optional<ScanEnding> Scan::CountChunks(int64_t lo, int64_t end, int64_t chunk, Count count) {
     while (lo <= end) {
         if (m_ledger.OutputFull()) return ScanEnding::Abandoned;
-        int64_t hi = std::min(end, lo + kChunk - 1);
+        int64_t hi = std::min(end, lo + chunk - 1);
         // A chunk that holds a progress point ends there, so the point's count is exact.
         const int64_t point = hi / m_ledger.Step() * m_ledger.Step();
         const bool atPoint = point >= lo;
@@ -34,7 +42,7 @@ std::optional<ScanEnding> Scan::CountChunks(int64_t lo, int64_t end, Count count
 
 ScanEnding Scan::CountInChunks() {
     const auto count = [this](int32_t lo, int32_t hi) { return m_kernel.CountPrimes(lo, hi); };
-    if (auto ending = CountChunks(m_scanStart, m_plan.end, count)) return *ending;
+    if (auto ending = CountChunks(m_scanStart, m_plan.end, kSieveChunk, count)) return *ending;
     m_rangeFound = true;
     m_ledger.EndAt(m_plan.end);
     return ScanEnding::Normal;
@@ -51,7 +59,7 @@ ScanEnding Scan::CountPairsInChunks() {
         }
         return pairs;
     };
-    if (auto ending = CountChunks(m_scanStart, m_plan.end, count)) return *ending;
+    if (auto ending = CountChunks(m_scanStart, m_plan.end, kSieveChunk, count)) return *ending;
     m_rangeFound = true;
     m_ledger.EndAt(m_plan.end);
     return ScanEnding::Normal;
@@ -80,7 +88,9 @@ ScanEnding Scan::CountProgressionsInChunks() {
             if (first >= lo && first <= hi) m_rangeFound = true;
             return m_kernel.CountPrimesModulo(lo, hi, static_cast<int32_t>(a), residue1, residue2);
         };
-        if (auto ending = CountChunks(m_scanStart, countTo, count)) return *ending;
+        if (auto ending = CountChunks(m_scanStart, countTo, kProgressionChunk, count)) {
+            return *ending;
+        }
     }
     if (walkFrom > end) {
         m_ledger.EndAt(m_plan.end);
