@@ -1,5 +1,8 @@
 #include "engine/NumberLines.h"
 
+#include <array>
+#include <cstring>
+
 #include "engine/EkValue.h"
 
 namespace engine {
@@ -26,12 +29,6 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
     const numlib::FactorResult& result = *facts.result;
     const int32_t n = facts.n;
     const int color = result.Color();
-    auto note = [&] {
-        if (m_showFactorCount) {
-            format::AppendFactorCountNote(out, result.count, EkValue(n, result.count),
-                                          m_decimalMark);
-        }
-    };
     switch (m_mode) {
         case ComputeMode::DisplayAllFactors: {
             if (!m_head.bare) out += format::kAllFactorsPrefix;
@@ -55,24 +52,41 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
             }
             break;
         case ComputeMode::DisplayPrimesOnly:
-            if (facts.isPrime) {
-                Head(out, n, color, facts.filterIndex);
-                note();
-                out += m_lineEnd;
-            }
+            if (facts.isPrime) WriteFactorLine(out, facts);
             break;
         default:
-            Head(out, n, color, facts.filterIndex);
-            if (facts.isPrime) {
-                out += format::kPrimeMarker;
-            } else {
-                out += format::kDecompositionLead;
-                format::AppendPrimeDecomposition(out, result, m_head.separator);
-            }
-            note();
-            out += m_lineEnd;
+            WriteFactorLine(out, facts);
             break;
     }
+}
+
+void NumberLines::WriteFactorLine(std::string& out, const NumberFacts& facts) const {
+    // The line is put together in place and appended in one piece: these
+    // are the lines of the long runs.
+    std::array<char, format::kMaxHeadWidth + format::kMaxDecompositionWidth + 8> line;
+    const numlib::FactorResult& result = *facts.result;
+    format::LineHeadOptions head = m_head;
+    head.filterIndex = facts.filterIndex;
+    char* at = format::WriteLineHead(line.data(), facts.n, result.Color(), head);
+    if (m_mode == ComputeMode::DisplayAllNumbers) {
+        if (facts.isPrime) {
+            std::memcpy(at, format::kPrimeMarker.data(), format::kPrimeMarker.size());
+            at += format::kPrimeMarker.size();
+        } else {
+            std::memcpy(at, format::kDecompositionLead.data(), format::kDecompositionLead.size());
+            at = format::WritePrimeDecomposition(at + format::kDecompositionLead.size(), result,
+                                                 m_head.separator);
+        }
+    }
+    if (m_showFactorCount) {
+        out.append(line.data(), at);
+        format::AppendFactorCountNote(out, result.count, EkValue(facts.n, result.count),
+                                      m_decimalMark);
+        out += m_lineEnd;
+        return;
+    }
+    std::memcpy(at, m_lineEnd.data(), m_lineEnd.size());
+    out.append(line.data(), at + m_lineEnd.size());
 }
 
 }  // namespace engine

@@ -43,6 +43,8 @@ public:
     int Head(std::string& out, int32_t n, int color, int32_t filterIndex) const;
 
 private:
+    // The line of "factor all numbers", or of a prime in the listing.
+    void WriteFactorLine(std::string& out, const NumberFacts& facts) const;
     ComputeMode m_mode;
     format::LineHeadOptions m_head;
     bool m_showFactorCount;

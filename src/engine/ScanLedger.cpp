@@ -6,11 +6,13 @@ ScanLedger::ScanLedger(ComputeHost& host)
     : m_host(host),
       m_output(host.Output()),
       m_flags(host.Flags()),
-      m_outputLength(m_output.Length()) {}
+      m_outputLength(m_output.Length()),
+      m_limit(m_output.Limited() ? kOutputLimit : std::numeric_limits<size_t>::max()) {}
 
 void ScanLedger::Write(std::string_view text) {
     m_output.Append(text);
-    m_outputLength = m_output.Length();
+    // An output that streams out has no limit to watch.
+    if (m_limit == kOutputLimit) m_outputLength = m_output.Length();
 }
 
 bool ScanLedger::CutFullOutput() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "engine/ComputeHost.h"
@@ -29,7 +30,7 @@ public:
     // Before a number: an output over its limit is cut, "Buffer full." is
     // written and true is returned (the scan ends).
     bool OutputFull() {
-        if (m_outputLength <= kOutputLimit) [[likely]]
+        if (m_outputLength <= m_limit) [[likely]]
             return false;
         return CutFullOutput();
     }
@@ -64,6 +65,7 @@ private:
     OutputText& m_output;
     RunFlags& m_flags;
     size_t m_outputLength = 0;  // the output's length, read again after each change
+    size_t m_limit;             // kOutputLimit, or none for an output that streams out
     int64_t m_nextProgress = 0;
     int64_t m_reachedStep = 0;  // the step m_nextProgress was last set with
     int32_t m_lastNumber = 0;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace format {
 
@@ -16,6 +17,17 @@ std::string_view TrimBlanks(std::string_view text) {
     const std::size_t last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
 }
+
+// "000" .. "999": a number's digits three at a time, the way they are grouped.
+constexpr std::array<char, 3000> kTriples = [] {
+    std::array<char, 3000> triples{};
+    for (int i = 0; i < 1000; ++i) {
+        triples[static_cast<size_t>(3 * i)] = static_cast<char>('0' + i / 100);
+        triples[static_cast<size_t>(3 * i + 1)] = static_cast<char>('0' + i / 10 % 10);
+        triples[static_cast<size_t>(3 * i + 2)] = static_cast<char>('0' + i % 10);
+    }
+    return triples;
+}();
 
 std::string_view DecimalDigits(int64_t n, DigitBuffer& digits) {
     const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
@@ -53,8 +65,34 @@ std::string FormatNumber(int64_t n, Separator separator) {
 }
 
 int AppendNumber(std::string& out, int32_t n, Separator separator) {
-    DigitBuffer digits;
-    return AppendGrouped(out, DecimalDigits(n, digits), separator);
+    std::array<char, kMaxNumberWidth> text;
+    char* end = WriteNumber(text.data(), n, separator);
+    out.append(text.data(), end);
+    return static_cast<int>(end - text.data());
+}
+
+char* WriteNumber(char* at, int32_t n, Separator separator) {
+    // Written from the right into a scratch of the widest text, then moved
+    // to its place in one copy.
+    std::array<char, kMaxNumberWidth> text;
+    char* const end = text.data() + text.size();
+    char* first = end;
+    const auto mark = static_cast<char>(SeparatorCode(separator));
+    uint32_t rest = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
+    while (rest >= 1000) {
+        first -= 3;
+        std::memcpy(first, &kTriples[3 * (rest % 1000)], 3);
+        rest /= 1000;
+        if (mark != 0) *--first = mark;
+    }
+    const int lead = rest >= 100 ? 3 : (rest >= 10 ? 2 : 1);
+    first -= lead;
+    std::memcpy(first, &kTriples[3 * rest + static_cast<uint32_t>(3 - lead)],
+                static_cast<size_t>(lead));
+    if (n < 0) *--first = '-';
+    const auto width = static_cast<size_t>(end - first);
+    std::memcpy(at, first, width);
+    return at + width;
 }
 
 int32_t ParseNumberText(std::string_view text, std::string_view maxText) {

@@ -28,8 +28,15 @@ std::string FormatWithSeparator(std::string_view digits, Separator separator);
 std::string FormatNumber(int64_t n, Separator separator);
 
 // Appends FormatNumber(n, separator) to `out` and returns the number of
-// characters appended. The scan's fast path: no allocation once `out` has room.
+// characters appended. No allocation once `out` has room.
 int AppendNumber(std::string& out, int32_t n, Separator separator);
+
+// The widest text WriteNumber writes: "-2,147,483,648".
+inline constexpr int kMaxNumberWidth = 14;
+// Writes FormatNumber(n, separator) at `at`, which has room for
+// kMaxNumberWidth characters, and returns the end. The result lines' fast
+// path: a group of three digits at a time, from a table.
+char* WriteNumber(char* at, int32_t n, Separator separator);
 
 // Reads a number from any text: digits are kept, "-" gives -1 at once, every
 // other character is skipped. More than 10 digits, or 10 digits above

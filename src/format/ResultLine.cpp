@@ -1,7 +1,9 @@
 #include "format/ResultLine.h"
 
+#include <array>
 #include <charconv>
 #include <clocale>
+#include <cstring>
 
 #include "format/NumberText.h"
 
@@ -14,38 +16,56 @@ const std::array<std::string_view, 8>& PalmenColorNames() {
     return kNames;
 }
 
-int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options) {
-    if (!options.bare) out.push_back(' ');
-    const std::size_t start = out.size();
-    AppendNumber(out, n, options.separator);
+char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options) {
+    if (!options.bare) *at++ = ' ';
+    at = WriteNumber(at, n, options.separator);
     if (options.filterActive && !options.primePairsMode) {
-        out.append(" (N=");
-        AppendNumber(out, options.filterIndex, options.separator);
-        out.push_back(')');
+        std::memcpy(at, " (N=", 4);
+        at = WriteNumber(at + 4, options.filterIndex, options.separator);
+        *at++ = ')';
     }
     // Indices outside 0..7 carry no colour, like negative ones.
     if (options.showColor && colorIndex >= 0 && colorIndex < 8) {
-        out.append(" [");
-        out.append(PalmenColorNames()[static_cast<std::size_t>(colorIndex)]);
-        out.push_back(']');
+        const std::string_view name = PalmenColorNames()[static_cast<std::size_t>(colorIndex)];
+        *at++ = ' ';
+        *at++ = '[';
+        std::memcpy(at, name.data(), name.size());
+        at += name.size();
+        *at++ = ']';
     }
-    return static_cast<int>(out.size() - start);
+    return at;
+}
+
+int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options) {
+    std::array<char, kMaxHeadWidth> head;
+    char* end = WriteLineHead(head.data(), n, colorIndex, options);
+    out.append(head.data(), end);
+    return static_cast<int>(end - head.data()) - (options.bare ? 0 : 1);
+}
+
+char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator) {
+    const bool several = result.count > 1;
+    for (int i = 1; i <= result.count; ++i) {
+        const bool power = result.exponents[i] > 1;
+        if (i > 1) {
+            std::memcpy(at, " * ", 3);
+            at += 3;
+        }
+        if (power && several) *at++ = '(';
+        at = WriteNumber(at, result.primes[i], separator);
+        if (power) {
+            *at++ = '^';
+            at = WriteNumber(at, result.exponents[i], Separator::None);
+        }
+        if (power && several) *at++ = ')';
+    }
+    return at;
 }
 
 void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& result,
                               Separator separator) {
-    const bool several = result.count > 1;
-    for (int i = 1; i <= result.count; ++i) {
-        const bool power = result.exponents[i] > 1;
-        if (i > 1) out.append(" * ");
-        if (power && several) out.push_back('(');
-        AppendNumber(out, result.primes[i], separator);
-        if (power) {
-            out.push_back('^');
-            AppendNumber(out, result.exponents[i], Separator::None);
-        }
-        if (power && several) out.push_back(')');
-    }
+    std::array<char, kMaxDecompositionWidth> text;
+    out.append(text.data(), WritePrimeDecomposition(text.data(), result, separator));
 }
 
 std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator separator) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "format/NumberText.h"
 #include "format/Separator.h"
 #include "numlib/FactorResult.h"
 
@@ -38,10 +39,18 @@ struct LineHeadOptions {
 // leaves out).
 int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options);
 
+// The widest head WriteLineHead writes, and the widest decomposition.
+inline constexpr int kMaxHeadWidth = 1 + kMaxNumberWidth + 4 + kMaxNumberWidth + 1 + 12;
+inline constexpr int kMaxDecompositionWidth = 9 * (1 + kMaxNumberWidth + 3 + 1 + 3);
+// LineHead written at `at` (room for kMaxHeadWidth characters); the end.
+char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options);
+
 // "2 * (3^2) * 7": powers in parentheses only when there is more than one prime.
 void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& result,
                               Separator separator);
 std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator separator);
+// The same written at `at` (room for kMaxDecompositionWidth characters); the end.
+char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator);
 
 // " {npf, ek}" with three decimals in the locale's decimal mark; a value
 // that rounds to zero has no sign.
