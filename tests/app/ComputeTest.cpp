@@ -10,6 +10,7 @@
 
 #include "WindowTestSupport.h"
 #include "persist/StateReader.h"
+#include "support/PrimeSieve.h"
 
 using apptest::WindowFixture;
 
@@ -74,7 +75,7 @@ void ComputeTest::factoringWritesEveryLineAndTheSummary() {
     QStringList expected;
     for (int n = 1; n <= 30; ++n) expected << apptest::FactorLine(n);
     expected << QStringLiteral(" %1 primes found in range 1 through 30.")
-                    .arg(apptest::CountPrimesUpTo(30));
+                    .arg(oracle::CountPrimes(1, 30));
     QCOMPARE(apptest::OutputLines(fixture.Window()), expected);
     QVERIFY(fixture.Messages().messages.empty());
 
@@ -221,8 +222,7 @@ void ComputeTest::stopEndsTheRunAtTheNumberReached() {
     QCOMPARE(apptest::OutputLines(fixture.Window()),
              QStringList{
                  QStringLiteral(" %1 primes found in range 1 through %2.")
-                     .arg(apptest::WithCommas(apptest::CountPrimesUpTo(static_cast<int>(reached))),
-                          busy.reached)});
+                     .arg(apptest::Grouped(oracle::CountPrimes(1, reached), ','), busy.reached)});
     QVERIFY(fixture.Find<QWidget>("StopButton")->isHidden());
     QVERIFY(fixture.Find<QWidget>("progressBar")->isHidden());
     QVERIFY(fixture.Find<QWidget>("Frame4")->isVisible());

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "WindowTestSupport.h"
+#include "support/Factoring.h"
 
 using apptest::WindowFixture;
 
@@ -23,7 +24,7 @@ const char* SignButton(const QString& sign) {
 // The line the scan writes for n with the filter's index note (comma separator).
 QString FilteredLine(int n, int index) {
     const QString plain = apptest::FactorLine(n);
-    const QString number = QLatin1Char(' ') + apptest::WithCommas(n);
+    const QString number = QLatin1Char(' ') + apptest::Grouped(n, ',');
     return number + QStringLiteral(" (N=%1)").arg(index) + plain.mid(number.size());
 }
 
@@ -147,7 +148,7 @@ void FilterTest::enterInAFilterFieldComputes() {
     int primes = 0;
     for (int n = 3; n <= 23; n += 3) {
         expected << FilteredLine(n, n / 3);
-        primes += apptest::IsPrimeByTrialDivision(n) ? 1 : 0;
+        primes += oracle::IsPrime(n) ? 1 : 0;
     }
     expected << QStringLiteral(" %1 prime found in (filtered) range 1 through 23.").arg(primes);
     QCOMPARE(apptest::OutputLines(fixture.Window()), expected);

@@ -14,6 +14,8 @@
 #include "WindowTestSupport.h"
 #include "engine/HistogramState.h"
 #include "stats/Colors.h"
+#include "support/EkValue.h"
+#include "support/Factoring.h"
 
 using apptest::WindowFixture;
 
@@ -28,7 +30,7 @@ std::pair<int, int> NpfColumns(int v, const apptest::ExpectedGeometry& g) {
 // The EK values and the histogram of n = start .. end with `numBins` bins.
 apptest::ExpectedHistogram EkHistogram(int start, int end, int numBins) {
     std::vector<double> values;
-    for (int n = start; n <= end; ++n) values.push_back(apptest::EkValueOf(n));
+    for (int n = start; n <= end; ++n) values.push_back(oracle::EkValue(n));
     const double width = 5.0 / numBins;
     const apptest::BinRule rule{-(numBins / 4 + 1) * width, width};
     const apptest::ExpectedGeometry g = apptest::GeometryOf(numBins, true);
@@ -88,7 +90,7 @@ void GraphTest::npfRunShowsItsPicture() {
     // The picture: 96 bins of 10/96, the bar of v at x = m + 48 v.
     const apptest::ExpectedGeometry g = apptest::GeometryOf(96, false);
     std::vector<double> values;
-    for (int n = 2; n <= 2000; ++n) values.push_back(apptest::DistinctPrimeFactors(n));
+    for (int n = 2; n <= 2000; ++n) values.push_back(oracle::CountDistinctPrimes(n));
     const apptest::BinRule rule{0, 10.0 / 96};
     // Each value's bin holds only that value: the bar of the bin is the value's.
     const apptest::ExpectedHistogram expected = apptest::HistogramOf(values, rule, [&](int bin) {
@@ -214,7 +216,7 @@ void GraphTest::ekRunStopsAtTheFirstBinOverlap() {
     std::array<int, 242> counts{};
     int expectedStop = 0;
     for (int n = kStart; expectedStop == 0 && n <= 1100000; ++n) {
-        ++counts[static_cast<size_t>(rule.Index(apptest::EkValueOf(n)))];
+        ++counts[static_cast<size_t>(rule.Index(oracle::EkValue(n)))];
         if ((n - kStart + 1) % 500 != 0) continue;
         for (size_t i = 0; i < 240; ++i) {
             if (counts[i] > 0 && counts[i + 1] > 0) expectedStop = n;

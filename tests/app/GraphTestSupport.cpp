@@ -27,11 +27,6 @@ ExpectedGeometry GeometryOf(int numBins, bool binsLeftOfZero) {
     return geometry;
 }
 
-double EkValueOf(int n) {
-    const double lnLn = std::log(std::log(static_cast<double>(n)));
-    return (DistinctPrimeFactors(n) - lnLn) / std::sqrt(lnLn);
-}
-
 int BinRule::Index(double value) const {
     // The quotient in extended precision, as the bins are defined: 5 / (10/96) is just below 48.
     const long double quotient =

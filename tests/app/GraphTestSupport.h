@@ -39,9 +39,6 @@ struct ExpectedGeometry {
 };
 ExpectedGeometry GeometryOf(int numBins, bool binsLeftOfZero);
 
-// The EK value of n: (NPF(n) - ln ln n) / sqrt(ln ln n).
-double EkValueOf(int n);
-
 // The bins of some values: bin i holds [lower + i * width, lower + (i + 1) * width).
 struct BinRule {
     double lower = 0;

@@ -1,4 +1,5 @@
 // The help window: its text, its place beside the main window, and Close.
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -13,63 +14,12 @@ namespace {
 const QString kManual = QStringLiteral("https://example.org/docs/manual.htm");
 const QString kPalmen = QStringLiteral("https://example.org/docs/palmen.htm");
 
-// The whole text as the reader must see it, one literal per paragraph.
-QString ExpectedHelpText() {
-    const char* const paragraphs[] = {
-        "Full documentation for this software is available at "
-        "https://example.org/docs/manual.htm.",
-        "With no filter ...",
-        "To get the prime decomposition of a number >= 1 and <= 2,147,483,646 type it into "
-        "\"Start number\", select \"Factor all numbers in range\" and click on \"Compute\".",
-        "To get the prime decomposition of a range of numbers enter the start and end numbers "
-        "then proceed as above.",
-        "To get only prime numbers in a range of numbers select \"Display primes only\".  "
-        "Similarly for pairs of prime numbers, e.g., 1,111,119,467 and 1,111,119,469.",
-        "To count (with no display) the number of primes in a range select "
-        "\"Count primes only\".",
-        "To get all factors of a number type it into \"Start number\", select "
-        "\"Display all factors of numbers\" and click on \"Compute\".",
-        "To get all factors of a range of numbers enter the start and end numbers then proceed "
-        "as above.",
-        "With a filter ...",
-        "Set a filter condition to filter out all numbers except those of a specified form.  "
-        "The available forms are: a*n + b, a*n - b, a/n + b, a/n - b, a^n + b and a^n - b.",
-        "Palmen Colors",
-        "There are eight Palmen colors (black, red, green, yellow, blue, magenta, cyan and "
-        "white). The Palmen color of a number is explained at "
-        "https://example.org/docs/palmen.htm",
-        "Plotting the Erd\xc3\xb6s-Kac Histograms",
-        "(1) The plot of integers with n prime factors is formed by counting the integers "
-        "(from the start number onwards) which have exactly 1, 2, 3 ... prime factors.  "
-        "(Prime numbers and powers of prime numbers have exactly 1 prime factor.)",
-        "(2) The plot of EK values is formed as follows: The 'EK value':",
-        "( NPF(n) - log(log(n)) ) / sqrt(log(log(n)))",
-        "where NPF(n) is the number of prime factors of n, and log(x) is the natural log, is "
-        "calculated for all integers n from the start number onwards.  These values are "
-        "assigned to the bins and the histogram plots the number of values in each bin.",
-        "The red graph is the Gaussian curve produced by the mean and standard deviation of "
-        "the EK values computed.  The magenta graph is the Gaussian for mean = 1/6 and "
-        "standard deviation = 2/3.",
-        "The computation continues until values have been computed for all integers in the "
-        "range or until two numbers are found which have the same number of prime factors but "
-        "whose EK values fall into different (adjacent) bins.",
-        "(3) The third plot shows the relative frequencies of the Palmen colors as "
-        "percentages.  The red line (if any) shows the linear relationship Pc = A - B*C which "
-        "most closely fits the data (the eight percentage values).",
-        "Miscellaneous",
-        "Output copied to the clipboard may be pasted into a word processor such as NotePad.",
-        "The state of the program (text only) may be saved at any time, and a previously-saved "
-        "state may be restored.  The state of the program is saved when the program "
-        "terminates, and is restored when the program starts again.",
-        "Credit",
-        "Primorator was designed, written and tested by the Primorator project team in 2026.",
-    };
-    QString text;
-    for (const char* paragraph : paragraphs) {
-        if (!text.isEmpty()) text += "\r\n\r\n";
-        text += QString::fromUtf8(paragraph);
-    }
-    return text + "\r\n";
+// The whole text as the reader sees it in the text box (line breaks LF), from
+// the golden file kept beside the tests.
+QString GoldenHelpText() {
+    QFile file(QStringLiteral(PRIMORATOR_GOLDEN_DIR "/help-text.txt"));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read the golden help text");
+    return QString::fromUtf8(file.readAll());
 }
 
 QPlainTextEdit* TextBox(app::HelpWindow& help) {
@@ -92,7 +42,7 @@ class HelpWindowTest : public QObject {
 
 private slots:
     void TextIsTheTwentyFiveParagraphs() {
-        QCOMPARE(app::HelpText(kManual, kPalmen), ExpectedHelpText());
+        QCOMPARE(app::HelpText(kManual, kPalmen), GoldenHelpText().replace("\n", "\r\n"));
     }
 
     void TextLayout() {
@@ -131,7 +81,7 @@ private slots:
         help.ShowHelp(main);
         QVERIFY(help.isVisible());
         // The text box holds the text with the line breaks of a plain text editor.
-        QCOMPARE(TextBox(help)->toPlainText(), ExpectedHelpText().replace("\r\n", "\n"));
+        QCOMPARE(TextBox(help)->toPlainText(), GoldenHelpText());
     }
 
     void PlacedRelativeToMainWindow_data() {
@@ -184,8 +134,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard.isNull());
         QVERIFY(help->isHidden());
-        QCOMPARE(TextBox(*help)->toPlainText().size(),
-                 ExpectedHelpText().replace("\r\n", "\n").size());
+        QCOMPARE(TextBox(*help)->toPlainText().size(), GoldenHelpText().size());
         delete help;
     }
 
@@ -252,7 +201,7 @@ private slots:
         Activate(help);
         QCOMPARE(help.windowTitle(), QStringLiteral("Primorator Help"));
         QCOMPARE(CloseButton(help)->text(), QStringLiteral("Close"));
-        QCOMPARE(TextBox(help)->toPlainText(), ExpectedHelpText().replace("\r\n", "\n"));
+        QCOMPARE(TextBox(help)->toPlainText(), GoldenHelpText());
     }
 
     void ActivationKeepsTheReadersPlace() {

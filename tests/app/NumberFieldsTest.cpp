@@ -11,6 +11,7 @@
 
 #include "WindowTestSupport.h"
 #include "app/NumberKeys.h"
+#include "support/Factoring.h"
 
 using apptest::WindowFixture;
 
@@ -276,9 +277,8 @@ void NumberFieldsTest::primeMarkersFollowTheField() {
     WindowFixture fixture;
     auto* edit = fixture.Find<QLineEdit>(field.toLatin1().constData());
     auto* label = fixture.Find<QLabel>(marker.toLatin1().constData());
-    const QString expected =
-        apptest::IsPrimeByTrialDivision(number) ? QStringLiteral("P") : QString();
-    edit->setText(apptest::WithCommas(number));
+    const QString expected = oracle::IsPrime(number) ? QStringLiteral("P") : QString();
+    edit->setText(apptest::Grouped(number, ','));
     LeaveField(edit, fixture.Find<QWidget>("ComputeButton"));
     QCOMPARE(label->text(), expected);
     // A number too large keeps the marker as it was.

@@ -4,8 +4,15 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <vector>
+
+#include "support/DigitGrouping.h"
+#include "support/EkValue.h"
+#include "support/Factoring.h"
+#include "support/PrimeSieve.h"
+#include "support/ResultLines.h"
 
 namespace apptest {
 
@@ -27,87 +34,22 @@ const QStringList& PalmenColorNames() {
     return names;
 }
 
-// The primes up to 46,341, the first prime above the square root of 2^31.
-const std::vector<int>& SmallPrimes() {
-    static const std::vector<int> primes = [] {
-        constexpr int kLast = 46341;
-        std::vector<int> found;
-        std::vector<bool> composite(kLast + 1, false);
-        for (int n = 2; n <= kLast; ++n) {
-            if (composite[static_cast<size_t>(n)]) continue;
-            found.push_back(n);
-            for (long long m = int64_t{n} * n; m <= kLast; m += n)
-                composite[static_cast<size_t>(m)] = true;
-        }
-        return found;
-    }();
-    return primes;
-}
-
-std::vector<std::pair<int, int>> PrimePowers(int n) {
-    std::vector<std::pair<int, int>> powers;
-    for (int p : SmallPrimes()) {
-        if (static_cast<long long>(p) * p > n) break;
-        if (n % p != 0) continue;
-        int exponent = 0;
-        while (n % p == 0) {
-            n /= p;
-            ++exponent;
-        }
-        powers.emplace_back(p, exponent);
-    }
-    if (n > 1) powers.emplace_back(n, 1);
-    return powers;
-}
-
-// Every divisor of n >= 1, ascending.
-std::vector<long long> Divisors(int n) {
-    std::vector<long long> divisors = {1};
-    for (const auto& [p, exponent] : PrimePowers(n)) {
-        const size_t count = divisors.size();
-        long long power = 1;
-        for (int e = 1; e <= exponent; ++e) {
-            power *= p;
-            for (size_t i = 0; i < count; ++i) divisors.push_back(divisors[i] * power);
-        }
-    }
-    std::sort(divisors.begin(), divisors.end());
-    return divisors;
-}
-
-bool IsPrimeByPowers(long long n) {
-    if (n < 2) return false;
-    const auto powers = PrimePowers(static_cast<int>(n));
-    return powers.size() == 1 && powers[0].second == 1;
-}
-
 // Primality of ascending numbers, a segment of a million at a time.
 class SegmentSieve {
 public:
     bool IsPrime(long long n) {
-        if (n < 2) return false;
-        if (n < m_low || n >= m_low + kSpan) Sieve(n);
-        return m_composite[static_cast<size_t>(n - m_low)] == 0;
+        if (n < m_low || n >= m_low + kSpan) {
+            m_low = n;
+            m_prime = oracle::PrimeFlags(n, std::min<long long>(n + kSpan - 1, INT32_MAX));
+        }
+        return m_prime[static_cast<size_t>(n - m_low)] != 0;
     }
 
 private:
     static constexpr long long kSpan = 1 << 20;
 
-    void Sieve(long long low) {
-        m_low = low;
-        m_composite.assign(static_cast<size_t>(kSpan), 0);
-        const long long high = low + kSpan - 1;
-        for (int p : SmallPrimes()) {
-            const long long square = static_cast<long long>(p) * p;
-            if (square > high) break;
-            for (long long m = std::max(square, (low + p - 1) / p * p); m <= high; m += p) {
-                m_composite[static_cast<size_t>(m - low)] = 1;
-            }
-        }
-    }
-
     long long m_low = -kSpan;
-    std::vector<char> m_composite;
+    std::vector<char> m_prime;
 };
 
 // The filter test as its rules define it: the "*" and "/" quotients in double
@@ -148,7 +90,7 @@ std::optional<long long> FilterIndexOf(const FilterSetup& filter, long long n) {
 std::vector<long long> SparseCandidates(const FilterSetup& filter, long long low, long long high) {
     std::vector<long long> values;
     if (filter.op == '/') {
-        for (long long d : Divisors(filter.a)) values.push_back(filter.a / d);
+        for (long long d : oracle::Divisors(filter.a)) values.push_back(filter.a / d);
     } else {
         for (long long power = 1; power <= high + filter.b; power *= filter.a)
             values.push_back(power);
@@ -195,29 +137,14 @@ public:
         return text.size() - begin - 1;
     }
 
-    void Decomposition(int n) {
-        const auto powers = PrimePowers(n);
-        for (size_t i = 0; i < powers.size(); ++i) {
-            const auto [p, exponent] = powers[i];
-            const bool parentheses = exponent > 1 && powers.size() > 1;
-            if (i > 0) text += QStringLiteral(" * ");
-            if (parentheses) text += QLatin1Char('(');
-            text += Grouped(p, m_run.separator);
-            if (exponent > 1) text += QLatin1Char('^') + QString::number(exponent);
-            if (parentheses) text += QLatin1Char(')');
-        }
-    }
-
     void FactorCountNote(int n) {
-        const int npf = static_cast<int>(PrimePowers(n).size());
-        const double lnln = std::log(std::log(static_cast<double>(n)));
-        QString value = QString::asprintf("%.3f", (npf - lnln) / std::sqrt(lnln));
+        QString value = QString::asprintf("%.3f", oracle::EkValue(n));
         if (value == QLatin1String("-0.000")) value.remove(0, 1);  // zero has no sign
-        text += QStringLiteral(" {%1, %2}").arg(npf).arg(value);
+        text += QStringLiteral(" {%1, %2}").arg(oracle::CountDistinctPrimes(n)).arg(value);
     }
 
     void ProperFactors(int n, qsizetype headLength) {
-        const std::vector<long long> divisors = Divisors(n);
+        const std::vector<int32_t> divisors = oracle::Divisors(n);
         const size_t proper = divisors.size() - 2;
         QString part = QStringLiteral(" has ") + QString::number(proper) +
                        QStringLiteral(" proper factor") +
@@ -267,8 +194,8 @@ public:
                 if (prime) {
                     text += QStringLiteral(" is prime");
                 } else {
-                    text += QStringLiteral(" = ");
-                    Decomposition(static_cast<int>(n));
+                    text += QString::fromStdString(
+                        " = " + oracle::Decomposition(static_cast<int>(n), m_run.separator));
                 }
             }
             if (m_run.showCount) FactorCountNote(static_cast<int>(n));
@@ -321,33 +248,10 @@ QString Headings(const RunSetup& run, bool outputEmpty) {
     return text;
 }
 
-// " 25 primes found in range 1 through 100." and its kin.
-QString SummaryLine(const RunSetup& run, long long count, long long last) {
-    const char separator = run.separator;
-    const QString unit = run.mode == engine::ComputeMode::DisplayPrimePairsOnly
-                             ? QStringLiteral(" prime pair")
-                             : QStringLiteral(" prime");
-    QString summary = count == 0 ? QStringLiteral(" No") + unit + QLatin1Char('s')
-                      : count == 1
-                          ? QStringLiteral(" 1") + unit
-                          : QLatin1Char(' ') + Grouped(count, separator) + unit + QLatin1Char('s');
-    summary += QStringLiteral(" found in ");
-    if (run.filter) summary += QStringLiteral("(filtered) ");
-    summary += QStringLiteral("range ") + Grouped(run.start, separator);
-    if (last > 999'999'999) summary += kLineEnd;
-    return summary + QStringLiteral(" through ") + Grouped(last, separator) + QLatin1Char('.') +
-           kLineEnd;
-}
-
 }  // namespace
 
 QString Grouped(long long n, char separator) {
-    QString digits = QString::number(n < 0 ? -n : n);
-    if (separator != 0) {
-        for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
-            digits.insert(i, QLatin1Char(separator));
-    }
-    return n < 0 ? QLatin1Char('-') + digits : digits;
+    return QString::fromStdString(oracle::GroupDigits(n, separator));
 }
 
 ExpectedOutput ExpectedRunOutput(const RunSetup& run, const QString& before,
@@ -421,7 +325,7 @@ ExpectedOutput ExpectedRunOutput(const RunSetup& run, const QString& before,
     // Returns false where the scan ends.
     const auto visit = [&](long long n, std::optional<long long> index) {
         rangeFound = true;
-        const bool prime = sparse ? IsPrimeByPowers(n) : sieve.IsPrime(n);
+        const bool prime = sparse ? oracle::IsPrime(static_cast<int>(n)) : sieve.IsPrime(n);
         const qsizetype length = out.text.size();
         const bool pair = pairs && prime && passes(n - 2) && prevOddWasPrime;
         count += (pairs ? pair : prime) ? 1 : 0;
@@ -459,7 +363,13 @@ ExpectedOutput ExpectedRunOutput(const RunSetup& run, const QString& before,
                     QStringLiteral(" through ") + Grouped(run.end, run.separator) +
                     QStringLiteral(" is empty.") + kLineEnd;
     } else if (run.start < run.end) {
-        out.text += SummaryLine(run, count, stoppedAt ? *stoppedAt : run.end);
+        out.text +=
+            QString::fromStdString(oracle::SummaryLine({.count = count,
+                                                        .pairs = pairs,
+                                                        .filtered = filter.has_value(),
+                                                        .start = run.start,
+                                                        .last = stoppedAt ? *stoppedAt : run.end,
+                                                        .separator = run.separator}));
     }
     return {out.text, false, out.text};
 }

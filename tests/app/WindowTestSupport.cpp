@@ -1,7 +1,6 @@
 #include "WindowTestSupport.h"
 
 #include <algorithm>
-#include <vector>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +14,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+
+#include "support/ResultLines.h"
 
 namespace apptest {
 
@@ -63,71 +64,7 @@ QStringList OutputLines(QWidget& window) {
     return lines;
 }
 
-bool IsPrimeByTrialDivision(int n) {
-    if (n < 2) return false;
-    for (int d = 2; d <= n / d; ++d) {
-        if (n % d == 0) return false;
-    }
-    return true;
-}
-
-int CountPrimesUpTo(int n) {
-    if (n < 2) return 0;
-    std::vector<bool> composite(static_cast<size_t>(n) + 1, false);
-    int count = 0;
-    for (int64_t i = 2; i <= n; ++i) {
-        if (composite[static_cast<size_t>(i)]) continue;
-        ++count;
-        for (int64_t m = i * i; m <= n; m += i) composite[static_cast<size_t>(m)] = true;
-    }
-    return count;
-}
-
-int DistinctPrimeFactors(int n) {
-    int count = 0;
-    for (int d = 2; d * d <= n; ++d) {
-        if (n % d != 0) continue;
-        ++count;
-        while (n % d == 0) n /= d;
-    }
-    return n > 1 ? count + 1 : count;
-}
-
-QString WithCommas(long long n) {
-    QString digits = QString::number(n);
-    for (qsizetype i = digits.size() - 3; i > 0; i -= 3) digits.insert(i, QLatin1Char(','));
-    return digits;
-}
-
-QString FactorLine(int n) {
-    QString line = QLatin1Char(' ') + WithCommas(n);
-    if (n == 1) return line;
-    if (IsPrimeByTrialDivision(n)) return line + QStringLiteral(" is prime");
-    struct Power {
-        int prime;
-        int exponent;
-    };
-    std::vector<Power> powers;
-    int rest = n;
-    for (int p = 2; rest > 1; ++p) {
-        int exponent = 0;
-        while (rest % p == 0) {
-            rest /= p;
-            ++exponent;
-        }
-        if (exponent > 0) powers.push_back({p, exponent});
-    }
-    QStringList terms;
-    for (const Power& power : powers) {
-        QString term = WithCommas(power.prime);
-        if (power.exponent > 1) {
-            term += QLatin1Char('^') + QString::number(power.exponent);
-            if (powers.size() > 1) term = QLatin1Char('(') + term + QLatin1Char(')');
-        }
-        terms << term;
-    }
-    return line + QStringLiteral(" = ") + terms.join(QStringLiteral(" * "));
-}
+QString FactorLine(int n) { return QString::fromStdString(oracle::FactorLine(n)); }
 
 QString ShippedProgramText(int number) {
     QFile file(QStringLiteral(PRIMORATOR_DATA_DIR "/prmr.dat"));

@@ -71,14 +71,8 @@ void Click(QWidget* control);
 // The lines of the output window, without the empty text after the last break.
 QStringList OutputLines(QWidget& window);
 
-// Oracles written without the program's code: trial division.
-bool IsPrimeByTrialDivision(int n);
-int CountPrimesUpTo(int n);
-// The number of distinct primes that divide n (0 for 1).
-int DistinctPrimeFactors(int n);
-// The number written with a comma between groups of three digits.
-QString WithCommas(long long n);
-// The line "Factor all numbers in range" writes for n (comma separator, no notes).
+// oracle::FactorLine as a QString: the line "Factor all numbers in range"
+// writes for n (comma separator, no notes).
 QString FactorLine(int n);
 
 // Program text `number` as the shipped file data/prmr.dat holds it, read

@@ -16,6 +16,9 @@
 
 #include "engine/FakeHost.h"
 #include "format/NumberText.h"
+#include "support/DigitGrouping.h"
+#include "support/EkValue.h"
+#include "support/Factoring.h"
 #include "util/ProgramFolder.h"
 
 namespace {
@@ -178,26 +181,14 @@ TEST(CliRun, FilterErrorEndsNormally) {
     EXPECT_EQ(r.status, 0);
 }
 
-int DistinctPrimes(int n) {
-    int k = 0;
-    for (int p = 2; p * p <= n; ++p) {
-        if (n % p == 0) {
-            ++k;
-            while (n % p == 0) n /= p;
-        }
-    }
-    return k + (n > 1 ? 1 : 0);
-}
-
 TEST(CliRun, NpfTableAgainstTrialDivision) {
     Result r = RunCli({"--npf", "2", "5000"});
     ASSERT_EQ(r.status, 0) << r.err;
     int counts[10] = {};
-    for (int n = 2; n <= 5000; ++n) ++counts[DistinctPrimes(n)];
+    for (int n = 2; n <= 5000; ++n) ++counts[oracle::CountDistinctPrimes(n)];
     for (int k = 1; k <= 5; ++k) {
         if (counts[k] == 0) continue;
-        std::string count = std::to_string(counts[k]);
-        if (count.size() > 3) count.insert(count.size() - 3, ",");
+        const std::string count = oracle::GroupDigits(counts[k]);
         const std::regex row("\\n +" + std::to_string(k) + " +" + count + "\\n");
         EXPECT_TRUE(std::regex_search(r.out, row)) << k << ": " << count << "\n" << r.out;
     }
@@ -217,8 +208,7 @@ TEST(CliRun, EkTableIsTheFinalPicturesRows) {
     const long double width = 5.0L / 240;
     const long double lowerEdge = -61 * width;
     for (int64_t n = 1000001; n <= 50000001; n += 1000000) {
-        const double lnln = std::log(std::log(static_cast<double>(n)));
-        const double x = (DistinctPrimes(static_cast<int>(n)) - lnln) / std::sqrt(lnln);
+        const double x = oracle::EkValue(static_cast<int32_t>(n));
         ++bins[static_cast<size_t>(std::floor((x - lowerEdge) / width))];
     }
     for (int rendering = 0; rendering < 2; ++rendering) {

@@ -5,10 +5,12 @@
 #include <algorithm>
 
 #include "FakeHost.h"
-#include "Oracle.h"
 #include "engine/Filter.h"
 #include "engine/FilterChecks.h"
 #include "engine/FilterMembership.h"
+#include "support/DigitGrouping.h"
+#include "support/Factoring.h"
+#include "support/ResultLines.h"
 
 namespace enginetest {
 namespace {
@@ -310,7 +312,7 @@ std::vector<std::pair<int64_t, int64_t>> PowerPairs(const std::string& sign, int
     for (int64_t p = 1; p <= 2147483647; p *= a) {
         for (const int64_t x : {p + b, p - b}) {
             if (x < start || x + 2 > end || !ofForm(x) || !ofForm(x + 2)) continue;
-            if (TrialIsPrime(x) && TrialIsPrime(x + 2)) pairs.emplace_back(x, x + 2);
+            if (oracle::IsPrime(x) && oracle::IsPrime(x + 2)) pairs.emplace_back(x, x + 2);
         }
     }
     std::sort(pairs.begin(), pairs.end());
@@ -343,17 +345,18 @@ TEST(FilteredRuns, PairsOfPowersAgainstBruteForce) {
                             << where;
                         continue;
                     }
-                    std::string expected = "Filter: " + Comma(a) + "^N ";
-                    if (b > 0) expected += sign + " " + Comma(b);
+                    std::string expected = "Filter: " + oracle::GroupDigits(a) + "^N ";
+                    if (b > 0) expected += sign + " " + oracle::GroupDigits(b);
                     expected += "\r\nPrime pairs:\r\n";
-                    for (const auto& [x, y] : pairs)
-                        expected += " " + Comma(x) + "  " + Comma(y) + "\r\n";
-                    const std::string count =
-                        pairs.empty()       ? " No prime pairs"
-                        : pairs.size() == 1 ? " 1 prime pair"
-                                            : " " + std::to_string(pairs.size()) + " prime pairs";
-                    expected += count + " found in (filtered) range " + Comma(start) +
-                                "\r\n through " + Comma(end) + ".\r\n";
+                    for (const auto& [x, y] : pairs) {
+                        expected +=
+                            " " + oracle::GroupDigits(x) + "  " + oracle::GroupDigits(y) + "\r\n";
+                    }
+                    expected += oracle::SummaryLine({.count = static_cast<int64_t>(pairs.size()),
+                                                     .pairs = true,
+                                                     .filtered = true,
+                                                     .start = start,
+                                                     .last = end});
                     ASSERT_EQ(host.Text(), expected) << where;
                 }
             }

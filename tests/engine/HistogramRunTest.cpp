@@ -8,9 +8,10 @@
 #include <stdexcept>
 
 #include "FakeHost.h"
-#include "Oracle.h"
 #include "engine/HistogramRun.h"
 #include "engine/HistogramView.h"
+#include "support/EkValue.h"
+#include "support/Factoring.h"
 
 namespace enginetest {
 namespace {
@@ -66,7 +67,7 @@ TEST(HistogramRun, NpfValuesAndStatistics) {
     double sum = 0, squares = 0;
     std::array<int, 10> perCount{};
     for (int n = 2; n <= 100; ++n) {
-        const int k = static_cast<int>(TrialFactors(n).size());
+        const int k = oracle::CountDistinctPrimes(n);
         sum += k;
         squares += k * k;
         ++perCount[static_cast<size_t>(k)];
@@ -239,12 +240,8 @@ TEST(HistogramRun, EveryRenderingSeesEveryNumberSoFar) {
         int n = c.firstNumber;
         for (const SnapshotView::Snapshot& shot : view.snapshots) {
             for (; counted < shot.gathered; ++n, ++counted) {
-                const auto factors = TrialFactors(n);
-                int omega = 0;
-                for (const auto& factor : factors) omega += factor.second;
-                // 1 has the colour value 1 in the Palmen colour run; 2 is counted as one prime.
-                const int value =
-                    npf ? static_cast<int>(factors.size()) : (n == 1 ? 1 : omega % 8 + 1);
+                // A colour's value is one more than its index, so 1 has the value 1.
+                const int value = npf ? oracle::CountDistinctPrimes(n) : oracle::PalmenColor(n) + 1;
                 ++perValue[static_cast<size_t>(value)];
                 sum += value;
                 squares += value * value;
@@ -274,8 +271,7 @@ struct EkRunModel {
     EkRunModel(int32_t start, int32_t end, size_t selected) {
         const int binsList[] = {40, 48, 60, 80, 96, 120, 160, 240};
         for (int32_t n = start; n <= end; ++n) {
-            const double l = std::log(std::log(static_cast<double>(n)));
-            const double x = (static_cast<double>(TrialFactors(n).size()) - l) / std::sqrt(l);
+            const double x = oracle::EkValue(n);
             for (size_t s = 0; s < 8; ++s) {
                 const double width = 5.0 / binsList[s];
                 const double edge = -(std::floor(binsList[s] * 0.25) + 1) * width;

@@ -1,33 +1,20 @@
-// Whole runs checked against trial division and a plain sieve written here.
+// Whole runs checked against trial division and a plain sieve.
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 #include <vector>
 
 #include "FakeHost.h"
-#include "Oracle.h"
+#include "support/DigitGrouping.h"
+#include "support/Factoring.h"
+#include "support/PrimeSieve.h"
+#include "support/ResultLines.h"
 
 namespace enginetest {
 namespace {
 
 using engine::ComputeMode;
-
-std::string Summary(int64_t count, const std::string& what, int64_t start, int64_t last,
-                    bool filtered = false) {
-    std::string line;
-    if (count == 0) {
-        line = " No " + what + "s";
-    } else if (count == 1) {
-        line = " 1 " + what;
-    } else {
-        line = " " + Comma(count) + " " + what + "s";
-    }
-    line += " found in ";
-    if (filtered) line += "(filtered) ";
-    line += "range " + Comma(start);
-    if (last > 999999999) line += "\r\n";
-    return line + " through " + Comma(last) + ".\r\n";
-}
 
 engine::RunOutcome RunNoLimit(FakeHost& host, const std::string& start, const std::string& end,
                               ComputeMode mode) {
@@ -49,23 +36,17 @@ TEST(Oracle, FactorRangesAcrossTheDomain) {
         std::string expected;
         int64_t primes = 0;
         for (int64_t n = start; n <= end; ++n) {
-            expected += FactorLine(n) + "\r\n";
-            primes += TrialIsPrime(n) ? 1 : 0;
+            expected += oracle::FactorLine(n) + "\r\n";
+            primes += oracle::IsPrime(n) ? 1 : 0;
         }
-        expected += Summary(primes, "prime", start, end);
+        expected += oracle::SummaryLine({.count = primes, .start = start, .last = end});
         ASSERT_EQ(host.Text(), expected) << "range from " << start;
     }
 }
 
 TEST(Oracle, CountsAndPairsAgainstASieve) {
     const int limit = 300000;
-    std::vector<bool> composite(limit + 1, false);
-    composite[0] = composite[1] = true;
-    for (int p = 2; p * p <= limit; ++p) {
-        if (!composite[p]) {
-            for (int m = p * p; m <= limit; m += p) composite[m] = true;
-        }
-    }
+    const std::vector<char> prime = oracle::PrimeFlags(0, limit);
     std::mt19937 random(7);
     std::uniform_int_distribution<int> pick(1, limit);
     for (int trial = 0; trial < 20; ++trial) {
@@ -75,23 +56,27 @@ TEST(Oracle, CountsAndPairsAgainstASieve) {
         int64_t primes = 0, pairs = 0;
         std::string pairLines;
         for (int n = a; n <= b; ++n) {
-            if (composite[n]) continue;
+            if (!prime[n]) continue;
             ++primes;
-            if (n - 2 >= a && n >= 5 && !composite[n - 2]) {
+            if (n - 2 >= a && n >= 5 && prime[n - 2]) {
                 ++pairs;
-                pairLines += " " + Comma(n - 2) + "  " + Comma(n) + "\r\n";
+                pairLines +=
+                    " " + oracle::GroupDigits(n - 2) + "  " + oracle::GroupDigits(n) + "\r\n";
             }
         }
         FakeHost count;
         RunNoLimit(count, std::to_string(a), std::to_string(b), ComputeMode::CountPrimesOnly);
-        EXPECT_EQ(count.Text(), Summary(primes, "prime", a, b)) << a << ".." << b;
+        EXPECT_EQ(count.Text(), oracle::SummaryLine({.count = primes, .start = a, .last = b}))
+            << a << ".." << b;
 
         FakeHost pairsHost;
         RunNoLimit(pairsHost, std::to_string(a), std::to_string(b),
                    ComputeMode::DisplayPrimePairsOnly);
         const std::string& text = pairsHost.Text();
         if (text.find("Buffer full.") != std::string::npos) continue;  // too many to list
-        EXPECT_EQ(text, "Prime pairs:\r\n" + pairLines + Summary(pairs, "prime pair", a, b))
+        EXPECT_EQ(text,
+                  "Prime pairs:\r\n" + pairLines +
+                      oracle::SummaryLine({.count = pairs, .pairs = true, .start = a, .last = b}))
             << a << ".." << b;
     }
 }
@@ -104,12 +89,12 @@ TEST(Oracle, ProperFactorsOfRandomNumbers) {
         FakeHost host;
         RunNoLimit(host, std::to_string(n), "", ComputeMode::DisplayAllFactors);
         const std::string& text = host.Text();
-        if (TrialIsPrime(n)) {
-            EXPECT_EQ(text, "# " + Comma(n) + " is prime\r\n");
+        if (oracle::IsPrime(n)) {
+            EXPECT_EQ(text, "# " + oracle::GroupDigits(n) + " is prime\r\n");
             continue;
         }
         // Read the factors back out of the wrapped lines.
-        std::vector<int64_t> listed;
+        std::vector<int32_t> listed;
         size_t colon = text.find(": ");
         ASSERT_NE(colon, std::string::npos) << text;
         std::string digits;
@@ -120,18 +105,11 @@ TEST(Oracle, ProperFactorsOfRandomNumbers) {
             } else if (c == ',') {
                 continue;
             } else if (!digits.empty()) {
-                listed.push_back(std::stoll(digits));
+                listed.push_back(std::stoi(digits));
                 digits.clear();
             }
         }
-        std::vector<int64_t> expected;
-        for (int64_t d = 2; d * d <= n; ++d) {
-            if (n % d == 0) {
-                expected.push_back(d);
-                if (d != n / d) expected.push_back(n / d);
-            }
-        }
-        std::sort(expected.begin(), expected.end());
+        const std::vector<int32_t> expected = oracle::ProperDivisors(n);
         EXPECT_EQ(listed, expected) << n;
         const std::string count = std::to_string(expected.size());
         EXPECT_NE(text.find(" has " + count + " proper factor"), std::string::npos) << text;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "FakeHost.h"
-#include "Oracle.h"
 #include "engine/RunFlags.h"
+#include "support/ResultLines.h"
 
 namespace enginetest {
 namespace {
@@ -68,7 +68,7 @@ TEST(Progress, StopBetweenPointsTakesEffectAtTheNext) {
     };
     factoring.Run();
     std::string expected = Lines({" 1", " 2 is prime"});
-    for (int n = 3; n <= 40; ++n) expected += FactorLine(n) + "\r\n";
+    for (int n = 3; n <= 40; ++n) expected += oracle::FactorLine(n) + "\r\n";
     expected += " 12 primes found in range 1 through 40.\r\n";
     EXPECT_EQ(factoring.Text(), expected);
     EXPECT_EQ(factoring.busyLeft, 1);

@@ -8,9 +8,9 @@
 #include <new>
 #include <string>
 
-#include "Oracle.h"
 #include "format/NumberText.h"
 #include "format/ResultLine.h"
+#include "support/Factoring.h"
 
 namespace {
 std::atomic<long> g_allocations{0};
@@ -50,7 +50,7 @@ TEST(LineHead, DecompositionAndHeadDoNotAllocate) {
     format::AppendNumber(out, 1234, Separator::Comma);
     out.clear();
     out.reserve(1 << 20);
-    const numlib::FactorResult result = oracle::TrialFactor(2147483646, 4);
+    const numlib::FactorResult result = oracle::FactorResultOf(2147483646, 4);
     format::LineHeadOptions options;
     options.filterActive = true;
     options.filterIndex = 12345;

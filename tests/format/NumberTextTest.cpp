@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Oracle.h"
+#include "support/DigitGrouping.h"
 
 namespace {
 

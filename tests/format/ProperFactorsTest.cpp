@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "Oracle.h"
 #include "format/ResultLine.h"
+#include "support/DigitGrouping.h"
+#include "support/Factoring.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ std::string AllFactorsLine(int32_t n, Separator separator, bool showColor = fals
     options.showColor = showColor;
     std::string line = "#";
     const int head = format::LineHead(line, n, 5, options);
-    format::AppendProperFactors(line, n, oracle::TrialFactor(n, 5), head, separator);
+    format::AppendProperFactors(line, n, oracle::FactorResultOf(n, 5), head, separator);
     return line;
 }
 
@@ -117,17 +118,18 @@ TEST(ProperFactorsText, TwelveWithCommaAndSpace) {
 TEST(ProperFactorsText, OneProperFactorIsSingular) {
     for (int32_t n : {4, 9, 25, 49, 1018081}) {
         const std::string text =
-            format::ProperFactorsText(n, oracle::TrialFactor(n), 1, Separator::Comma);
+            format::ProperFactorsText(n, oracle::FactorResultOf(n), 1, Separator::Comma);
         EXPECT_EQ(text.substr(0, 22), " has 1 proper factor: ") << n;
     }
-    EXPECT_EQ(format::ProperFactorsText(4, oracle::TrialFactor(4), 1, Separator::Comma),
+    EXPECT_EQ(format::ProperFactorsText(4, oracle::FactorResultOf(4), 1, Separator::Comma),
               " has 1 proper factor:   2");
-    EXPECT_EQ(format::ProperFactorsText(1018081, oracle::TrialFactor(1018081), 9, Separator::Space),
-              " has 1 proper factor:   1 009");
+    EXPECT_EQ(
+        format::ProperFactorsText(1018081, oracle::FactorResultOf(1018081), 9, Separator::Space),
+        " has 1 proper factor:   1 009");
 }
 
 TEST(ProperFactorsText, LargePrimeFactorCarriesSeparators) {
-    EXPECT_EQ(format::ProperFactorsText(2147483578, oracle::TrialFactor(2147483578), 13,
+    EXPECT_EQ(format::ProperFactorsText(2147483578, oracle::FactorResultOf(2147483578), 13,
                                         Separator::Comma),
               " has 2 proper factors:   2  1,073,741,789");
 }
@@ -137,7 +139,7 @@ TEST(ProperFactorsText, AppendsToWhatIsAlreadyWritten) {
     const std::string before = out;
     format::LineHeadOptions options;
     const int head = format::LineHead(out, 223092870, -1, options);
-    format::AppendProperFactors(out, 223092870, oracle::TrialFactor(223092870), head,
+    format::AppendProperFactors(out, 223092870, oracle::FactorResultOf(223092870), head,
                                 Separator::Comma);
     EXPECT_EQ(out, before + AllFactorsLine(223092870, Separator::Comma).substr(1));
 }
@@ -175,7 +177,7 @@ TEST(ProperFactorsText, RangesOfNumbersAgainstTrialDivision) {
     int exactly63 = 0;
     for (const SeparatorCase& c : kSeparators) {
         for (int32_t n : numbers) {
-            if (oracle::TrialFactor(n).IsPrime()) continue;
+            if (oracle::FactorResultOf(n).IsPrime()) continue;
             exactly63 += CheckAllFactorsLine(n, c, n % 2 == 0);
         }
     }

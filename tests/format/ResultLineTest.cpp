@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "Oracle.h"
+#include "support/EkValue.h"
+#include "support/Factoring.h"
 
 namespace {
 
@@ -107,17 +107,12 @@ TEST(PrimeDecompositionText, PowersInParenthesesOnlyWithSeveralPrimes) {
         {2147483629, Separator::Comma, "2,147,483,629"},
     };
     for (const DecompositionCase& c : cases) {
-        const numlib::FactorResult result = oracle::TrialFactor(c.n, 2);
+        const numlib::FactorResult result = oracle::FactorResultOf(c.n, 2);
         EXPECT_EQ(format::PrimeDecompositionText(result, c.separator), c.text) << c.n;
         std::string out = " 12 = ";
         format::AppendPrimeDecomposition(out, result, c.separator);
         EXPECT_EQ(out, " 12 = " + c.text);
     }
-}
-
-double EkValue(int32_t n, int npf) {
-    const double logLog = std::log(std::log(static_cast<double>(n)));
-    return (npf - logLog) / std::sqrt(logLog);
 }
 
 TEST(FactorCountNote, CountAndEkValueWithThreeDecimals) {
@@ -131,8 +126,9 @@ TEST(FactorCountNote, CountAndEkValueWithThreeDecimals) {
                           {999999, " {5, 1.465}"},
                           {1000003, " {1, -1.003}"}};
     for (const Case& c : cases) {
-        const int npf = oracle::TrialFactor(c.n).count;
-        EXPECT_EQ(format::FactorCountNote(npf, EkValue(c.n, npf)), c.text) << c.n;
+        EXPECT_EQ(format::FactorCountNote(oracle::CountDistinctPrimes(c.n), oracle::EkValue(c.n)),
+                  c.text)
+            << c.n;
     }
 }
 

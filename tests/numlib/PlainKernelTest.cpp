@@ -9,6 +9,7 @@
 #include "engine/ComputeDriver.h"
 #include "engine/FakeHost.h"
 #include "numlib/NumKernel.h"
+#include "support/Factoring.h"
 #include "util/ProgramFolder.h"
 
 namespace {
@@ -19,28 +20,6 @@ const numlib::NumKernel& PlainKernel() {
     static const numlib::NumKernel kernel =
         numlib::NumKernel::Load(util::ProgramFolder() + "plain-kernel");
     return kernel;
-}
-
-// Distinct primes, Omega mod 8 and primality of n >= 1 by trial division.
-numlib::FactorCounts Expected(int32_t n) {
-    numlib::FactorCounts counts;
-    int omega = 0;
-    int64_t rest = n;
-    for (int64_t p = 2; p * p <= rest; ++p) {
-        if (rest % p != 0) continue;
-        ++counts.count;
-        while (rest % p == 0) {
-            rest /= p;
-            ++omega;
-        }
-    }
-    if (rest > 1) {
-        ++counts.count;
-        ++omega;
-    }
-    counts.color = omega % 8;
-    counts.isPrime = omega == 1;
-    return counts;
 }
 
 TEST(PlainKernel, HasNoneOfTheExtraFunctions) {
@@ -55,7 +34,7 @@ TEST(PlainKernel, CountsOfAFactorisationComeFromFactor) {
         plain.CalculatePrimes(from + 9999);
         own.CalculatePrimes(from + 9999);
         for (int32_t n = from; n <= from + 9999; ++n) {
-            const numlib::FactorCounts wanted = Expected(n);
+            const numlib::FactorCounts wanted = oracle::FactorCountsOf(n);
             for (const numlib::NumKernel* kernel : {&plain, &own}) {
                 const numlib::FactorCounts counts = kernel->CountFactors(from, n);
                 ASSERT_EQ(counts.count, wanted.count) << n;

@@ -14,6 +14,7 @@
 #include "stats/GraphLayout.h"
 #include "stats/HistogramRenderer.h"
 #include "stats/TextSheet.h"
+#include "support/Factoring.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ stats::TextSheet Render(const engine::HistogramState& state, const stats::LineFi
 // The colour counts of 1 .. last by trial division (1 has colour 0).
 std::array<int, 8> ColourCounts(int32_t last) {
     std::array<int, 8> counts{};
-    for (int32_t n = 1; n <= last; ++n) ++counts[static_cast<size_t>(stats_test::PalmenColor(n))];
+    for (int32_t n = 1; n <= last; ++n) ++counts[static_cast<size_t>(oracle::PalmenColor(n))];
     return counts;
 }
 

@@ -15,6 +15,7 @@
 #include "stats/GraphImageFile.h"
 #include "stats/HistogramPicture.h"
 #include "stats/ImageSurface.h"
+#include "support/Factoring.h"
 #include "util/TempFolder.h"
 
 namespace {
@@ -107,7 +108,7 @@ TEST_F(Picture, PalmenBarsAreOutlinedInBlackAndTheFittedLineIsRed) {
     int maxCount = 0;
     for (int c = 0; c < 8; ++c) {
         int count = 0;
-        for (int32_t n = 1; n <= 101; ++n) count += stats_test::PalmenColor(n) == c;
+        for (int32_t n = 1; n <= 101; ++n) count += oracle::PalmenColor(n) == c;
         if (count == 0) continue;
         x[static_cast<size_t>(c)] = c;
         y[static_cast<size_t>(c)] = count * 100.0 / 101;

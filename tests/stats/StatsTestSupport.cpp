@@ -1,36 +1,9 @@
 #include "StatsTestSupport.h"
 
 #include "engine/HistogramRun.h"
+#include "support/Factoring.h"
 
 namespace stats_test {
-
-namespace {
-
-// Prime factors of n, by trial division: {distinct, with multiplicity}.
-std::pair<int, int> PrimeFactorCounts(int32_t n) {
-    int distinct = 0;
-    int total = 0;
-    int64_t m = n;
-    for (int64_t p = 2; p * p <= m; ++p) {
-        if (m % p != 0) continue;
-        ++distinct;
-        while (m % p == 0) {
-            m /= p;
-            ++total;
-        }
-    }
-    if (m > 1) {
-        ++distinct;
-        ++total;
-    }
-    return {distinct, total};
-}
-
-}  // namespace
-
-int DistinctPrimes(int32_t n) { return PrimeFactorCounts(n).first; }
-
-int PalmenColor(int32_t n) { return PrimeFactorCounts(n).second % 8; }
 
 engine::HistogramState Gather(engine::ComputeMode mode, int32_t first, int32_t last) {
     engine::HistogramState state;
@@ -44,7 +17,7 @@ engine::HistogramState Gather(engine::ComputeMode mode, int32_t first, int32_t l
         } else if (n == 2) {
             run.SetValueOfTwo();
         } else {
-            run.SetValue(n, DistinctPrimes(n), PalmenColor(n));
+            run.SetValue(n, oracle::CountDistinctPrimes(n), oracle::PalmenColor(n));
         }
         run.Record(n, ++gathered);
     }

@@ -14,11 +14,6 @@
 
 namespace stats_test {
 
-// The number of distinct primes of n >= 1, by trial division.
-int DistinctPrimes(int32_t n);
-// The Palmen colour of n >= 1: the prime factors with multiplicity, mod 8.
-int PalmenColor(int32_t n);
-
 // The numbers first .. last (first >= 1) gathered as the scan gathers them
 // for the histogram `mode`, without renderings.
 engine::HistogramState Gather(engine::ComputeMode mode, int32_t first, int32_t last);

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "FactorCheck.h"
-#include "FactorOracle.h"
 #include "numkern.h"
+#include "support/Factoring.h"
 
 namespace numkern_test {
 namespace {
@@ -15,11 +15,8 @@ namespace {
 // 8 and the prime bit, in the bits the header names.
 testing::AssertionResult CountsMatchOracle(int32_t first, int32_t n) {
     const int32_t packed = count_factors(first, n);
-    const auto expected = OracleFactor(n);
-    int omega = 0;
-    for (const auto& [prime, exponent] : expected) omega += exponent;
-    const int32_t wanted =
-        static_cast<int32_t>(expected.size()) | (omega % 8) << 8 | (omega == 1 ? 1 : 0) << 16;
+    const numlib::FactorCounts counts = oracle::FactorCountsOf(n);
+    const int32_t wanted = counts.count | counts.color << 8 | (counts.isPrime ? 1 : 0) << 16;
     if (packed == wanted) return testing::AssertionSuccess();
     return testing::AssertionFailure()
            << "count_factors(" << first << ", " << n << ") = " << packed << ", expected " << wanted;

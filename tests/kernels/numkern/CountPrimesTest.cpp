@@ -6,38 +6,20 @@
 #include <random>
 #include <vector>
 
-#include "FactorOracle.h"
+#include "FactorCheck.h"
 #include "numkern.h"
+#include "support/Factoring.h"
+#include "support/PrimeSieve.h"
 
 namespace numkern_test {
 namespace {
 
-// The primes of lo .. hi (lo >= 2, hi - lo small) by a plain segmented sieve
-// with the oracle's primes.
-int64_t OracleCount(int64_t lo, int64_t hi) {
-    std::vector<bool> composite(static_cast<size_t>(hi - lo + 1), false);
-    for (int64_t p : OraclePrimes()) {
-        if (p * p > hi) break;
-        for (int64_t m = std::max(p * p, (lo + p - 1) / p * p); m <= hi; m += p) {
-            composite[static_cast<size_t>(m - lo)] = true;
-        }
-    }
-    int64_t count = 0;
-    for (bool c : composite) count += c ? 0 : 1;
-    return count;
-}
-
 TEST(CountPrimes, RandomRangesUpToOneMillionAgainstASieve) {
     constexpr int32_t kBound = 1000000;
     // primesUpTo[n]: the primes up to n, for n >= 0.
+    const std::vector<char> prime = oracle::PrimeFlags(0, kBound);
     std::vector<int64_t> primesUpTo(kBound + 1, 0);
-    std::vector<bool> composite(kBound + 1, false);
-    for (int32_t n = 2; n <= kBound; ++n) {
-        if (!composite[n]) {
-            for (int64_t m = int64_t{n} * n; m <= kBound; m += n) composite[m] = true;
-        }
-        primesUpTo[n] = primesUpTo[n - 1] + (composite[n] ? 0 : 1);
-    }
+    for (int32_t n = 1; n <= kBound; ++n) primesUpTo[n] = primesUpTo[n - 1] + (prime[n] ? 1 : 0);
     std::mt19937 random(2718);
     std::uniform_int_distribution<int32_t> anyNumber(0, kBound);
     for (int i = 0; i < 2000; ++i) {
@@ -64,7 +46,7 @@ TEST(CountPrimes, RangesAcrossTheScaleAgainstASegmentedSieve) {
         {kMaxNumber, kMaxNumber},
     };
     for (const Range& range : ranges) {
-        EXPECT_EQ(count_primes(range.lo, range.hi), OracleCount(range.lo, range.hi))
+        EXPECT_EQ(count_primes(range.lo, range.hi), oracle::CountPrimes(range.lo, range.hi))
             << range.lo << ".." << range.hi;
     }
 }
@@ -84,7 +66,7 @@ TEST(CountPrimes, RangesOutsideTheSpanAreClamped) {
     EXPECT_EQ(count_primes(-5, 10), 4);
     EXPECT_EQ(count_primes(INT32_MIN, 100), 25);
     EXPECT_EQ(count_primes(kMaxNumber - 1000, INT32_MAX),
-              OracleCount(kMaxNumber - 1000, kMaxNumber));
+              oracle::CountPrimes(kMaxNumber - 1000, kMaxNumber));
     EXPECT_EQ(count_primes(INT32_MAX, INT32_MAX), 0);  // 2^31 - 1 is prime, but beyond the span
     EXPECT_EQ(count_primes(-10, -1), 0);
     EXPECT_EQ(count_primes(INT32_MIN, INT32_MIN), 0);
@@ -120,7 +102,7 @@ int64_t OracleCountInClasses(int64_t lo, int64_t hi, int64_t m, int64_t r1, int6
     for (int64_t r : residues) {
         if (r < 0 || r >= m) continue;
         for (int64_t n = lo + ((r - lo) % m + m) % m; n <= hi; n += m) {
-            count += OracleIsPrime(n) ? 1 : 0;
+            count += oracle::IsPrime(n) ? 1 : 0;
         }
     }
     return count;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "FactorOracle.h"
 #include "numkern.h"
+#include "support/Factoring.h"
 
 namespace numkern_test {
 
@@ -23,7 +23,7 @@ bool FactorCall::CanariesIntact() const {
 
 testing::AssertionResult FactorMatchesOracle(int32_t first, int32_t n) {
     const FactorCall call(first, n);
-    const auto expected = OracleFactor(n);
+    const auto expected = oracle::PrimePowers(n);
     auto failure = [&](const std::string& what) {
         return testing::AssertionFailure() << "factor(" << first << ", " << n << "): " << what;
     };

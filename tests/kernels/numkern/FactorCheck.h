@@ -8,6 +8,9 @@
 
 namespace numkern_test {
 
+// The largest number the kernel serves.
+inline constexpr int32_t kMaxNumber = 2147483646;
+
 // One call of factor() as the program makes it (exponents 1..9 cleared
 // first), with arrays larger than the kernel may touch: elements 10 and up
 // carry a canary.

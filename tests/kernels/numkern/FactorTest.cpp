@@ -6,7 +6,6 @@
 #include <random>
 
 #include "FactorCheck.h"
-#include "FactorOracle.h"
 #include "numkern.h"
 
 namespace numkern_test {

@@ -18,7 +18,6 @@
 #include <thread>
 
 #include "FactorCheck.h"
-#include "FactorOracle.h"
 #include "numkern.h"
 
 namespace numkern_test {
