@@ -155,18 +155,11 @@ TEST(CountPrimesModulo, TheClassesOfAModulusAddUpToTheCount) {
 
 // The primes of lo .. hi (hi - lo small) by the oracle's sieve, ascending.
 std::vector<int32_t> OraclePrimesOf(int64_t lo, int64_t hi) {
+    lo = std::max<int64_t>(lo, 0);
+    const std::vector<char> flags = oracle::PrimeFlags(lo, hi);
     std::vector<int32_t> primes;
-    lo = std::max<int64_t>(lo, 2);
-    if (hi < lo) return primes;
-    std::vector<bool> composite(static_cast<size_t>(hi - lo + 1), false);
-    for (int64_t p : OraclePrimes()) {
-        if (p * p > hi) break;
-        for (int64_t m = std::max(p * p, (lo + p - 1) / p * p); m <= hi; m += p) {
-            composite[static_cast<size_t>(m - lo)] = true;
-        }
-    }
-    for (int64_t n = lo; n <= hi; ++n) {
-        if (!composite[static_cast<size_t>(n - lo)]) primes.push_back(static_cast<int32_t>(n));
+    for (size_t i = 0; i < flags.size(); ++i) {
+        if (flags[i] != 0) primes.push_back(static_cast<int32_t>(lo + static_cast<int64_t>(i)));
     }
     return primes;
 }
