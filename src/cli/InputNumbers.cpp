@@ -85,7 +85,7 @@ int FactorInputNumbers(const CliOptions& options, const numlib::NumKernel& kerne
         } else {
             // A first number of 0 is no number's: no run is begun by any of them.
             kernel.Factor(0, n, result);
-            lines.Write(line, {n, &result, result.IsPrime(), 0});
+            lines.Write(line, {n, &result, result.IsPrime(), 0, false, 0, {}});
         }
         output.Append(line);
     }

@@ -67,7 +67,9 @@ void NumberLines::WriteFactorLine(std::string& out, const NumberFacts& facts) co
     const numlib::FactorResult& result = *facts.result;
     format::LineHeadOptions head = m_head;
     head.filterIndex = facts.filterIndex;
-    char* at = format::WriteLineHead(line.data(), facts.n, result.Color(), head);
+    char* at = facts.text.empty()
+                   ? format::WriteLineHead(line.data(), facts.n, result.Color(), head)
+                   : format::WriteLineHead(line.data(), facts.text, result.Color(), head);
     if (m_mode == ComputeMode::DisplayAllNumbers) {
         if (facts.isPrime) {
             std::memcpy(at, format::kPrimeMarker.data(), format::kPrimeMarker.size());

@@ -18,6 +18,8 @@ struct NumberFacts {
     // The prime pairs: n - 2 passed the filter and is prime too, with this colour.
     bool isPair = false;
     int pairedColor = 0;
+    // n's text when the caller has it already (a DecimalCounter); else empty.
+    std::string_view text;
 };
 
 // The lines of a text run, fixed for the run and free of state, so that a
@@ -39,6 +41,7 @@ public:
     // Appends the line of 1 or 2, which have no factorisation of the kernel's
     // (nothing where the mode lists neither).
     void WriteOneOrTwo(std::string& out, int32_t n, int32_t filterIndex) const;
+    format::Separator Separator() const { return m_head.separator; }
     // Appends the head of n's line (any n, 1 and 2 too); its length.
     int Head(std::string& out, int32_t n, int color, int32_t filterIndex) const;
 

@@ -23,6 +23,13 @@ void ScanBatch::Reset(int32_t first, int count, int32_t gatheredBefore) {
     for (Part& part : m_parts) part.text.clear();
 }
 
+std::string_view ScanBatch::Lines(int first, int last) const {
+    const auto end = static_cast<size_t>(last - 1);
+    const uint32_t begin = first % kPartSize == 0 ? 0 : m_lineEnds[static_cast<size_t>(first - 1)];
+    return std::string_view(m_parts[static_cast<size_t>(first / kPartSize)].text)
+        .substr(begin, m_lineEnds[end] - begin);
+}
+
 std::string_view ScanBatch::Line(int i) const {
     const auto at = static_cast<size_t>(i);
     const uint32_t begin = i % kPartSize == 0 ? 0 : m_lineEnds[at - 1];

@@ -56,6 +56,8 @@ public:
     }
     // The line the number at i wrote (empty when none).
     std::string_view Line(int i) const;
+    // The lines of the numbers at first .. last - 1, which lie in one part.
+    std::string_view Lines(int first, int last) const;
 
     std::vector<uint8_t> verdicts;
     std::vector<int32_t> filterIndices;

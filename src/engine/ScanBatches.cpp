@@ -5,6 +5,7 @@
 #include "engine/EkValue.h"
 #include "engine/Scan.h"
 #include "engine/SecondThread.h"
+#include "format/DecimalCounter.h"
 #include "util/Processors.h"
 
 namespace engine {
@@ -51,19 +52,24 @@ void Scan::FillBatch(ScanBatch& batch, int32_t first, int count) {
 
 template <Scan::Work kWork>
 void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work) {
+    // The numbers of a part follow each other: their texts are counted up.
+    format::DecimalCounter number(work.lines.Separator());
     for (int part = batch.ClaimPart(); part >= 0; part = batch.ClaimPart()) {
         const int end = batch.PartEnd(part);
+        if constexpr (kWork == Work::Lines) number.Set(batch.Number(ScanBatch::PartBegin(part)));
         for (int i = ScanBatch::PartBegin(part); i < end; ++i) {
             const auto at = static_cast<size_t>(i);
             const bool passed = batch.verdicts[at] == ScanBatch::kPassed;
             if constexpr (kWork == Work::Lines) {
                 if (passed) {
                     const numlib::FactorResult& result = batch.results[at];
-                    work.lines.Write(
-                        batch.PartText(part),
-                        {batch.Number(i), &result, result.IsPrime(), batch.filterIndices[at]});
+                    const NumberFacts facts{
+                        batch.Number(i), &result, result.IsPrime(), batch.filterIndices[at],
+                        false,           0,       number.Text()};
+                    work.lines.Write(batch.PartText(part), facts);
                 }
                 batch.EndLine(i, part);
+                number.Next();
             } else if (passed) {
                 batch.points[at] =
                     work.ek.PointOf(EkValue(batch.Number(i), batch.counts[at].count));
@@ -81,6 +87,21 @@ std::optional<ScanEnding> Scan::GoThroughBatch(const ScanBatch& batch) {
                                             : batch.gathered[static_cast<size_t>(i)]);
         return ending;
     };
+    // An output that streams out takes the lines of many numbers in one
+    // piece, written before each progress point and at the end; a limited one
+    // takes them line by line, as its limit is checked before each number.
+    const bool inPieces = kWork == Work::Lines && m_ledger.StreamsOut();
+    int written = 0;  // the lines before this one are written
+    const auto writeUpTo = [&](int end) {
+        if (inPieces) {
+            for (int from = written; from < end;) {
+                const int to = std::min(end, ScanBatch::PartBegin(from / ScanBatch::kPartSize + 1));
+                m_ledger.Write(batch.Lines(from, to));
+                from = to;
+            }
+        }
+        written = end;
+    };
     for (int i = 0; i < batch.Count(); ++i) {
         const auto at = static_cast<size_t>(i);
         const int32_t n = batch.Number(i);
@@ -91,16 +112,20 @@ std::optional<ScanEnding> Scan::GoThroughBatch(const ScanBatch& batch) {
             m_rangeFound = true;
             if constexpr (kWork == Work::Lines) {
                 m_primeCount += batch.results[at].IsPrime() ? 1 : 0;
-                m_ledger.Write(batch.Line(i));
+                if (!inPieces) m_ledger.Write(batch.Line(i));
             } else if (m_histogram->CountEk(n, batch.points[at], batch.gathered[at])) [[unlikely]] {
                 return endAt(i, OverlapStop(n));
             }
         } else if (batch.verdicts[at] == ScanBatch::kFilterError) [[unlikely]] {
+            writeUpTo(i);
             return endAt(i, FilterFailed());
         }
-        if (m_ledger.ProgressAt(n)) [[unlikely]]
-            return endAt(i, ScanEnding::Stopped);
+        if (m_ledger.AtProgressPoint(n)) [[unlikely]] {
+            writeUpTo(i + 1);
+            if (m_ledger.ProgressAt(n)) return endAt(i, ScanEnding::Stopped);
+        }
     }
+    writeUpTo(batch.Count());
     return std::nullopt;
 }
 

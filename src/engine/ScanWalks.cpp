@@ -54,7 +54,7 @@ template <Scan::Work kWork>
 }
 
 void Scan::WritePassed(int32_t n, bool isPrime) {
-    NumberFacts facts{n, &m_result, isPrime, m_filter.FilterIndex()};
+    NumberFacts facts{n, &m_result, isPrime, m_filter.FilterIndex(), false, 0, {}};
     if (isPrime) {
         if (m_pairsMode) {
             facts.isPair = Passes(n - 2) && m_prevOddWasPrime;

@@ -72,27 +72,48 @@ int AppendNumber(std::string& out, int32_t n, Separator separator) {
 }
 
 char* WriteNumber(char* at, int32_t n, Separator separator) {
-    // Written from the right into a scratch of the widest text, then moved
-    // to its place in one copy.
-    std::array<char, kMaxNumberWidth> text;
-    char* const end = text.data() + text.size();
-    char* first = end;
+    // The width is known first, then the digits go straight to their places,
+    // from the right, a group of three at a time from a table.
+    uint32_t rest = static_cast<uint32_t>(n);
+    if (n < 0) {
+        *at++ = '-';
+        rest = 0u - rest;
+    }
+    const int digits = rest < 10           ? 1
+                       : rest < 100        ? 2
+                       : rest < 1000       ? 3
+                       : rest < 10000      ? 4
+                       : rest < 100000     ? 5
+                       : rest < 1000000    ? 6
+                       : rest < 10000000   ? 7
+                       : rest < 100000000  ? 8
+                       : rest < 1000000000 ? 9
+                                           : 10;
     const auto mark = static_cast<char>(SeparatorCode(separator));
-    uint32_t rest = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
+    char* const end = at + digits + (mark != 0 ? (digits - 1) / 3 : 0);
+    char* first = end;
     while (rest >= 1000) {
         first -= 3;
         std::memcpy(first, &kTriples[3 * (rest % 1000)], 3);
         rest /= 1000;
         if (mark != 0) *--first = mark;
     }
-    const int lead = rest >= 100 ? 3 : (rest >= 10 ? 2 : 1);
-    first -= lead;
-    std::memcpy(first, &kTriples[3 * rest + static_cast<uint32_t>(3 - lead)],
-                static_cast<size_t>(lead));
-    if (n < 0) *--first = '-';
-    const auto width = static_cast<size_t>(end - first);
-    std::memcpy(at, first, width);
-    return at + width;
+    const char* lead = &kTriples[3 * rest];
+    switch (first - at) {
+        case 3:
+            at[2] = lead[2];
+            at[1] = lead[1];
+            at[0] = lead[0];
+            break;
+        case 2:
+            at[1] = lead[2];
+            at[0] = lead[1];
+            break;
+        default:
+            at[0] = lead[2];
+            break;
+    }
+    return end;
 }
 
 int32_t ParseNumberText(std::string_view text, std::string_view maxText) {

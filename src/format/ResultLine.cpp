@@ -17,8 +17,18 @@ const std::array<std::string_view, 8>& PalmenColorNames() {
 }
 
 char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options) {
+    std::array<char, kMaxNumberWidth> number;
+    const char* end = WriteNumber(number.data(), n, options.separator);
+    return WriteLineHead(at,
+                         std::string_view(number.data(), static_cast<size_t>(end - number.data())),
+                         colorIndex, options);
+}
+
+char* WriteLineHead(char* at, std::string_view numberText, int colorIndex,
+                    const LineHeadOptions& options) {
     if (!options.bare) *at++ = ' ';
-    at = WriteNumber(at, n, options.separator);
+    std::memcpy(at, numberText.data(), numberText.size());
+    at += numberText.size();
     if (options.filterActive && !options.primePairsMode) {
         std::memcpy(at, " (N=", 4);
         at = WriteNumber(at + 4, options.filterIndex, options.separator);

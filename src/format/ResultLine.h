@@ -44,6 +44,9 @@ inline constexpr int kMaxHeadWidth = 1 + kMaxNumberWidth + 4 + kMaxNumberWidth +
 inline constexpr int kMaxDecompositionWidth = 9 * (1 + kMaxNumberWidth + 3 + 1 + 3);
 // LineHead written at `at` (room for kMaxHeadWidth characters); the end.
 char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options);
+// The same with n's text given (as WriteNumber writes it with options.separator).
+char* WriteLineHead(char* at, std::string_view numberText, int colorIndex,
+                    const LineHeadOptions& options);
 
 // "2 * (3^2) * 7": powers in parentheses only when there is more than one prime.
 void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& result,
