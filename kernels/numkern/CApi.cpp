@@ -2,6 +2,7 @@
 #include "numkern.h"
 
 #include "DigitGrouping.h"
+#include "FactorCounts.h"
 #include "Kernel.h"
 #include "Limits.h"
 #include "MillerRabin.h"
@@ -14,6 +15,7 @@ namespace {
 // process exits.
 constinit numkern::Kernel g_kernel;
 numkern::PrimeList g_primes;
+numkern::FactorCounts g_counts;
 
 }  // namespace
 
@@ -42,6 +44,10 @@ int64_t count_primes(int32_t lo, int32_t hi) {
 
 int64_t count_prime_pairs(int32_t lo, int32_t hi) {
     return numkern::CountPrimePairs(lo, hi, g_kernel.SieveThreads());
+}
+
+int32_t factor_counts(int32_t first, int32_t count, uint8_t* counts) {
+    return g_counts.Fill(first, count, counts, g_kernel.SieveThreads());
 }
 
 int32_t next_primes(int32_t lo, int32_t hi, int32_t* primes, int32_t capacity) {

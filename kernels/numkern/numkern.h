@@ -70,6 +70,16 @@ NUMKERN_API int32_t factor(int32_t first, int32_t n, int32_t* primes, int16_t* e
  * written. An n outside 1 .. 2,147,483,646 returns -1. */
 NUMKERN_API int32_t count_factors(int32_t first, int32_t n);
 
+/* For each n of first .. first + count - 1 (all within 1 .. 2,147,483,646),
+ * writes into counts[n - first] what count_factors tells of n but primality:
+ * k (the number of distinct primes) in bits 0-3 and the Palmen colour index
+ * in bits 4-6. Returns count; 0, writing nothing, for a null `counts`, a
+ * count below 1 or numbers outside that range. Independent of any run and of
+ * calculate_primes. A sieve of the counts, about 2 ns per number per thread;
+ * with two sieve threads (set_sieve_threads) a block of 2^17 numbers or more
+ * is shared with a second thread, which ends with the call. */
+NUMKERN_API int32_t factor_counts(int32_t first, int32_t count, uint8_t* counts);
+
 /* Ends the run: stops the run's helper thread and joins it; nothing when none
  * runs. Called when a run ends, at its limit, on Stop or earlier; factor()
  * still answers correctly after it, every block then sieved by the caller.

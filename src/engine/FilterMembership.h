@@ -30,6 +30,9 @@ public:
     int32_t FilterIndex() const { return m_filterIndex; }
     int32_t GatheredCount() const { return m_gatheredCount; }
     bool Error() const { return m_error; }
+    // Counts `count` numbers that passed without a test: a scan without a
+    // filter, which lets every number pass.
+    void CountPassed(int32_t count) { m_gatheredCount += count; }
     // Puts the gathered count back to what it was after an earlier number:
     // for a scan that tested numbers ahead and ended before it reached them.
     void RestoreGatheredCount(int32_t count) { m_gatheredCount = count; }

@@ -65,6 +65,17 @@ public:
     }
     bool OverlapFound() const { return m_state.binOverlapFound; }
 
+    // The NPF and Palmen colour kinds take whole blocks of numbers (CountBlock).
+    bool TalliesBlocks() const { return m_tallyWhole; }
+    // The gathered count at which the next rendering point comes.
+    int32_t NextRenderingPoint() const { return m_nextRendering; }
+    // Counts `count` numbers that all passed the filter, the last of them n
+    // with the gathered count after it `gatheredCount`, by their bytes as the
+    // kernel's factor_counts gives them (k in bits 0-3, the colour in bits
+    // 4-6). A rendering point may come only at n: the caller cuts its blocks
+    // there. For the kinds that TalliesBlocks(); the result as for Count.
+    bool CountBlock(int32_t n, const uint8_t* bytes, int32_t count, int32_t gatheredCount);
+
     // Count for the EK kind with the number's point (EkBins::PointOf of its
     // value) worked out, which depends on nothing counted before.
     bool CountEk(int32_t n, const EkPoint& point, int32_t gatheredCount);

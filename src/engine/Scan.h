@@ -91,6 +91,11 @@ private:
     // Count only (ScanCounts.cpp): the kernel counts the primes of whole
     // chunks of the range, or of the progressions of a "*" filter.
     ScanEnding CountInChunks();
+    // The NPF and Palmen colour histograms without a filter: the kernel
+    // gives the counts of whole blocks, which are tallied in pieces cut at
+    // the rendering and progress points.
+    bool WalksCountBlocks() const;
+    ScanEnding WalkCountBlocks();
     ScanEnding CountPairsInChunks();
     ScanEnding CountProgressionsInChunks();
     // Counts lo .. end with count(lo, hi) in chunks of up to `chunk`

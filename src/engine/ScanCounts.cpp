@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 #include "engine/FilterCandidates.h"
 #include "engine/Scan.h"
@@ -38,6 +39,46 @@ std::optional<ScanEnding> Scan::CountChunks(int64_t lo, int64_t end, int64_t chu
         lo = hi + 1;
     }
     return std::nullopt;
+}
+
+bool Scan::WalksCountBlocks() const {
+    return m_histogram && m_histogram->TalliesBlocks() && !m_filter.Active() &&
+           m_plan.request.strategy == ScanStrategy::Fastest && m_kernel.CanCountBlocks();
+}
+
+ScanEnding Scan::WalkCountBlocks() {
+    // A block of 2^20 numbers: long enough for the kernel to share it with a
+    // second thread, short enough to stay in the L2 cache while it is tallied.
+    constexpr int32_t kBlock = 1 << 20;
+    std::vector<uint8_t> bytes(kBlock);
+    const int64_t end = m_plan.end;
+    for (int64_t blockStart = m_scanStart; blockStart <= end;) {
+        const auto count = static_cast<int32_t>(std::min<int64_t>(kBlock, end - blockStart + 1));
+        m_kernel.FactorCountsOfBlock(static_cast<int32_t>(blockStart), count, bytes.data());
+        for (int32_t i = 0; i < count;) {
+            if (m_ledger.OutputFull()) return ScanEnding::Abandoned;
+            // Every number passes: the gathered count rises by one a number.
+            const int64_t first = blockStart + i;
+            const int64_t rendering = std::max(
+                first, first + (m_histogram->NextRenderingPoint() - m_filter.GatheredCount()) - 1);
+            const int64_t last = std::min(
+                {blockStart + count - 1, rendering, std::max(first, m_ledger.NextProgress())});
+            const auto pieceLength = static_cast<int32_t>(last - first + 1);
+            m_filter.CountPassed(pieceLength);
+            m_rangeFound = true;
+            const auto n = static_cast<int32_t>(last);
+            m_ledger.Reach(n);
+            if (m_histogram->CountBlock(n, bytes.data() + i, pieceLength,
+                                        m_filter.GatheredCount())) {
+                return OverlapStop(n);
+            }
+            if (m_ledger.ProgressAt(n)) return ScanEnding::Stopped;
+            i += pieceLength;
+        }
+        blockStart += count;
+    }
+    m_ledger.EndAt(m_plan.end);
+    return ScanEnding::Normal;
 }
 
 ScanEnding Scan::CountInChunks() {

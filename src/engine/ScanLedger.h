@@ -45,8 +45,9 @@ public:
     }
     // A progress point at n, a multiple of the step (where a counted chunk ends).
     bool ProgressPoint(int32_t n);
-    // Whether n is the next progress point.
+    // Whether n is the next progress point; the next progress point.
     bool AtProgressPoint(int32_t n) const { return n == m_nextProgress; }
+    int64_t NextProgress() const { return m_nextProgress; }
     // The output streams out: it has no limit, and may take many lines at once.
     bool StreamsOut() const { return m_limit != kOutputLimit; }
     // The numbers from the last one worked on up to `next` - 1 pass nothing:

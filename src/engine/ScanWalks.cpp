@@ -175,6 +175,9 @@ ScanEnding Scan::Walk(bool candidates) {
     if constexpr (kWork == Work::Lines) {
         if (WalksPrimes()) return WalkPrimes();
     }
+    if constexpr (kWork == Work::Histogram) {
+        if (WalksCountBlocks()) return WalkCountBlocks();
+    }
     if constexpr (kWork != Work::Count) {
         if (WalksInBatches(kWork)) return WalkInBatches<kWork>();
     }

@@ -24,6 +24,7 @@ NumKernel NumKernel::Load(const std::string& folder) {
     util::ResolveExport(kernel.m_library, "count_factors", kernel.m_countFactors, optional);
     util::ResolveExport(kernel.m_library, "count_prime_pairs", kernel.m_countPrimePairs, optional);
     util::ResolveExport(kernel.m_library, "next_primes", kernel.m_nextPrimes, optional);
+    util::ResolveExport(kernel.m_library, "factor_counts", kernel.m_factorCounts, optional);
     util::ResolveExport(kernel.m_library, "finish_run", kernel.m_finishRun, optional);
     util::ResolveExport(kernel.m_library, "set_sieve_threads", kernel.m_setSieveThreads, optional);
     return kernel;

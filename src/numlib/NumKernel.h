@@ -64,6 +64,13 @@ public:
     bool CanCountPrimePairs() const { return m_countPrimePairs != nullptr; }
     // The prime pairs (p, p + 2) with lo <= p, p + 2 <= hi; only when CanCountPrimePairs().
     int64_t CountPrimePairs(int32_t lo, int32_t hi) const { return m_countPrimePairs(lo, hi); }
+    bool CanCountBlocks() const { return m_factorCounts != nullptr; }
+    // What CountFactors tells of each number of first .. first + count - 1
+    // but primality, a byte each (k in bits 0-3, the colour in bits 4-6);
+    // only when CanCountBlocks().
+    void FactorCountsOfBlock(int32_t first, int32_t count, uint8_t* bytes) const {
+        m_factorCounts(first, count, bytes);
+    }
     bool CanListPrimes() const { return m_nextPrimes != nullptr; }
     // The primes of lo .. hi ascending, at most `capacity`, into `primes`; how
     // many. Calls that go on from the last one run at sieve speed. Only when
@@ -102,6 +109,7 @@ private:
     int64_t (*m_countPrimesModulo)(int32_t, int32_t, int32_t, int32_t, int32_t) = nullptr;
     int64_t (*m_countPrimePairs)(int32_t, int32_t) = nullptr;
     int32_t (*m_nextPrimes)(int32_t, int32_t, int32_t*, int32_t) = nullptr;
+    int32_t (*m_factorCounts)(int32_t, int32_t, uint8_t*) = nullptr;
     void (*m_finishRun)() = nullptr;
     void (*m_setSieveThreads)(int32_t) = nullptr;
     mutable int32_t m_threads = 0;  // set and read by the thread that runs the scans

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "FactorCheck.h"
 #include "numkern.h"
@@ -80,7 +81,53 @@ TEST_P(CountFactors, NumbersOutsideTheRangeGiveMinusOne) {
     EXPECT_TRUE(CountsOfRangeMatchOracle(3, 3, 1000));
 }
 
+class FactorCountsOfBlocks : public SieveThreadsTest {};
+
+// factor_counts of blocks against count_factors (the factorisation sieve)
+// number by number, and against the oracle for a sample: blocks short and long
+// (cut between two threads, and across the sieve's chunks), from 1, in the
+// middle and at the top of the range.
+TEST_P(FactorCountsOfBlocks, AgainstTheFactorisationAndTrialDivision) {
+    std::mt19937 random(909);
+    std::vector<uint8_t> counts(400000);
+    for (int trial = 0; trial < 24; ++trial) {
+        const int32_t count = trial % 3 == 0
+                                  ? std::uniform_int_distribution<int32_t>(1, 50)(random)
+                                  : std::uniform_int_distribution<int32_t>(100000, 400000)(random);
+        const int32_t firsts[] = {1 + trial % 7,
+                                  std::uniform_int_distribution<int32_t>(2, 2000000000)(random),
+                                  kMaxNumber - count + 1};
+        const int32_t first = firsts[trial % 3];
+        ASSERT_EQ(factor_counts(first, count, counts.data()), count);
+        calculate_primes(first + count - 1);
+        for (int32_t i = 0; i < count; ++i) {
+            const int32_t n = first + i;
+            const int32_t packed = count_factors(first, n);
+            ASSERT_EQ(counts[static_cast<size_t>(i)], (packed & 0xF) | ((packed >> 8) & 7) << 4)
+                << "n = " << n;
+            if (i % 97 == 0) {
+                ASSERT_EQ(counts[static_cast<size_t>(i)],
+                          oracle::CountDistinctPrimes(n) | oracle::PalmenColor(n) << 4)
+                    << "n = " << n;
+            }
+        }
+        finish_run();
+    }
+}
+
+TEST_P(FactorCountsOfBlocks, RefusesWhatLiesOutsideTheRange) {
+    std::vector<uint8_t> counts(10, 0xEE);
+    EXPECT_EQ(factor_counts(0, 5, counts.data()), 0);
+    EXPECT_EQ(factor_counts(kMaxNumber - 3, 5, counts.data()), 0);
+    EXPECT_EQ(factor_counts(5, 0, counts.data()), 0);
+    EXPECT_EQ(factor_counts(5, 5, nullptr), 0);
+    EXPECT_EQ(counts, std::vector<uint8_t>(10, 0xEE));
+    EXPECT_EQ(factor_counts(kMaxNumber - 4, 5, counts.data()), 5);
+}
+
 INSTANTIATE_TEST_SUITE_P(SieveThreads, CountFactors, testing::Values(1, 2), SieveThreadsName);
+INSTANTIATE_TEST_SUITE_P(SieveThreads, FactorCountsOfBlocks, testing::Values(1, 2),
+                         SieveThreadsName);
 
 }  // namespace
 }  // namespace numkern_test
