@@ -37,9 +37,9 @@ private:
     static constexpr uint32_t kChunk = 16384;
 
     struct Step {
-        uint32_t power;   // a prime power p^e
-        uint32_t next;    // the offset of its next multiple in the chunk being walked
-        uint16_t add;     // what it adds to a cell
+        uint32_t power;  // a prime power p^e
+        uint32_t next;   // the offset of its next multiple in the chunk being walked
+        uint16_t add;    // what it adds to a cell
     };
 
     void PlaceSteps(uint32_t first);

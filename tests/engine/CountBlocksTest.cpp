@@ -70,7 +70,8 @@ TEST(CountBlocks, HistogramsGiveWhatEveryNumberGives) {
     for (int trial = 0; trial < 40; ++trial) {
         const ComputeMode mode = trial % 2 == 0 ? ComputeMode::DoNPFGraph : ComputeMode::DoPCGraph;
         // Short runs, runs across blocks of the kernel, at the ends of the range.
-        const int64_t span = trial % 4 == 3 ? 2500000 : std::uniform_int_distribution<int64_t>(1, 20000)(random);
+        const int64_t span =
+            trial % 4 == 3 ? 2500000 : std::uniform_int_distribution<int64_t>(1, 20000)(random);
         const int64_t starts[] = {2 - trial % 2 + trial % 3,
                                   std::uniform_int_distribution<int64_t>(3, 2000000000)(random),
                                   2147483646 - span};
@@ -79,7 +80,8 @@ TEST(CountBlocks, HistogramsGiveWhatEveryNumberGives) {
         const bool full = trial % 11 == 10;
         const Outcome walked =
             RunWith(ScanStrategy::EveryNumber, mode, start, start + span, stopAt, full);
-        const Outcome blocks = RunWith(ScanStrategy::Fastest, mode, start, start + span, stopAt, full);
+        const Outcome blocks =
+            RunWith(ScanStrategy::Fastest, mode, start, start + span, stopAt, full);
         ASSERT_EQ(blocks.seen.size(), walked.seen.size()) << start << " + " << span;
         EXPECT_TRUE(blocks.seen == walked.seen) << start << " + " << span;
         EXPECT_EQ(blocks.progress, walked.progress) << start << " + " << span;
