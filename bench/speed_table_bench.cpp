@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -43,9 +44,7 @@ bool RunQuiet(const std::string& command) {
     return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-bool Available(const std::string& program) {
-    return RunQuiet("command -v " + program);
-}
+bool Available(const std::string& program) { return RunQuiet("command -v " + program); }
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -64,6 +63,10 @@ std::array<int64_t, 16> ReferenceOmegaSieve(int64_t lo, int64_t hi) {
         primes.push_back(p);
         for (int64_t m = p * p; m <= root; m += p) composite[static_cast<size_t>(m)] = 1;
     }
+    std::vector<uint8_t> logOf;
+    for (const int64_t p : primes) {
+        logOf.push_back(static_cast<uint8_t>(std::lround(std::log2(static_cast<double>(p)))));
+    }
     constexpr int64_t kSegment = 1 << 18;
     std::vector<uint8_t> omega(kSegment), logs(kSegment);
     std::array<int64_t, 16> histogram{};
@@ -71,8 +74,9 @@ std::array<int64_t, 16> ReferenceOmegaSieve(int64_t lo, int64_t hi) {
         const int64_t end = std::min(hi, start + kSegment - 1);
         std::fill(omega.begin(), omega.end(), 0);
         std::fill(logs.begin(), logs.end(), 0);
-        for (const int64_t p : primes) {
-            const auto log = static_cast<uint8_t>(std::lround(std::log2(static_cast<double>(p))));
+        for (size_t k = 0; k < primes.size(); ++k) {
+            const int64_t p = primes[k];
+            const uint8_t log = logOf[k];
             for (int64_t q = p; q <= end; q *= p) {
                 const bool first = q == p;
                 for (int64_t m = (start + q - 1) / q * q; m <= end; m += q) {
@@ -84,7 +88,7 @@ std::array<int64_t, 16> ReferenceOmegaSieve(int64_t lo, int64_t hi) {
         }
         for (int64_t n = start; n <= end; ++n) {
             const size_t i = static_cast<size_t>(n - start);
-            const int bits = static_cast<int>(std::log2(static_cast<double>(n)));
+            const int bits = std::bit_width(static_cast<uint64_t>(n)) - 1;
             ++histogram[static_cast<size_t>(omega[i] + (logs[i] + 8 < bits ? 1 : 0))];
         }
     }
@@ -105,9 +109,11 @@ struct Row {
 int main(int argc, char** argv) {
     int runs = 3;
     bool quick = false;
+    std::string only;  // the rows whose name begins so
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quick") == 0) quick = true;
         if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) runs = std::atoi(argv[++i]);
+        if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) only = argv[++i];
     }
     const std::string cli = util::ProgramFolder() + "primorator-cli";
     const std::string top = quick ? "214748364" : "2147483646";
@@ -126,8 +132,8 @@ int main(int argc, char** argv) {
          primesieve ? run("primesieve -p 1 " + listTop) : Work(), 1.5},
         {"list prime pairs 1 .. " + listTop, run(cli + " --pairs 1 " + listTop), "primesieve -p2",
          primesieve ? run("primesieve -p2 1 " + listTop) : Work(), 2.0},
-        {"count prime pairs 1 .. " + top, run(cli + " --count --pairs 1 " + top),
-         "primesieve -c2", primesieve ? run("primesieve -c2 -q 1 " + top) : Work(), 1.5},
+        {"count prime pairs 1 .. " + top, run(cli + " --count --pairs 1 " + top), "primesieve -c2",
+         primesieve ? run("primesieve -c2 -q 1 " + top) : Work(), 1.5},
         {"count primes 1 .. " + top, run(cli + " --count 1 " + top), "primesieve -c",
          primesieve ? run("primesieve -c -q 1 " + top) : Work(), 1.2},
     };
@@ -135,13 +141,15 @@ int main(int argc, char** argv) {
     Row factorRow{"factor all, " + std::to_string(factorCount) + " numbers from 10^9",
                   run(cli + " 1000000000 " + std::to_string(1000000000 + factorCount - 1)),
                   "GNU factor (10^6 numbers)",
-                  factor ? run("seq 1000000000 1000999999 | factor") : Work(), 0,
+                  factor ? run("seq 1000000000 1000999999 | factor") : Work(),
+                  0,
                   static_cast<double>(factorCount)};
     rows.push_back(factorRow);
 
     std::printf("%-40s %10s  %-26s %10s %8s %6s\n", "run", "ours s", "reference", "ref s", "ratio",
                 "goal");
     for (const Row& row : rows) {
+        if (row.what.rfind(only, 0) != 0) continue;
         std::vector<double> ours, reference;
         for (int i = 0; i < runs; ++i) {
             ours.push_back(Seconds(row.ours));

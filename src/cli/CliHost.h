@@ -76,6 +76,7 @@ private:
     engine::NumberFields m_fields;
     std::unique_ptr<ProgressLine> m_progress;
     bool m_clockRunning = false;
+    uint32_t m_eventCalls = 0;
     Clock::time_point m_clockStart;
 };
 

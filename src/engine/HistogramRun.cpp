@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/EkValue.h"
+#include "engine/WholeValueTally.h"
 
 namespace engine {
 
@@ -213,18 +214,7 @@ void HistogramRun::CountEkBins(const EkPoint& point) {
 
 bool HistogramRun::CountBlock(int32_t n, const uint8_t* bytes, int32_t count,
                               int32_t gatheredCount) {
-    // Four tallies taken in turn, so that no increment waits for the one before.
-    std::array<std::array<int32_t, 16>, 4> tallies{};
-    const unsigned npf = m_tallyNpf ? 1 : 0;
-    for (int32_t i = 0; i < count; ++i) {
-        const unsigned byte = bytes[i];
-        const unsigned whole = npf != 0 ? (byte & 15u) : (byte >> 4 & 7u) + 1;
-        ++tallies[static_cast<size_t>(i & 3)][whole];
-    }
-    for (size_t whole = 0; whole < m_tally.size(); ++whole) {
-        m_tally[whole] +=
-            tallies[0][whole] + tallies[1][whole] + tallies[2][whole] + tallies[3][whole];
-    }
+    TallyWholeValues(bytes, count, m_tallyNpf, m_tally);
     if (gatheredCount >= m_nextRendering) return RenderingPointIfDue(n, gatheredCount);
     return false;
 }

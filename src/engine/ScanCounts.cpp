@@ -58,11 +58,20 @@ ScanEnding Scan::WalkCountBlocks() {
         for (int32_t i = 0; i < count;) {
             if (m_ledger.OutputFull()) return ScanEnding::Abandoned;
             // Every number passes: the gathered count rises by one a number.
+            // A piece runs to the next rendering point; the progress points
+            // inside it are shown before it is tallied, and a stop at one of
+            // them ends the piece there.
             const int64_t first = blockStart + i;
-            const int64_t rendering = std::max(
-                first, first + (m_histogram->NextRenderingPoint() - m_filter.GatheredCount()) - 1);
-            const int64_t last = std::min(
-                {blockStart + count - 1, rendering, std::max(first, m_ledger.NextProgress())});
+            const int64_t rendering =
+                first + (m_histogram->NextRenderingPoint() - m_filter.GatheredCount()) - 1;
+            int64_t last = std::min(blockStart + count - 1, std::max(first, rendering));
+            bool stopped = false;
+            while (!stopped && m_ledger.NextProgress() <= last) {
+                const auto point = static_cast<int32_t>(std::max(first, m_ledger.NextProgress()));
+                m_ledger.Reach(point);
+                stopped = m_ledger.ProgressPoint(point);
+                if (stopped) last = point;
+            }
             const auto pieceLength = static_cast<int32_t>(last - first + 1);
             m_filter.CountPassed(pieceLength);
             m_rangeFound = true;
@@ -72,7 +81,7 @@ ScanEnding Scan::WalkCountBlocks() {
                                         m_filter.GatheredCount())) {
                 return OverlapStop(n);
             }
-            if (m_ledger.ProgressAt(n)) return ScanEnding::Stopped;
+            if (stopped) return ScanEnding::Stopped;
             i += pieceLength;
         }
         blockStart += count;

@@ -25,7 +25,8 @@ bool ScanLedger::ProgressPoint(int32_t n) {
     m_host.ShowProgress(n);
     m_host.ProcessEvents();
     if (m_flags.clockTicked) m_host.StopClock();
-    m_outputLength = m_output.Length();
+    // The window's user may have cleared or cut the text while events ran.
+    if (m_limit == kOutputLimit) m_outputLength = m_output.Length();
     // n is a multiple of the step it was reached with. The clock may have
     // changed the step: then the next point is the new step's next multiple.
     const int64_t step = Step();
