@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <numeric>
 
 #include "Limits.h"
 #include "PrimeTable.h"
@@ -22,27 +22,38 @@ uint16_t QuarterBits(uint32_t p) {
     return static_cast<uint16_t>(std::floor(4.0 * std::log2(static_cast<double>(p))));
 }
 
-// The pattern of 2, 4, 8, 16, 3, 9, 5 and 7: period 16 * 9 * 5 * 7.
-constexpr uint32_t kPeriod = 5040;
-constexpr uint32_t kPatternPowers[] = {2, 4, 8, 16, 3, 9, 5, 7};
+// Two patterns are laid in together: that of 2, 4, 8, 16, 3, 9, 5 and 7,
+// period 16 * 9 * 5 * 7, and that of 11, 13 and 17, period 2,431. Each is
+// kept one chunk longer than its period, so that a chunk reads it from any
+// phase in one run.
+constexpr uint32_t kFirstPowers[] = {2, 4, 8, 16, 3, 9, 5, 7};
+constexpr uint32_t kSecondPowers[] = {11, 13, 17};
 
-const std::array<uint16_t, kPeriod>& Pattern() {
-    static const std::array<uint16_t, kPeriod> pattern = [] {
-        std::array<uint16_t, kPeriod> cells{};
-        for (const uint32_t q : kPatternPowers) {
-            const uint32_t p = q % 2 == 0 ? 2 : (q % 3 == 0 ? 3 : q);
-            const uint16_t add =
-                static_cast<uint16_t>((q == p ? kOnePrime : 0) + kOneFactor + QuarterBits(p));
-            for (uint32_t i = 0; i < kPeriod; i += q) cells[i] += add;
-        }
-        return cells;
-    }();
+struct Pattern {
+    uint32_t period;
+    std::vector<uint16_t> cells;  // period + chunk cells
+};
+
+template <size_t N>
+Pattern MakePattern(const uint32_t (&powers)[N], uint32_t chunk) {
+    Pattern pattern{1, {}};
+    for (const uint32_t q : powers) pattern.period = std::lcm(pattern.period, q);
+    pattern.cells.assign(pattern.period + chunk, 0);
+    for (const uint32_t q : powers) {
+        uint32_t p = 2;
+        while (q % p != 0) ++p;
+        const auto add =
+            static_cast<uint16_t>((q == p ? kOnePrime : 0) + kOneFactor + QuarterBits(p));
+        for (size_t i = 0; i < pattern.cells.size(); i += q) pattern.cells[i] += add;
+    }
     return pattern;
 }
 
 bool InPattern(uint64_t q) {
-    return std::find(std::begin(kPatternPowers), std::end(kPatternPowers), q) !=
-           std::end(kPatternPowers);
+    const auto in = [q](const auto& powers) {
+        return std::find(std::begin(powers), std::end(powers), q) != std::end(powers);
+    };
+    return in(kFirstPowers) || in(kSecondPowers);
 }
 
 }  // namespace
@@ -58,44 +69,59 @@ CountSieve::CountSieve() {
             if (InPattern(q)) continue;
             const Step step{static_cast<uint32_t>(q), 0,
                             static_cast<uint16_t>((q == p ? kOnePrime : 0) + kOneFactor + bits)};
-            (q < kChunk ? m_small : m_large).push_back(step);
+            (q < kListedFrom ? m_walked : m_listed).push_back(step);
         }
     }
 }
 
 void CountSieve::PlaceSteps(uint32_t first) {
-    for (std::vector<Step>* steps : {&m_small, &m_large}) {
+    for (std::vector<Step>* steps : {&m_walked, &m_listed}) {
         for (Step& step : *steps) step.next = (step.power - first % step.power) % step.power;
+    }
+}
+
+void CountSieve::ListHits(uint32_t size) {
+    for (std::vector<uint32_t>& hits : m_hits) hits.clear();
+    for (Step& step : m_listed) {
+        const uint32_t add = uint32_t{step.add} << 16;
+        uint32_t i = step.next;
+        for (; i < size; i += step.power) {
+            m_hits[i >> kChunkBits].push_back((i & (kChunk - 1)) | add);
+        }
+        step.next = i - size;
     }
 }
 
 void CountSieve::Sieve(uint32_t first, uint32_t count, uint8_t* counts) {
     PlaceSteps(first);
-    for (uint32_t done = 0; done < count; done += kChunk) {
-        SieveChunk(first + done, std::min(kChunk, count - done), counts + done);
+    for (uint32_t stretch = 0; stretch < count; stretch += kStretch) {
+        const uint32_t size = std::min(kStretch, count - stretch);
+        ListHits(size);
+        for (uint32_t done = 0; done < size; done += kChunk) {
+            SieveChunk(first + stretch + done, std::min(kChunk, size - done),
+                       m_hits[done >> kChunkBits], counts + stretch + done);
+        }
     }
 }
 
-void CountSieve::SieveChunk(uint32_t first, uint32_t size, uint8_t* counts) {
+void CountSieve::SieveChunk(uint32_t first, uint32_t size, const std::vector<uint32_t>& hits,
+                            uint8_t* counts) {
     uint16_t* const cells = m_cells.data();
-    const std::array<uint16_t, kPeriod>& pattern = Pattern();
-    for (uint32_t done = 0, phase = first % kPeriod; done < size; phase = 0) {
-        const uint32_t run = std::min(kPeriod - phase, size - done);
-        std::memcpy(cells + done, pattern.data() + phase, run * sizeof(uint16_t));
-        done += run;
-    }
-    for (Step& step : m_small) {
+    static const Pattern lowest = MakePattern(kFirstPowers, kChunk);
+    static const Pattern next = MakePattern(kSecondPowers, kChunk);
+    const uint16_t* const a = lowest.cells.data() + first % lowest.period;
+    const uint16_t* const b = next.cells.data() + first % next.period;
+    for (uint32_t i = 0; i < size; ++i) cells[i] = static_cast<uint16_t>(a[i] + b[i]);
+    for (Step& step : m_walked) {
+        // In locals: a cell is a uint16_t like step.add, which the compiler
+        // would otherwise read again after every store.
+        const uint32_t p = step.power;
+        const uint16_t add = step.add;
         uint32_t i = step.next;
-        for (; i < size; i += step.power) cells[i] += step.add;
+        for (; i < size; i += p) cells[i] += add;
         step.next = i - size;
     }
-    for (Step& step : m_large) {
-        if (step.next < size) {
-            cells[step.next] += step.add;
-            step.next += step.power;
-        }
-        step.next -= size;
-    }
+    for (const uint32_t hit : hits) cells[hit & 0xFFFF] += static_cast<uint16_t>(hit >> 16);
     // A number whose logarithm sum falls short has one prime left above
     // 46,340. With b its bit length, 4 log2 n lies in [4b - 4, 4b): a full
     // sum, rounded down in at most 30 terms, is at least 4b - 34; one that

@@ -19,12 +19,14 @@ inline uint8_t PackCountByte(uint32_t distinct, uint32_t withMultiplicity) {
 // rounded down. Every prime power up to 46,340 adds its share to the cells
 // of its multiples; a number whose sum falls short of its own logarithm by
 // more than rounding can explain has one prime factor above 46,340 left, and
-// only one. The pattern of 2, 3, 5, 7 and their powers 4, 8, 16, 9 repeats
-// every 5,040 numbers and is laid in by copying.
+// only one. The cells start from two repeating patterns, of 2, 3, 5, 7 and
+// their powers 4, 8, 16, 9 (period 5,040) and of 11, 13 and 17 (period 2,431).
 //
-// Worked in chunks of 16,384 cells (32 KB), which stay in the L1 cache while
-// the prime powers below the chunk walk them; the larger ones hit a chunk at
-// most once each and are checked once per chunk.
+// Worked in chunks of 65,536 cells (128 KB), which stay in the L2 cache while
+// the primes walk them: a long chunk spreads the cost of each prime's loop
+// over many hits. The powers from 65,536 on hit a chunk at most once, mostly
+// not at all: once for a stretch of 64 chunks, they lay their hits into one
+// list per chunk, which the chunk then adds in.
 class CountSieve {
 public:
     CountSieve();
@@ -34,19 +36,27 @@ public:
     void Sieve(uint32_t first, uint32_t count, uint8_t* counts);
 
 private:
-    static constexpr uint32_t kChunk = 16384;
+    static constexpr uint32_t kChunkBits = 16;
+    static constexpr uint32_t kChunk = 1u << kChunkBits;
+    static constexpr uint32_t kListedFrom = kChunk;  // the smallest power that lists its hits
+    static constexpr uint32_t kStretchChunks = 64;
+    static constexpr uint32_t kStretch = kChunk * kStretchChunks;
 
     struct Step {
         uint32_t power;  // a prime power p^e
-        uint32_t next;   // the offset of its next multiple in the chunk being walked
+        uint32_t next;   // the offset of its next multiple in the chunk or stretch being walked
         uint16_t add;    // what it adds to a cell
     };
 
     void PlaceSteps(uint32_t first);
-    void SieveChunk(uint32_t first, uint32_t size, uint8_t* counts);
+    void ListHits(uint32_t size);
+    void SieveChunk(uint32_t first, uint32_t size, const std::vector<uint32_t>& hits,
+                    uint8_t* counts);
 
-    std::vector<Step> m_small;  // powers below kChunk, walked through each chunk
-    std::vector<Step> m_large;  // powers from kChunk on, at most one hit a chunk
+    std::vector<Step> m_walked;  // powers below kListedFrom, walked through each chunk
+    std::vector<Step> m_listed;  // the others, listed once a stretch
+    // A hit: the cell in its chunk in bits 0-15, what it adds in bits 16-31.
+    std::array<std::vector<uint32_t>, kStretchChunks> m_hits;
     std::array<uint16_t, kChunk> m_cells{};
 };
 

@@ -63,6 +63,7 @@ public:
 
 private:
     using Clock = util::CoarseClock;
+    static constexpr int kClockIntervalMs = 1000;
 
     bool NormalizeNumberFields();
     engine::ComputeRequest ReadRequest() const;

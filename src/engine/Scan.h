@@ -93,9 +93,13 @@ private:
     ScanEnding CountInChunks();
     // The NPF and Palmen colour histograms without a filter: the kernel
     // gives the counts of whole blocks, which are tallied in pieces cut at
-    // the rendering and progress points.
+    // the rendering points, while a second thread has the next block made.
     bool WalksCountBlocks() const;
     ScanEnding WalkCountBlocks();
+    // Tallies the counts of blockStart .. blockStart + count - 1; an ending
+    // when the scan ends in them.
+    std::optional<ScanEnding> TallyCountBlock(int64_t blockStart, int32_t count,
+                                              const uint8_t* bytes);
     ScanEnding CountPairsInChunks();
     ScanEnding CountProgressionsInChunks();
     // Counts lo .. end with count(lo, hi) in chunks of up to `chunk`

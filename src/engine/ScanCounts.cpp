@@ -3,10 +3,13 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <system_error>
 #include <vector>
 
 #include "engine/FilterCandidates.h"
 #include "engine/Scan.h"
+#include "engine/SecondThread.h"
 
 namespace engine {
 
@@ -47,47 +50,78 @@ bool Scan::WalksCountBlocks() const {
 }
 
 ScanEnding Scan::WalkCountBlocks() {
-    // A block of 2^20 numbers: long enough for the kernel to share it with a
-    // second thread, short enough to stay in the L2 cache while it is tallied.
-    constexpr int32_t kBlock = 1 << 20;
-    std::vector<uint8_t> bytes(kBlock);
+    // A block of 2^22 numbers (4 MB of counts): the kernel's set-up for a
+    // block and its start of a helper thread are then a small part of the
+    // work, and Stop still acts within milliseconds.
+    constexpr int32_t kBlock = 1 << 22;
     const int64_t end = m_plan.end;
+    const auto countFrom = [end](int64_t blockStart) {
+        return static_cast<int32_t>(std::min<int64_t>(kBlock, end - blockStart + 1));
+    };
+    std::vector<uint8_t> ready(kBlock), next(kBlock);
+    const auto make = [&](int64_t blockStart, std::vector<uint8_t>& into) {
+        m_kernel.FactorCountsOfBlock(static_cast<int32_t>(blockStart), countFrom(blockStart),
+                                     into.data());
+    };
+    // While a block is tallied, the next one is made beside it; without a
+    // second thread (a process limit) one after the other. Declared after
+    // the blocks, the thread ends before they go.
+    std::optional<SecondThread> thread;
+    try {
+        thread.emplace();
+    } catch (const std::system_error&) {
+    }
+    make(m_scanStart, ready);
     for (int64_t blockStart = m_scanStart; blockStart <= end;) {
-        const auto count = static_cast<int32_t>(std::min<int64_t>(kBlock, end - blockStart + 1));
-        m_kernel.FactorCountsOfBlock(static_cast<int32_t>(blockStart), count, bytes.data());
-        for (int32_t i = 0; i < count;) {
-            if (m_ledger.OutputFull()) return ScanEnding::Abandoned;
-            // Every number passes: the gathered count rises by one a number.
-            // A piece runs to the next rendering point; the progress points
-            // inside it are shown before it is tallied, and a stop at one of
-            // them ends the piece there.
-            const int64_t first = blockStart + i;
-            const int64_t rendering =
-                first + (m_histogram->NextRenderingPoint() - m_filter.GatheredCount()) - 1;
-            int64_t last = std::min(blockStart + count - 1, std::max(first, rendering));
-            bool stopped = false;
-            while (!stopped && m_ledger.NextProgress() <= last) {
-                const auto point = static_cast<int32_t>(std::max(first, m_ledger.NextProgress()));
-                m_ledger.Reach(point);
-                stopped = m_ledger.ProgressPoint(point);
-                if (stopped) last = point;
+        const int32_t count = countFrom(blockStart);
+        const int64_t nextStart = blockStart + count;
+        if (nextStart <= end && thread) thread->Begin([&] { make(nextStart, next); });
+        if (auto ending = TallyCountBlock(blockStart, count, ready.data())) return *ending;
+        if (nextStart <= end) {
+            if (thread) {
+                thread->Wait();
+            } else {
+                make(nextStart, next);
             }
-            const auto pieceLength = static_cast<int32_t>(last - first + 1);
-            m_filter.CountPassed(pieceLength);
-            m_rangeFound = true;
-            const auto n = static_cast<int32_t>(last);
-            m_ledger.Reach(n);
-            if (m_histogram->CountBlock(n, bytes.data() + i, pieceLength,
-                                        m_filter.GatheredCount())) {
-                return OverlapStop(n);
-            }
-            if (stopped) return ScanEnding::Stopped;
-            i += pieceLength;
         }
-        blockStart += count;
+        std::swap(ready, next);
+        blockStart = nextStart;
     }
     m_ledger.EndAt(m_plan.end);
     return ScanEnding::Normal;
+}
+
+std::optional<ScanEnding> Scan::TallyCountBlock(int64_t blockStart, int32_t count,
+                                                const uint8_t* bytes) {
+    for (int32_t i = 0; i < count;) {
+        if (m_ledger.OutputFull()) return ScanEnding::Abandoned;
+        // Every number passes: the gathered count rises by one a number.
+        // A piece runs to the next rendering point; the progress points
+        // inside it are shown before it is tallied, and a stop at one of
+        // them ends the piece there.
+        const int64_t first = blockStart + i;
+        const int64_t rendering =
+            first + (m_histogram->NextRenderingPoint() - m_filter.GatheredCount()) - 1;
+        int64_t last = std::min(blockStart + count - 1, std::max(first, rendering));
+        bool stopped = false;
+        while (!stopped && m_ledger.NextProgress() <= last) {
+            const auto point = static_cast<int32_t>(std::max(first, m_ledger.NextProgress()));
+            m_ledger.Reach(point);
+            stopped = m_ledger.ProgressPoint(point);
+            if (stopped) last = point;
+        }
+        const auto pieceLength = static_cast<int32_t>(last - first + 1);
+        m_filter.CountPassed(pieceLength);
+        m_rangeFound = true;
+        const auto n = static_cast<int32_t>(last);
+        m_ledger.Reach(n);
+        if (m_histogram->CountBlock(n, bytes + i, pieceLength, m_filter.GatheredCount())) {
+            return OverlapStop(n);
+        }
+        if (stopped) return ScanEnding::Stopped;
+        i += pieceLength;
+    }
+    return std::nullopt;
 }
 
 ScanEnding Scan::CountInChunks() {
