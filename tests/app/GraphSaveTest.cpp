@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,7 +84,7 @@ void GraphSaveTest::rightButtonOffersToSaveThePicture() {
     fixture.Messages().buttons.clear();
     fixture.Messages().answer = yes ? app::MessageAnswer::Yes : app::MessageAnswer::No;
 
-    QTest::mouseClick(fixture.Find<QWidget>("picGraph"), Qt::RightButton);
+    QVERIFY(apptest::ChooseFromGraphMenu(fixture, 0));
 
     const auto& messages = fixture.Messages().messages;
     QCOMPARE(messages.size(), message.isEmpty() ? size_t{1} : size_t{2});
@@ -96,7 +97,11 @@ void GraphSaveTest::rightButtonOffersToSaveThePicture() {
     QCOMPARE(seen.runs, yes ? static_cast<int>(chosen.size()) : 0);
     if (yes) {
         QCOMPARE(seen.title, QStringLiteral("Save image as"));
-        QCOMPARE(seen.filters, QStringList{QStringLiteral("Bitmap file (*.bmp)")});
+        // The bitmap first, as the dialog offers it.
+        QCOMPARE(seen.filters, QStringList({"Bitmap file (*.bmp)", "PNG image (*.png)",
+                                            "PNG image, twice the size for printing (*.png)",
+                                            "PNG image, four times the size for printing (*.png)",
+                                            "SVG drawing (*.svg)"}));
         QVERIFY(seen.saving);
         QVERIFY(seen.confirmsOverwrite);
         QCOMPARE(seen.defaultSuffix, QStringLiteral("bmp"));
@@ -138,6 +143,7 @@ void GraphSaveTest::otherButtonsDoNothing() {
     apptest::RunFromWindow(fixture, "DoNPFGraph", QStringLiteral("2"), QStringLiteral("3,000"));
     const size_t before = fixture.Messages().messages.size();
     QTest::mouseClick(fixture.Find<QWidget>("picGraph"), static_cast<Qt::MouseButton>(button));
+    QVERIFY(!fixture.Find<QMenu>("graphMenu")->isVisible());
     QCOMPARE(fixture.Messages().messages.size(), before);
     QCOMPARE(runs, 0);
 }
@@ -148,13 +154,16 @@ void GraphSaveTest::rightButtonDuringARunDoesNothing() {
     fixture.Messages().messages.clear();
     fixture.Messages().answer = app::MessageAnswer::Yes;
     bool pictureShown = false;
+    bool menuShown = true;
     apptest::AtFirstProgressPoint(fixture.Window(), [&] {
         QWidget* picture = fixture.Find<QWidget>("picGraph");
         pictureShown = picture->isVisible();
         QTest::mouseClick(picture, Qt::RightButton);
+        menuShown = fixture.Find<QMenu>("graphMenu")->isVisible();
     });
     apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
     QVERIFY(pictureShown);
+    QVERIFY(!menuShown);
     // Only the closing message of the run.
     QCOMPARE(fixture.Messages().messages.size(), size_t{1});
     QCOMPARE(fixture.Messages().messages[0].text,
