@@ -59,7 +59,8 @@ ModesPanel::ModesPanel(QWidget* parent) : QWidget(parent) {
     for (size_t i = 0; i < m_options.size(); ++i) {
         m_options[i] = MakeNamed<QRadioButton>(this, names[i], QLatin1String(captions[i]));
         const auto mode = static_cast<ComputeMode>(i);
-        connect(m_options[i], &QRadioButton::clicked, this, [this, mode] { emit modeClicked(mode); });
+        connect(m_options[i], &QRadioButton::clicked, this,
+                [this, mode] { emit modeClicked(mode); });
     }
     m_options[0]->setChecked(true);
     m_showPalmenColor =

@@ -27,9 +27,9 @@ int FieldWidthFor(const QLineEdit& field, int characters) {
     QStyleOptionFrame option;
     option.initFrom(&field);
     option.rect = field.contentsRect();
-    option.lineWidth = field.hasFrame()
-                           ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field)
-                           : 0;
+    option.lineWidth =
+        field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field)
+                         : 0;
     // The line edit's own margin of 2 pixels each side of its text.
     const int text = field.fontMetrics().horizontalAdvance(QLatin1Char('0')) * characters + 4;
     return field.style()

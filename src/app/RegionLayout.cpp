@@ -43,9 +43,7 @@ QLayoutItem* RegionLayout::takeAt(int index) {
     return item;
 }
 
-Qt::Orientations RegionLayout::expandingDirections() const {
-    return Qt::Horizontal | Qt::Vertical;
-}
+Qt::Orientations RegionLayout::expandingDirections() const { return Qt::Horizontal | Qt::Vertical; }
 
 RegionLayout::Growth RegionLayout::ContentsGrowth() const {
     Growth growth;

@@ -65,9 +65,9 @@ private:
     };
     // The room the regions' contents ask beyond their start places.
     struct Growth {
-        int leftWidth = 0;   // the left column's extra width
-        int rightWidth = 0;  // the right side's extra width, at its right edge
-        std::vector<int> pushDown;  // per region: the extra heights above it in its column
+        int leftWidth = 0;           // the left column's extra width
+        int rightWidth = 0;          // the right side's extra width, at its right edge
+        std::vector<int> pushDown;   // per region: the extra heights above it in its column
         std::vector<int> ownHeight;  // per region: its own extra height
         int height = 0;              // the taller column's extra height
     };

@@ -21,7 +21,8 @@ SeparatorPanel::SeparatorPanel(QWidget* parent) : QWidget(parent) {
     row->setSpacing(16);
     m_comma = MakeNamed<QRadioButton>(this, "CommaSeparator", QStringLiteral("Comma"));
     m_space = MakeNamed<QRadioButton>(this, "SpaceSeparator", QStringLiteral("Space"));
-    m_apostrophe = MakeNamed<QRadioButton>(this, "ApostropheSeparator", QStringLiteral("Apostrophe"));
+    m_apostrophe =
+        MakeNamed<QRadioButton>(this, "ApostropheSeparator", QStringLiteral("Apostrophe"));
     m_none = MakeNamed<QRadioButton>(this, "NoSeparator", QStringLiteral("None"));
     for (QRadioButton* option : {m_comma, m_space, m_apostrophe, m_none}) {
         row->addWidget(option);

@@ -28,7 +28,8 @@ StatusControls::StatusControls(QWidget& window) : QObject(&window) {
     m_introduction->setContentsMargins(kIntroductionIndent, 0, 0, 0);
 
     const QFont bold = BoldFont();
-    m_nowComputing = MakeNamed<QLabel>(&window, "lblNowComputing", QStringLiteral("Now computing ..."));
+    m_nowComputing =
+        MakeNamed<QLabel>(&window, "lblNowComputing", QStringLiteral("Now computing ..."));
     m_numberReached = MakeNamed<QLabel>(&window, "lblI", QStringLiteral("2,000,000,000"));
     for (QLabel* label : {m_nowComputing, m_numberReached}) {
         label->setFont(bold);
@@ -54,13 +55,15 @@ StatusControls::StatusControls(QWidget& window) : QObject(&window) {
     m_plotLabel = MakeNamed<QLabel>(&window, "lblPlot");
     m_plotLabel->hide();
 
-    m_publisher = MakeNamed<LinkLabel>(&window, "lblVeltraneSystems", QStringLiteral("Primorator project"));
-    m_manual = MakeNamed<LinkLabel>(&window, "lblOnlineDocumentation", QStringLiteral("Online user manual"));
+    m_publisher =
+        MakeNamed<LinkLabel>(&window, "lblVeltraneSystems", QStringLiteral("Primorator project"));
+    m_manual = MakeNamed<LinkLabel>(&window, "lblOnlineDocumentation",
+                                    QStringLiteral("Online user manual"));
     m_manual->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(m_publisher, &LinkLabel::clicked, this, &StatusControls::publisherClicked);
     connect(m_manual, &LinkLabel::clicked, this, &StatusControls::manualClicked);
     m_catalogue = MakeNamed<QPushButton>(&window, "cmdVSSoftware",
-                                       QStringLiteral("Primorator project software"));
+                                         QStringLiteral("Primorator project software"));
     m_catalogue->hide();
 }
 

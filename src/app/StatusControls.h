@@ -28,10 +28,10 @@ public:
     QProgressBar* Progress() const { return m_progress; }
     QPushButton* Stop() const { return m_stop; }
     QPlainTextEdit* PlotText() const { return m_plotText; }  // txbPlot
-    QLabel* PlotLabel() const { return m_plotLabel; }  // lblPlot
-    LinkLabel* Publisher() const { return m_publisher; }  // lblVeltraneSystems
-    LinkLabel* Manual() const { return m_manual; }  // lblOnlineDocumentation
-    QPushButton* Catalogue() const { return m_catalogue; }  // cmdVSSoftware
+    QLabel* PlotLabel() const { return m_plotLabel; }        // lblPlot
+    LinkLabel* Publisher() const { return m_publisher; }     // lblVeltraneSystems
+    LinkLabel* Manual() const { return m_manual; }           // lblOnlineDocumentation
+    QPushButton* Catalogue() const { return m_catalogue; }   // cmdVSSoftware
 
 signals:
     void stopClicked();
