@@ -48,6 +48,8 @@ QByteArray SvgOf(const stats::HistogramPicture& picture) {
     QSvgGenerator generator;
     generator.setOutputDevice(&svg);
     generator.setSize(picture.Image().size());
+    // A pixel of the picture is a pixel of the screen (CSS's 96 to the inch).
+    generator.setResolution(96);
     generator.setViewBox(QRect(QPoint(0, 0), picture.Image().size()));
     generator.setTitle(QStringLiteral("Primorator histogram"));
     // One unit of the drawing to a pixel of the picture: the same geometry, at any size.

@@ -33,9 +33,8 @@ void KeyboardTest::enterPressesTheFocusedButton_data() {
                                            << apptest::FactorLine(1) << QString();
     QTest::newRow("Clear output window")
         << "ClearOutputButton" << static_cast<int>(Qt::Key_Return) << QString() << QString();
-    QTest::newRow("Show graphics screen")
-        << "cmdSwitchDisplay" << static_cast<int>(Qt::Key_Return) << apptest::FactorLine(1)
-        << noGraph;
+    QTest::newRow("Show graphics screen") << "cmdSwitchDisplay" << static_cast<int>(Qt::Key_Return)
+                                          << apptest::FactorLine(1) << noGraph;
 }
 
 void KeyboardTest::enterPressesTheFocusedButton() {
@@ -51,8 +50,8 @@ void KeyboardTest::enterPressesTheFocusedButton() {
         pressed->setFocus();
     }
     QCOMPARE(fixture.Window().focusWidget(), pressed);
-    QTest::keyClick(pressed, static_cast<Qt::Key>(key), key == Qt::Key_Enter ? Qt::KeypadModifier
-                                                                              : Qt::NoModifier);
+    QTest::keyClick(pressed, static_cast<Qt::Key>(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     const QStringList lines = apptest::OutputLines(fixture.Window());
     QCOMPARE(lines.value(0), firstLine);
     const auto& shown = fixture.Messages().messages;

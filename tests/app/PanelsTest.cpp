@@ -78,8 +78,7 @@ private slots:
             const int start = CaretX(*field);
             const QString number = QStringLiteral("2,000,000,000 ");
             field->setText(number);
-            QCOMPARE(CaretX(*field) - start,
-                     field->fontMetrics().horizontalAdvance(number));
+            QCOMPARE(CaretX(*field) - start, field->fontMetrics().horizontalAdvance(number));
         }
         QCOMPARE(panel.Field(1)->objectName(), QStringLiteral("Text1"));
         QCOMPARE(panel.Marker(2)->objectName(), QStringLiteral("lblEndP"));
@@ -126,8 +125,7 @@ private slots:
     void optionsSayTheirMode_data() {
         QTest::addColumn<int>("mode");
         for (int mode = 0; mode < static_cast<int>(app::kModeCount); ++mode) {
-            QTest::newRow(apptest::ModeOptionName(static_cast<engine::ComputeMode>(mode)))
-                << mode;
+            QTest::newRow(apptest::ModeOptionName(static_cast<engine::ComputeMode>(mode))) << mode;
         }
     }
 
@@ -140,7 +138,8 @@ private slots:
         apptest::Click(Named<QRadioButton>(
             panel, apptest::ModeOptionName(static_cast<engine::ComputeMode>(mode))));
         QCOMPARE(clicked.size(), 1);
-        QCOMPARE(clicked[0][0].value<engine::ComputeMode>(), static_cast<engine::ComputeMode>(mode));
+        QCOMPARE(clicked[0][0].value<engine::ComputeMode>(),
+                 static_cast<engine::ComputeMode>(mode));
     }
 
     void filterButtonsSayTheirFormAndExplainIt_data() {
@@ -207,9 +206,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         using Signal = void (app::CommandPanel::*)();
         const Signal signals_[] = {
-            &app::CommandPanel::computeClicked,      &app::CommandPanel::helpClicked,
-            &app::CommandPanel::copyClicked,         &app::CommandPanel::clearOutputClicked,
-            &app::CommandPanel::saveStateClicked,    &app::CommandPanel::restoreStateClicked,
+            &app::CommandPanel::computeClicked,       &app::CommandPanel::helpClicked,
+            &app::CommandPanel::copyClicked,          &app::CommandPanel::clearOutputClicked,
+            &app::CommandPanel::saveStateClicked,     &app::CommandPanel::restoreStateClicked,
             &app::CommandPanel::switchDisplayClicked, &app::CommandPanel::quitClicked};
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         for (Signal each : signals_) spies.push_back(std::make_unique<QSignalSpy>(&panel, each));
@@ -260,8 +259,8 @@ int main(int argc, char* argv[]) {
     ModesPanelTest modes;
     CommandPanelTest commands;
     OutputAreaTest output;
-    for (QObject* test : std::initializer_list<QObject*>{&numbers, &separators, &modes, &commands,
-                                                         &output}) {
+    for (QObject* test :
+         std::initializer_list<QObject*>{&numbers, &separators, &modes, &commands, &output}) {
         failures += QTest::qExec(test, argc, argv);
     }
     return failures;
