@@ -74,7 +74,8 @@ void ScreenshotTest::histogramIsDrawnAtTheScreensPixels() {
     // The x axis is as many device pixels thick as the scale: drawn, not enlarged and smoothed.
     const int axisX = static_cast<int>(300 * ratio);
     int blueRows = 0;
-    for (int y = 0; y < shown.height(); ++y) blueRows += shown.pixel(axisX, y) == apptest::kAxisBlue;
+    for (int y = 0; y < shown.height(); ++y)
+        blueRows += shown.pixel(axisX, y) == apptest::kAxisBlue;
     QCOMPARE(blueRows, static_cast<int>(ratio));
 }
 
@@ -87,7 +88,8 @@ void ScreenshotTest::darkPaletteKeepsAWhiteSheetAndReadableControls() {
         apptest::SaveScreenshot(fixture.Window(), QStringLiteral("dark-npf"));
         const QImage window = fixture.Window().grab().toImage();
         const qreal ratio = fixture.Window().devicePixelRatioF();
-        QCOMPARE(QColor(window.pixel(QPoint(3, 3) * ratio)).lightness(), QColor(45, 45, 48).lightness());
+        QCOMPARE(QColor(window.pixel(QPoint(3, 3) * ratio)).lightness(),
+                 QColor(45, 45, 48).lightness());
         // The sheet is white where nothing is drawn, in its bottom right corner.
         const QImage sheet = ShownDevicePixels(fixture.Window());
         QCOMPARE(sheet.pixel(sheet.width() - 2, sheet.height() - 2), qRgb(255, 255, 255));
