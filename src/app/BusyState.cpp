@@ -5,12 +5,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include <utility>
-
+#include "app/CommandPanel.h"
 #include "app/GraphScreen.h"
-#include "app/MainWindowControls.h"
 #include "app/MessageService.h"
 #include "app/OutputWindow.h"
+#include "app/StatusControls.h"
 #include "format/NumberText.h"
 
 namespace app {
@@ -21,75 +20,72 @@ constexpr int kProgressScale = 1000;
 
 }  // namespace
 
-BusyState::BusyState(const MainWindowControls& ui, OutputWindow& output, GraphScreen& screen,
-                     MessageService& messages, std::function<void()> setInputFocus)
-    : m_ui(ui),
-      m_output(output),
-      m_screen(screen),
-      m_messages(messages),
-      m_setInputFocus(std::move(setInputFocus)) {}
+BusyState::BusyState(Parts parts) : m_parts(parts) {}
 
 void BusyState::Enter(const engine::BusyInfo& run) {
     m_run = run;
     m_busy = true;
+    StatusControls& status = m_parts.status;
     // A histogram without a filter keeps the introduction: its picture tells the progress.
     if (!run.graphRun || run.filterActive) {
-        m_ui.lblIntroduction->hide();
-        m_ui.lblNowComputing->show();
-        m_ui.lblNowComputing->raise();
-        m_ui.lblI->clear();
-        m_ui.lblI->show();
-        m_ui.lblI->raise();
+        status.Introduction()->hide();
+        status.NowComputing()->show();
+        status.NowComputing()->raise();
+        status.NumberReached()->clear();
+        status.NumberReached()->show();
+        status.NumberReached()->raise();
     }
-    m_ui.progressBar->setRange(0, kProgressScale);
-    m_ui.progressBar->setValue(0);
-    m_ui.progressBar->show();
-    m_ui.progressBar->raise();
-    m_ui.stopButton->show();
-    m_ui.stopButton->raise();
-    m_ui.stopButton->setFocus();
-    QWidget* window = m_ui.stopButton->window();
+    status.Progress()->setRange(0, kProgressScale);
+    status.Progress()->setValue(0);
+    status.Progress()->show();
+    status.Progress()->raise();
+    status.Stop()->show();
+    status.Stop()->raise();
+    status.Stop()->setFocus();
+    QWidget* window = status.Stop()->window();
     window->repaint();
 
-    m_ui.frame1->setEnabled(false);
-    m_ui.frame2->setEnabled(false);
-    m_ui.frame3->setEnabled(false);
-    if (run.graphRun) m_ui.frame1->hide();
-    m_ui.frame4->hide();
+    m_parts.modes.setEnabled(false);
+    m_parts.separators.setEnabled(false);
+    m_parts.numbers.setEnabled(false);
+    if (run.graphRun) m_parts.modes.hide();
+    m_parts.commands.hide();
     window->repaint();
 }
 
 void BusyState::ShowProgress(int32_t n, format::Separator separator) {
-    m_ui.lblI->setText(QString::fromStdString(format::FormatNumber(n, separator)));
-    m_ui.lblI->raise();
+    QLabel* reached = m_parts.status.NumberReached();
+    reached->setText(QString::fromStdString(format::FormatNumber(n, separator)));
+    reached->raise();
     const int64_t span = int64_t{m_run.end} - m_run.start;
     if (span > 0) {
-        m_ui.progressBar->setValue(
+        m_parts.status.Progress()->setValue(
             static_cast<int>((int64_t{n} - m_run.start) * kProgressScale / span));
     }
 }
 
 void BusyState::Leave(const engine::Message* closing) {
     m_busy = false;
-    m_ui.lblNowComputing->hide();
-    m_ui.lblI->hide();
-    m_ui.progressBar->hide();
-    m_ui.stopButton->hide();
-    if (closing != nullptr) m_messages.ShowMessage(*closing);
+    StatusControls& status = m_parts.status;
+    status.NowComputing()->hide();
+    status.NumberReached()->hide();
+    status.Progress()->hide();
+    status.Stop()->hide();
+    if (closing != nullptr) m_parts.messages.ShowMessage(*closing);
 
-    m_ui.lblIntroduction->show();
-    m_ui.lblIntroduction->raise();
-    m_ui.lblPlot->hide();
-    m_ui.txbPlot->hide();
-    m_ui.frame1->show();
-    m_ui.frame1->setEnabled(true);
-    m_ui.frame2->setEnabled(true);
-    m_ui.frame3->setEnabled(true);
-    m_ui.frame4->show();
+    status.Introduction()->show();
+    status.Introduction()->raise();
+    status.PlotLabel()->hide();
+    status.PlotText()->hide();
+    m_parts.modes.show();
+    m_parts.modes.setEnabled(true);
+    m_parts.separators.setEnabled(true);
+    m_parts.numbers.setEnabled(true);
+    m_parts.commands.show();
     // The captions and the output buttons follow the screen the run leaves shown.
-    m_screen.ShowScreenControls();
-    if (m_ui.copyButton->isEnabled()) m_output.MoveCaretToEnd();
-    m_setInputFocus();
+    m_parts.screen.ShowScreenControls();
+    if (m_parts.commands.Copy()->isEnabled()) m_parts.output.MoveCaretToEnd();
+    emit focusWanted();
 }
 
 }  // namespace app

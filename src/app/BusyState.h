@@ -1,25 +1,41 @@
 #pragma once
 
+#include <QObject>
+
 #include <cstdint>
-#include <functional>
 
 #include "engine/ComputeHost.h"
 #include "format/Separator.h"
 
 namespace app {
 
+class CommandPanel;
 class GraphScreen;
 class MessageService;
 class OutputWindow;
-struct MainWindowControls;
+class StatusControls;
 
 // The window while a computation runs: the input groups disabled, the
 // command buttons hidden, the Stop button, the number reached and the share
 // of the range done shown; and the way back when the run ends.
-class BusyState {
+class BusyState final : public QObject {
+    Q_OBJECT
+
 public:
-    BusyState(const MainWindowControls& ui, OutputWindow& output, GraphScreen& screen,
-              MessageService& messages, std::function<void()> setInputFocus);
+    struct Parts {
+        StatusControls& status;
+        // The groups disabled while busy: the numbers, the separator and the
+        // modes (hidden too for a histogram, whose explanation takes its place).
+        QWidget& numbers;
+        QWidget& separators;
+        QWidget& modes;
+        CommandPanel& commands;
+        OutputWindow& output;
+        GraphScreen& screen;
+        MessageService& messages;
+    };
+
+    explicit BusyState(Parts parts);
 
     void Enter(const engine::BusyInfo& run);
     // A progress point: the number reached, written with `separator`.
@@ -29,12 +45,12 @@ public:
     // Between Enter and Leave.
     bool Busy() const { return m_busy; }
 
+signals:
+    // The run has left: the focus goes where the user types next.
+    void focusWanted();
+
 private:
-    const MainWindowControls& m_ui;
-    OutputWindow& m_output;
-    GraphScreen& m_screen;
-    MessageService& m_messages;
-    std::function<void()> m_setInputFocus;
+    Parts m_parts;
     engine::BusyInfo m_run;
     bool m_busy = false;
 };

@@ -4,18 +4,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <utility>
-
-#include "app/MainWindowControls.h"
+#include "app/ModesPanel.h"
 
 namespace app {
 
-FilterControls::FilterControls(const MainWindowControls& ui, std::function<bool()> windowVisible)
-    : m_txbA(ui.txbA),
-      m_txbB(ui.txbB),
-      m_filterType(ui.lblFilterType),
-      m_reset(ui.cmdReset),
-      m_windowVisible(std::move(windowVisible)) {}
+FilterControls::FilterControls(const ModesPanel& panel)
+    : m_txbA(panel.FilterA()),
+      m_txbB(panel.FilterB()),
+      m_filterType(panel.FilterType()),
+      m_reset(panel.ResetButton()) {}
 
 void FilterControls::ParseFilterCaption() {
     m_form = engine::ParseFilterCaption(m_filterType->text().toStdString());
@@ -62,7 +59,7 @@ void FilterControls::SetSaved(const QString& a, const QString& b) {
 }
 
 void FilterControls::FocusStep(QLineEdit* field) {
-    if (!m_windowVisible()) return;
+    if (!field->window()->isVisible()) return;
     field->setCursorPosition(static_cast<int>(field->text().size()));
     field->setFocus();
     ParseFilterCaption();

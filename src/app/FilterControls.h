@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 #include "engine/FilterForm.h"
 
@@ -12,7 +11,7 @@ class QPushButton;
 
 namespace app {
 
-struct MainWindowControls;
+class ModesPanel;
 
 inline constexpr const char* kDefaultFilterCaption = "* N   +";
 inline constexpr const char* kNoFilterCaption = "No filter";
@@ -21,11 +20,10 @@ inline constexpr const char* kRestoreFilterCaption = "Restore";
 
 // The filter's controls: the operator and sign buttons that set the form in
 // lblFilterType, and cmdReset, which clears the filter and brings it back.
+// The focus steps act only while the window is shown.
 class FilterControls {
 public:
-    // `windowVisible` tells whether the main window is shown; the focus
-    // step acts only then.
-    FilterControls(const MainWindowControls& ui, std::function<bool()> windowVisible);
+    explicit FilterControls(const ModesPanel& panel);
 
     // cmdMult, cmdDiv, cmdExp: the operator changes, the sign stays; then
     // the focus goes to txbA.
@@ -55,7 +53,6 @@ private:
     QLineEdit* m_txbB;
     QLabel* m_filterType;
     QPushButton* m_reset;
-    std::function<bool()> m_windowVisible;
     engine::FilterForm m_form;
     QString m_savedA;
     QString m_savedB;

@@ -1,11 +1,10 @@
 #include "app/GraphScreen.h"
 
-#include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/GraphPicture.h"
-#include "app/MainWindowControls.h"
+#include "app/CommandPanel.h"
 #include "app/MessageService.h"
+#include "app/OutputArea.h"
 #include "util/ProgramTexts.h"
 
 namespace app {
@@ -20,13 +19,12 @@ constexpr int16_t kNoGraphYetText = 30;
 
 }  // namespace
 
-GraphScreen::GraphScreen(const MainWindowControls& ui, const util::ProgramTexts& texts,
-                         MessageService& messages)
-    : m_text3(ui.text3),
-      m_picGraph(ui.picGraph),
-      m_switch(ui.cmdSwitchDisplay),
-      m_copy(ui.copyButton),
-      m_clearOutput(ui.clearOutputButton),
+GraphScreen::GraphScreen(OutputArea& area, const CommandPanel& commands,
+                         const util::ProgramTexts& texts, MessageService& messages)
+    : m_area(area),
+      m_switch(commands.SwitchDisplay()),
+      m_copy(commands.Copy()),
+      m_clearOutput(commands.ClearOutput()),
       m_texts(texts),
       m_messages(messages) {}
 
@@ -62,8 +60,7 @@ void GraphScreen::GraphBegun() {
 
 void GraphScreen::ShowGraph(bool shown) {
     m_graphShown = shown;
-    m_picGraph->setVisible(shown);
-    m_text3->setVisible(!shown);
+    m_area.ShowGraph(shown);
 }
 
 }  // namespace app

@@ -1,8 +1,6 @@
 #pragma once
 
-class QPlainTextEdit;
 class QPushButton;
-class QWidget;
 
 namespace util {
 class ProgramTexts;
@@ -10,14 +8,15 @@ class ProgramTexts;
 
 namespace app {
 
+class CommandPanel;
 class MessageService;
-struct MainWindowControls;
+class OutputArea;
 
 // The shared screen of the output text and the graph picture, and the button
 // cmdSwitchDisplay that switches between them. Only one of the two is visible.
 class GraphScreen {
 public:
-    GraphScreen(const MainWindowControls& ui, const util::ProgramTexts& texts,
+    GraphScreen(OutputArea& area, const CommandPanel& commands, const util::ProgramTexts& texts,
                 MessageService& messages);
 
     // Start-up: the text screen shown, no graph made yet.
@@ -38,8 +37,7 @@ public:
 private:
     void ShowGraph(bool shown);
 
-    QPlainTextEdit* m_text3;
-    QWidget* m_picGraph;
+    OutputArea& m_area;
     QPushButton* m_switch;
     QPushButton* m_copy;
     QPushButton* m_clearOutput;

@@ -7,10 +7,10 @@
 
 #include "app/GraphPicture.h"
 #include "app/GraphScreen.h"
-#include "app/MainWindowControls.h"
 #include "app/ModeOptions.h"
 #include "app/OutputWindow.h"
-#include "app/SeparatorOptions.h"
+#include "app/SeparatorPanel.h"
+#include "app/StatusControls.h"
 #include "stats/HistogramRenderer.h"
 
 namespace app {
@@ -23,7 +23,7 @@ constexpr int kRepaintIntervalMs = 1000 / GraphView::kRepaintsPerSecond;
 
 GraphView::GraphView(Parts parts)
     : m_parts(std::move(parts)), m_picture(m_parts.messages, stats::KernelLineFitter()) {
-    m_parts.ui.picGraph->SetImage(&m_picture.Image());
+    m_parts.picGraph.SetPicture(&m_picture);
 }
 
 int GraphView::SelectedBinsEntry() const { return m_parts.modes.BinsEntry(); }
@@ -35,9 +35,9 @@ void GraphView::BeginGraph(const engine::HistogramState& state, const std::strin
     m_picture.BeginGraph(state.kind, SelectedBinsEntry());
     m_parts.screen.GraphBegun();
     const QString text = ToTextBoxBreaks(QString::fromStdString(explanation));
-    m_parts.ui.lblPlot->setText(text);
-    m_parts.ui.txbPlot->setPlainText(text);
-    m_parts.ui.txbPlot->show();
+    m_parts.status.PlotLabel()->setText(text);
+    m_parts.status.PlotText()->setPlainText(text);
+    m_parts.status.PlotText()->show();
     DeriveLayout();
     RepaintPicture();
 }
@@ -59,7 +59,7 @@ void GraphView::Render(const engine::HistogramState& state, bool final) {
 void GraphView::HideGraph() { m_parts.screen.ShowText(); }
 
 void GraphView::RepaintPicture() {
-    m_parts.ui.picGraph->repaint();
+    m_parts.picGraph.repaint();
     m_sinceRepaint.start();
 }
 

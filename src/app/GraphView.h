@@ -12,10 +12,11 @@
 
 namespace app {
 
+class GraphPicture;
 class GraphScreen;
 class ModeOptions;
-class SeparatorOptions;
-struct MainWindowControls;
+class SeparatorPanel;
+class StatusControls;
 
 // The window's histogram picture as a run sees it: each rendering is drawn
 // into the persistent picture that picGraph shows, with the bins entry
@@ -33,9 +34,10 @@ public:
     static constexpr int kRepaintsPerSecond = 20;
 
     struct Parts {
-        const MainWindowControls& ui;
+        GraphPicture& picGraph;
+        StatusControls& status;  // txbPlot and lblPlot
         ModeOptions& modes;
-        SeparatorOptions& separators;
+        const SeparatorPanel& separators;
         GraphScreen& screen;
         engine::MessageSink& messages;  // the renderer's "No numbers in range." and the like
     };

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +40,15 @@ const QString kCaption = QStringLiteral("Primorator Help");
 const QString kCloseCaption = QStringLiteral("Close");
 
 }  // namespace
+
+QRect KeptOnScreen(QRect window, const QRect& screen) {
+    window.setSize(window.size().boundedTo(screen.size()));
+    window.moveRight(std::min(window.right(), screen.right()));
+    window.moveBottom(std::min(window.bottom(), screen.bottom()));
+    window.moveLeft(std::max(window.left(), screen.left()));
+    window.moveTop(std::max(window.top(), screen.top()));
+    return window;
+}
 
 HelpWindow::HelpWindow(QString manualAddress, QString palmenAddress, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -84,8 +94,9 @@ void HelpWindow::PlaceBeside(const QWidget& mainWindow) {
     const QRect main = mainWindow.geometry();
     const int width = std::max(PixelsToTwips(main.width()) - kWidthLess, kMinimumWidth);
     const int height = std::max(PixelsToTwips(main.height()) - kHeightLess, kMinimumHeight);
-    setGeometry(main.x() + TwipsToPixels(kLeftOffset), main.y() + TwipsToPixels(kTopOffset),
-                TwipsToPixels(width), TwipsToPixels(height));
+    const QRect beside(main.x() + TwipsToPixels(kLeftOffset), main.y() + TwipsToPixels(kTopOffset),
+                       TwipsToPixels(width), TwipsToPixels(height));
+    setGeometry(KeptOnScreen(beside, mainWindow.screen()->availableGeometry()));
     ArrangeContents();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -47,5 +48,9 @@ private:
     QPlainTextEdit* m_txbHelp1;
     QPushButton* m_cmdClose;
 };
+
+// `window` moved, and shrunk if need be, into `screen`: the help window's
+// offsets from the main window hold wherever the screen leaves room for them.
+QRect KeptOnScreen(QRect window, const QRect& screen);
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <utility>
 
@@ -61,6 +62,22 @@ bool NumberKeyFilter::WouldLengthenFullField(char16_t code) const {
     // The clipboard is read only for a paste.
     const QString pasted = code == kPasteCode ? QGuiApplication::clipboard()->text() : QString();
     return InsertedLength(code, pasted) > m_field.selectedText().size();
+}
+
+EnterPressesButtons::EnterPressesButtons(QWidget& window) : QObject(&window) {
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        button->installEventFilter(this);
+}
+
+bool EnterPressesButtons::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if ((key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) || key.isAutoRepeat() ||
+        (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    static_cast<QPushButton*>(watched)->click();
+    return true;
 }
 
 HelpKeyFilter::HelpKeyFilter(QWidget& control, std::function<void()> help)

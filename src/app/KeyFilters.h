@@ -39,6 +39,17 @@ private:
     Actions m_actions;
 };
 
+// Enter or Return pressed on a focused push button presses it, as on the
+// desktop the program comes from (Qt leaves Enter to a dialog's default button).
+class EnterPressesButtons : public QObject {
+public:
+    // Watches every push button on `window` now.
+    explicit EnterPressesButtons(QWidget& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // F1 released on a button opens the help window.
 class HelpKeyFilter : public QObject {
 public:

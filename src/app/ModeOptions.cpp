@@ -5,9 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include <utility>
-
-#include "app/MainWindowControls.h"
+#include "app/ModesPanel.h"
 #include "app/NumberEntry.h"
 #include "engine/HistogramState.h"
 
@@ -41,21 +39,16 @@ constexpr int kDefaultBinsEntry = 4;  // 96
 
 }  // namespace
 
-ModeOptions::ModeOptions(const MainWindowControls& ui, NumberEntry& numbers, Hooks hooks)
-    : m_options(ui.modeOptions),
-      m_showPalmenColor(ui.showPalmenColor),
-      m_showEKValue(ui.showEKValue),
-      m_bins(ui.cboNumBins),
-      m_endField(ui.text2),
-      m_numbers(numbers),
-      m_hooks(std::move(hooks)) {}
-
-QRadioButton* ModeOptions::Option(ComputeMode mode) const {
-    return m_options[static_cast<size_t>(mode)];
-}
+ModeOptions::ModeOptions(const ModesPanel& panel, NumberEntry& numbers)
+    : m_panel(panel),
+      m_showPalmenColor(panel.ShowPalmenColor()),
+      m_showEKValue(panel.ShowEKValue()),
+      m_bins(panel.BinsList()),
+      m_endField(numbers.Field(2)),
+      m_numbers(numbers) {}
 
 void ModeOptions::Select(ComputeMode mode) {
-    Option(mode)->setChecked(true);
+    m_panel.Option(mode)->setChecked(true);
     Clicked(mode);
 }
 
@@ -64,8 +57,8 @@ void ModeOptions::Clicked(ComputeMode mode) {
         m_showPalmenColor->setEnabled(false);
         m_showEKValue->setEnabled(false);
         m_bins->setEnabled(mode == ComputeMode::DoEKGraph);
-        m_hooks.deriveGraphLayout();
-        m_hooks.setInputFocus();
+        emit graphSettingsChanged();
+        emit optionApplied(mode);
         return;
     }
     const TextModeRule rule = RuleOf(mode);
@@ -78,14 +71,11 @@ void ModeOptions::Clicked(ComputeMode mode) {
     m_showPalmenColor->setEnabled(rule.palmenColorEnabled);
     m_showEKValue->setEnabled(rule.factorCountEnabled);
     m_bins->setEnabled(false);
-    // The defaults select this option during start-up; the focus waits for its end.
-    if (mode != ComputeMode::DisplayAllNumbers || m_hooks.startupCompleted()) {
-        m_hooks.setInputFocus();
-    }
+    emit optionApplied(mode);
 }
 
 void ModeOptions::Clear(ComputeMode mode) {
-    QRadioButton* option = Option(mode);
+    QRadioButton* option = m_panel.Option(mode);
     if (!option->isChecked()) return;
     // An option of an exclusive group can only be cleared with the group rule off.
     option->setAutoExclusive(false);
@@ -93,11 +83,12 @@ void ModeOptions::Clear(ComputeMode mode) {
     option->setAutoExclusive(true);
 }
 
-bool ModeOptions::IsSelected(ComputeMode mode) const { return Option(mode)->isChecked(); }
+bool ModeOptions::IsSelected(ComputeMode mode) const { return m_panel.Option(mode)->isChecked(); }
 
 ComputeMode ModeOptions::Mode() const {
-    for (size_t i = 0; i < m_options.size(); ++i) {
-        if (m_options[i]->isChecked()) return static_cast<ComputeMode>(i);
+    for (size_t i = 0; i < kModeCount; ++i) {
+        const auto mode = static_cast<ComputeMode>(i);
+        if (IsSelected(mode)) return mode;
     }
     return ComputeMode::DisplayAllNumbers;
 }
@@ -114,8 +105,8 @@ void ModeOptions::SelectBinsEntry(int index) {
 }
 
 void ModeOptions::BinsChosen() {
-    m_hooks.deriveGraphLayout();
-    m_hooks.setInputFocus();
+    emit graphSettingsChanged();
+    emit binsApplied();
 }
 
 int ModeOptions::BinsEntry() const { return m_bins->currentIndex(); }

@@ -1,36 +1,28 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
-
-#include <array>
-#include <functional>
 
 #include "engine/ComputeMode.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QRadioButton;
 
 namespace app {
 
+class ModesPanel;
 class NumberEntry;
-struct MainWindowControls;
 
 // The eight options of the mode group with the rules that tie them to the
 // end number, the two display check boxes and the bins list, and the bins
 // list itself.
-class ModeOptions {
-public:
-    struct Hooks {
-        std::function<void()> setInputFocus;
-        std::function<bool()> startupCompleted;
-        // A histogram option or a bins choice: the graph geometry follows.
-        std::function<void()> deriveGraphLayout;
-    };
+class ModeOptions final : public QObject {
+    Q_OBJECT
 
+public:
     // `numbers` takes back the end number put aside.
-    ModeOptions(const MainWindowControls& ui, NumberEntry& numbers, Hooks hooks);
+    ModeOptions(const ModesPanel& panel, NumberEntry& numbers);
 
     // Selects the option from code; its click rule runs as on a user's click.
     void Select(engine::ComputeMode mode);
@@ -55,16 +47,22 @@ public:
     // The selected entry of the bins list (-1: none).
     int BinsEntry() const;
 
-private:
-    QRadioButton* Option(engine::ComputeMode mode) const;
+signals:
+    // A histogram option or a bins choice: the graph geometry follows.
+    void graphSettingsChanged();
+    // The rule of an option ran; the focus follows, but for "Factor all
+    // numbers in range" only once start-up has finished (the defaults select it).
+    void optionApplied(engine::ComputeMode mode);
+    // The rule of a bins choice ran.
+    void binsApplied();
 
-    std::array<QRadioButton*, 8> m_options;
+private:
+    const ModesPanel& m_panel;
     QCheckBox* m_showPalmenColor;
     QCheckBox* m_showEKValue;
     QComboBox* m_bins;
     QLineEdit* m_endField;
     NumberEntry& m_numbers;
-    Hooks m_hooks;
     QString m_rememberedEndNumber;
 };
 

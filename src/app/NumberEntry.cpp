@@ -5,8 +5,10 @@
 
 #include <string>
 
-#include "app/MainWindowControls.h"
 #include "app/MessageService.h"
+#include "app/ModesPanel.h"
+#include "app/NumbersPanel.h"
+#include "app/SeparatorPanel.h"
 #include "engine/NumberFields.h"
 #include "numlib/NumKernel.h"
 #include "util/StringUtils.h"
@@ -30,16 +32,16 @@ void StripLeadingZeros(QLineEdit* field) {
 
 }  // namespace
 
-NumberEntry::NumberEntry(const MainWindowControls& ui, MessageService& messages,
-                         std::function<format::Separator()> separator)
-    : m_start(ui.text1),
-      m_end(ui.text2),
-      m_startMarker(ui.lblStartP),
-      m_endMarker(ui.lblEndP),
-      m_filterA(ui.txbA),
-      m_filterB(ui.txbB),
-      m_messages(messages),
-      m_separator(std::move(separator)) {}
+NumberEntry::NumberEntry(const NumbersPanel& numbers, const ModesPanel& modes,
+                         const SeparatorPanel& separators, MessageService& messages)
+    : m_start(numbers.Field(1)),
+      m_end(numbers.Field(2)),
+      m_startMarker(numbers.Marker(1)),
+      m_endMarker(numbers.Marker(2)),
+      m_filterA(modes.FilterA()),
+      m_filterB(modes.FilterB()),
+      m_separators(separators),
+      m_messages(messages) {}
 
 QLineEdit* NumberEntry::Field(int which) const { return which == 1 ? m_start : m_end; }
 
@@ -73,7 +75,8 @@ bool NumberEntry::ValidateNumberField(int which) {
 
 bool NumberEntry::NormalizeNumberFields() {
     engine::NumberFields fields{Utf8(m_start), Utf8(m_end), Utf8(m_filterA), Utf8(m_filterB)};
-    const engine::NormalizeOutcome outcome = engine::NormalizeNumberFields(fields, m_separator());
+    const engine::NormalizeOutcome outcome =
+        engine::NormalizeNumberFields(fields, m_separators.Selected());
     SetFieldText(m_start, QString::fromStdString(fields.start));
     SetFieldText(m_end, QString::fromStdString(fields.end));
     SetFieldText(m_filterA, QString::fromStdString(fields.filterA));

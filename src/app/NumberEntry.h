@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "format/Separator.h"
 
 class QLabel;
@@ -11,16 +9,19 @@ class QString;
 namespace app {
 
 class MessageService;
-struct MainWindowControls;
+class ModesPanel;
+class NumbersPanel;
+class SeparatorPanel;
 
 // The window's side of the number fields: the start and end fields with their
 // prime markers, and the cleaning of all four number fields. The cleaning
 // itself is the engine's; this class shows its warnings and sets the markers.
 class NumberEntry {
 public:
-    // `separator` reads the thousands separator option selected now.
-    NumberEntry(const MainWindowControls& ui, MessageService& messages,
-                std::function<format::Separator()> separator);
+    // The filter's fields a and b come from `modes`; the numbers are written
+    // with the separator selected in `separators` at the time.
+    NumberEntry(const NumbersPanel& numbers, const ModesPanel& modes,
+                const SeparatorPanel& separators, MessageService& messages);
 
     // Which field: 1 the start number, 2 the end number. Removes the leading
     // zeros of both fields, then checks the asked one: true when it is empty
@@ -40,8 +41,10 @@ public:
     // "Nothing to do!": the caret to the end of the start field, which gets the focus.
     void FocusStartField();
 
-private:
+    // The start (1) or end (2) field.
     QLineEdit* Field(int which) const;
+
+private:
     QLabel* Marker(int which) const;
     void SetMarker(int which);
     void WarnTooLarge(int which);
@@ -52,8 +55,8 @@ private:
     QLabel* m_endMarker;
     QLineEdit* m_filterA;
     QLineEdit* m_filterB;
+    const SeparatorPanel& m_separators;
     MessageService& m_messages;
-    std::function<format::Separator()> m_separator;
 };
 
 }  // namespace app

@@ -6,8 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <utility>
-
 #include "app/OutputWindow.h"
 
 namespace app {
@@ -21,12 +19,8 @@ QString TrimSpaces(const QString& text) {
 }
 
 OutputClipboard::OutputClipboard(QPlainTextEdit& text3, OutputWindow& output,
-                                 QPushButton& copyButton, std::function<void()> setInputFocus)
-    : QObject(&text3),
-      m_text3(text3),
-      m_output(output),
-      m_copyButton(copyButton),
-      m_setInputFocus(std::move(setInputFocus)) {
+                                 QPushButton& copyButton)
+    : QObject(&text3), m_text3(text3), m_output(output), m_copyButton(copyButton) {
     // The press reaches the viewport; watching it there sees the selection
     // before the press changes it.
     text3.viewport()->installEventFilter(this);
@@ -51,7 +45,7 @@ void OutputClipboard::Copy() {
     clipboard->setText(hadSelection ? selection : trimmed);
     m_promisedSelection = QTextCursor();
     m_copyButton.setText(QLatin1String(kCopyWholeCaption));
-    m_setInputFocus();
+    emit copied();
 }
 
 bool OutputClipboard::eventFilter(QObject*, QEvent* event) {

@@ -9,11 +9,12 @@
 #include <utility>
 
 #include "app/FilterControls.h"
-#include "app/MainWindowControls.h"
 #include "app/MessageService.h"
 #include "app/ModeOptions.h"
+#include "app/ModesPanel.h"
+#include "app/NumbersPanel.h"
 #include "app/OutputWindow.h"
-#include "app/SeparatorOptions.h"
+#include "app/SeparatorPanel.h"
 #include "persist/StateMessages.h"
 #include "persist/StateValues.h"
 #include "persist/StateWriter.h"
@@ -35,22 +36,22 @@ void Show(MessageService& messages, const std::optional<persist::StateMessage>& 
 StateFileBinding::StateFileBinding(Parts parts) : m_parts(std::move(parts)) {}
 
 persist::SavedState StateFileBinding::Collect() {
-    const MainWindowControls& ui = m_parts.ui;
+    const ModesPanel& ui = m_parts.modeControls;
     persist::SavedState state;
-    state.startNumber = ui.text1->text();
-    state.endNumber = ui.text2->text();
-    state.filterA = ui.txbA->text();
-    state.filterType = ui.lblFilterType->text();
-    state.filterB = ui.txbB->text();
+    state.startNumber = m_parts.numberFields.Field(1)->text();
+    state.endNumber = m_parts.numberFields.Field(2)->text();
+    state.filterA = ui.FilterA()->text();
+    state.filterType = ui.FilterType()->text();
+    state.filterB = ui.FilterB()->text();
     state.separatorCode = format::SeparatorCode(m_parts.separators.Selected());
     for (size_t i = 0; i < state.modeOptions.size(); ++i) {
         state.modeOptions[i] =
             persist::OptionValue(m_parts.modes.IsSelected(static_cast<engine::ComputeMode>(i)));
     }
-    state.showPalmenColor = persist::CheckBoxValue(ui.showPalmenColor->isChecked());
-    state.showEKValue = persist::CheckBoxValue(ui.showEKValue->isChecked());
-    state.binsIndex = ui.cboNumBins->currentIndex();
-    state.resetCaption = ui.cmdReset->text();
+    state.showPalmenColor = persist::CheckBoxValue(ui.ShowPalmenColor()->isChecked());
+    state.showEKValue = persist::CheckBoxValue(ui.ShowEKValue()->isChecked());
+    state.binsIndex = ui.BinsList()->currentIndex();
+    state.resetCaption = ui.ResetButton()->text();
     state.savedFilterA = m_parts.filter.SavedA();
     state.savedFilterB = m_parts.filter.SavedB();
     // The file keeps a limited output; the window then shows what the file keeps.
@@ -72,16 +73,16 @@ void StateFileBinding::SaveState(bool quiet) {
 
 void StateFileBinding::Apply(const persist::StateReadResult& read) {
     namespace item = persist::item;
-    const MainWindowControls& ui = m_parts.ui;
+    const ModesPanel& ui = m_parts.modeControls;
     const persist::SavedState& state = read.state;
     auto was = [&](int number) { return persist::WasRead(read, number); };
 
     // Each item takes effect as soon as it is read, with the rule of its control.
-    if (was(item::kStartNumber)) ui.text1->setText(state.startNumber);
-    if (was(item::kEndNumber)) ui.text2->setText(state.endNumber);
-    if (was(item::kFilterA)) ui.txbA->setText(state.filterA);
-    if (was(item::kFilterType)) ui.lblFilterType->setText(state.filterType);
-    if (was(item::kFilterB)) ui.txbB->setText(state.filterB);
+    if (was(item::kStartNumber)) m_parts.numberFields.Field(1)->setText(state.startNumber);
+    if (was(item::kEndNumber)) m_parts.numberFields.Field(2)->setText(state.endNumber);
+    if (was(item::kFilterA)) ui.FilterA()->setText(state.filterA);
+    if (was(item::kFilterType)) ui.FilterType()->setText(state.filterType);
+    if (was(item::kFilterB)) ui.FilterB()->setText(state.filterB);
     if (was(item::kSeparator)) {
         m_parts.separators.Select(persist::SeparatorFromCode(state.separatorCode));
     }
@@ -95,13 +96,13 @@ void StateFileBinding::Apply(const persist::StateReadResult& read) {
         }
     }
     if (was(item::kShowPalmenColor)) {
-        ui.showPalmenColor->setChecked(persist::IsCheckBoxChecked(state.showPalmenColor));
+        ui.ShowPalmenColor()->setChecked(persist::IsCheckBoxChecked(state.showPalmenColor));
     }
     if (was(item::kShowEKValue)) {
-        ui.showEKValue->setChecked(persist::IsCheckBoxChecked(state.showEKValue));
+        ui.ShowEKValue()->setChecked(persist::IsCheckBoxChecked(state.showEKValue));
     }
     if (was(item::kBinsIndex)) m_parts.modes.SelectBinsEntry(state.binsIndex);
-    if (was(item::kResetCaption)) ui.cmdReset->setText(state.resetCaption);
+    if (was(item::kResetCaption)) ui.ResetButton()->setText(state.resetCaption);
     if (was(item::kSavedFilterB)) {
         m_parts.filter.SetSaved(state.savedFilterA, state.savedFilterB);
     } else if (was(item::kSavedFilterA)) {
@@ -113,11 +114,12 @@ void StateFileBinding::Apply(const persist::StateReadResult& read) {
     }
 }
 
-void StateFileBinding::RestoreState() {
+void StateFileBinding::RestoreState(bool startupCompleted) {
     const persist::StateReadResult read = persist::ReadStateFile(m_location);
     Apply(read);
-    if (!read.ok) m_parts.applyDefaults();
-    if (m_parts.ui.cmdReset->text() == QLatin1String(kNoFilterCaption)) m_parts.ui.cmdReset->hide();
+    if (!read.ok) emit defaultsNeeded();
+    QPushButton* reset = m_parts.modeControls.ResetButton();
+    if (reset->text() == QLatin1String(kNoFilterCaption)) reset->hide();
     m_parts.filter.ParseFilterCaption();
     QString keptAsideNote;
     if (read.unreadableFile) {
@@ -127,7 +129,6 @@ void StateFileBinding::RestoreState() {
     } else {
         m_keepFileUnreplaced = false;
     }
-    const bool startupCompleted = m_parts.startupCompleted();
     auto message = persist::RestoreOutcomeMessage(read, startupCompleted, keptAsideNote);
     if (startupCompleted) {
         Show(m_parts.messages, message);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <functional>
+#include <QObject>
+
 #include <optional>
 
 #include "persist/SavedState.h"
@@ -13,23 +14,25 @@ namespace app {
 class FilterControls;
 class MessageService;
 class ModeOptions;
+class ModesPanel;
+class NumbersPanel;
 class OutputWindow;
-class SeparatorOptions;
-struct MainWindowControls;
+class SeparatorPanel;
 
 // The window's side of the state file: which control each item comes from
 // and goes to, and the messages around saving and restoring.
-class StateFileBinding {
+class StateFileBinding final : public QObject {
+    Q_OBJECT
+
 public:
     struct Parts {
-        const MainWindowControls& ui;
+        const NumbersPanel& numberFields;
+        const ModesPanel& modeControls;
         ModeOptions& modes;
-        SeparatorOptions& separators;
+        SeparatorPanel& separators;
         FilterControls& filter;
         OutputWindow& output;
         MessageService& messages;
-        std::function<void()> applyDefaults;
-        std::function<bool()> startupCompleted;
     };
 
     explicit StateFileBinding(Parts parts);
@@ -41,13 +44,17 @@ public:
     // the window too. A failure is always reported; a success only when not quiet.
     void SaveState(bool quiet);
     // Reads the file and applies it item by item; a failure keeps the items
-    // read and then applies the defaults. Reports only once start-up is
+    // read and then asks for the defaults. Reports only once start-up is
     // complete, but for a file that could not be read: it is kept aside
     // (prmr.usr.bad) before anything can save over it, and that is reported
     // also during start-up, by ShowStartupWarning.
-    void RestoreState();
+    void RestoreState(bool startupCompleted);
     // The warning of a start-up restore, if it left one; shown once.
     void ShowStartupWarning();
+
+signals:
+    // The file could not be read whole: the window's defaults apply, at once.
+    void defaultsNeeded();
 
 private:
     persist::SavedState Collect();

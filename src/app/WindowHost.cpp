@@ -10,12 +10,13 @@
 #include <utility>
 
 #include "app/BusyState.h"
-#include "app/MainWindowControls.h"
 #include "app/MessageService.h"
 #include "app/ModeOptions.h"
+#include "app/ModesPanel.h"
 #include "app/NumberEntry.h"
+#include "app/NumbersPanel.h"
 #include "app/OutputWindow.h"
-#include "app/SeparatorOptions.h"
+#include "app/SeparatorPanel.h"
 
 namespace app {
 
@@ -32,7 +33,8 @@ constexpr std::chrono::milliseconds kYieldInterval(10);
 WindowHost::WindowHost(Parts parts)
     : m_parts(std::move(parts)),
       // The renderer's messages wait, like the run's, while the program ends.
-      m_graph({m_parts.ui, m_parts.modes, m_parts.separators, m_parts.screen, *this}) {
+      m_graph({m_parts.picGraph, m_parts.status, m_parts.modes, m_parts.separators, m_parts.screen,
+               *this}) {
     m_clock.setObjectName(QStringLiteral("Clock"));
     m_clock.setInterval(engine::kClockIntervalMs);
     QObject::connect(&m_clock, &QTimer::timeout, [this] { engine::OnClockTick(m_flags); });
@@ -42,7 +44,7 @@ void WindowHost::Compute() {
     if (!m_parts.numbers.NormalizeNumberFields()) return;
     const engine::RunResult result = engine::RunCompute(ReadRequest(), *this);
     if (m_ending) return;
-    if (result.filterBReadAsZero) m_parts.ui.txbB->setText(QStringLiteral("0"));
+    if (result.filterBReadAsZero) m_parts.modeControls.FilterB()->setText(QStringLiteral("0"));
     if (result.mode != m_parts.modes.Mode()) m_parts.modes.Select(result.mode);
     switch (result.refused) {
         case engine::RefusalSubject::StartField:
@@ -50,10 +52,10 @@ void WindowHost::Compute() {
             break;
         case engine::RefusalSubject::Range:
             m_parts.output.MoveCaretToEnd();
-            m_parts.setInputFocus();
+            emit focusWanted();
             break;
         case engine::RefusalSubject::Request:
-            m_parts.setInputFocus();
+            emit focusWanted();
             break;
         case engine::RefusalSubject::None:
             break;
@@ -61,18 +63,18 @@ void WindowHost::Compute() {
 }
 
 engine::ComputeRequest WindowHost::ReadRequest() const {
-    const MainWindowControls& ui = m_parts.ui;
+    const ModesPanel& modes = m_parts.modeControls;
     engine::ComputeRequest request;
-    request.startText = ui.text1->text().toStdString();
-    request.endText = ui.text2->text().toStdString();
+    request.startText = m_parts.numberFields.Field(1)->text().toStdString();
+    request.endText = m_parts.numberFields.Field(2)->text().toStdString();
     request.mode = m_parts.modes.Mode();
-    request.showFactorCount = ui.showEKValue->isChecked();
-    request.showPalmenColor = ui.showPalmenColor->isChecked();
+    request.showFactorCount = modes.ShowEKValue()->isChecked();
+    request.showPalmenColor = modes.ShowPalmenColor()->isChecked();
     request.separator = m_parts.separators.Selected();
-    request.filterAText = ui.txbA->text().toStdString();
-    request.filterBText = ui.txbB->text().toStdString();
-    request.filterForm = engine::ParseFilterCaption(ui.lblFilterType->text().toStdString());
-    request.binSettingIndex = ui.cboNumBins->currentIndex();
+    request.filterAText = modes.FilterA()->text().toStdString();
+    request.filterBText = modes.FilterB()->text().toStdString();
+    request.filterForm = engine::ParseFilterCaption(modes.FilterType()->text().toStdString());
+    request.binSettingIndex = modes.BinsList()->currentIndex();
     return request;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QObject>
 #include <QTimer>
 
-#include <functional>
 #include <optional>
 
 #include "app/GraphView.h"
@@ -14,30 +14,36 @@
 namespace app {
 
 class BusyState;
-class FilterControls;
+class GraphPicture;
 class GraphScreen;
 class MessageService;
 class ModeOptions;
+class ModesPanel;
 class NumberEntry;
+class NumbersPanel;
 class OutputWindow;
-class SeparatorOptions;
-struct MainWindowControls;
+class SeparatorPanel;
+class StatusControls;
 
 // The main window as a run sees it: the output window, the messages, the
 // histogram picture, the busy state, the clock and the event yield at progress
 // points; and the window's side of a press of Compute.
-class WindowHost final : public engine::ComputeHost, private engine::MessageSink {
+class WindowHost final : public QObject, public engine::ComputeHost, private engine::MessageSink {
+    Q_OBJECT
+
 public:
     struct Parts {
-        const MainWindowControls& ui;
+        const NumbersPanel& numberFields;
+        const ModesPanel& modeControls;
         NumberEntry& numbers;
         ModeOptions& modes;
-        SeparatorOptions& separators;
+        const SeparatorPanel& separators;
         OutputWindow& output;
         BusyState& busy;
         GraphScreen& screen;
+        GraphPicture& picGraph;
+        StatusControls& status;
         MessageService& messages;
-        std::function<void()> setInputFocus;
     };
 
     explicit WindowHost(Parts parts);
@@ -73,6 +79,10 @@ public:
     GraphView& Graph() { return m_graph; }
     const GraphView& Graph() const { return m_graph; }
     const engine::HistogramState& HistogramData() const { return m_histogramData; }
+
+signals:
+    // A refused request: the focus goes where the user types next.
+    void focusWanted();
 
 private:
     engine::ComputeRequest ReadRequest() const;

@@ -10,11 +10,9 @@
 #include "app/FilterControls.h"
 #include "app/GraphSaving.h"
 #include "app/GraphScreen.h"
-#include "app/MainWindowControls.h"
 #include "app/ModeOptions.h"
 #include "app/NumberEntry.h"
 #include "app/OutputWindow.h"
-#include "app/SeparatorOptions.h"
 #include "app/StateFileBinding.h"
 #include "app/WindowHost.h"
 #include "util/ProgramTexts.h"
@@ -22,13 +20,26 @@
 namespace app {
 
 class BoxMessageService;
+class CommandPanel;
+class GraphMenu;
 class HelpWindow;
 class MessageService;
+class ModesPanel;
+class NumbersPanel;
+class OutputArea;
 class OutputClipboard;
+class SeparatorPanel;
+class StatusControls;
+
+// The window's client area at the start, from 11460 x 8685 twips: also its
+// minimum with the program's own style and fonts.
+inline constexpr int kWindowWidth = 764;
+inline constexpr int kWindowHeight = 579;
 
 // The main window: the whole program as the user sees it. It owns the state
-// of the program and wires the events of its controls to the compute driver
-// and to the helpers that hold the rules of each group of controls.
+// of the program, is built of panels that each own their controls, and wires
+// their signals to the compute driver and to the helpers that hold the rules
+// of each group of controls.
 class frmMain : public QWidget {
     Q_OBJECT
 
@@ -39,8 +50,9 @@ public:
     ~frmMain() override;
 
     // The window's load: the program texts and the kernel, the controls and
-    // their defaults, the window shown, the saved state restored and the
-    // fields cleaned. False when the program cannot run (the reason was shown).
+    // their defaults, the window shown at its start size, the saved state
+    // restored and the fields cleaned. False when the program cannot run
+    // (the reason was shown).
     bool Start();
 
     // What ends the program once the state is saved (Quit, closing the
@@ -54,7 +66,7 @@ public:
     const engine::HistogramState& HistogramData() const { return m_host.HistogramData(); }
     const stats::GraphLayout& GraphGeometry() const { return m_host.Graph().Layout(); }
 
-    // How the bitmap save dialog is run (RunSaveDialog unless set).
+    // How the save dialogs are run (RunSaveDialog unless set).
     void SetSaveDialogRunner(SaveDialogRunner run) {
         m_graphSaving.SetDialogRunner(std::move(run));
     }
@@ -63,11 +75,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ArrangeRegions();
     void InitializeWindow();
     void ApplyDefaults();
     void ShowIntroduction();
     void SetInputFocus();
-    void Compute();
     void OpenHelp();
     void OpenLink(int16_t addressText);
     void EndProgram();
@@ -81,11 +93,19 @@ private:
 
     std::unique_ptr<BoxMessageService> m_ownMessages;
     MessageService& m_messages;
+    // Set before the panels are built: they measure their captions in it.
+    bool m_lookApplied;
     util::ProgramTexts m_texts;
     std::string m_programTextFile;
-    MainWindowControls m_ui;
+    // Built in the order the Tab key visits them.
+    NumbersPanel* m_numberFields;
+    SeparatorPanel* m_separators;
+    ModesPanel* m_modeControls;
+    CommandPanel* m_commands;
+    OutputArea* m_outputArea;
+    StatusControls* m_status;
+    GraphMenu* m_graphMenu;
     OutputWindow m_output;
-    SeparatorOptions m_separators;
     NumberEntry m_numbers;
     ModeOptions m_modes;
     FilterControls m_filter;

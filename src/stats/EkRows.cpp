@@ -62,12 +62,12 @@ void DrawEkRows(RenderContext& c) {
         height = Round(height * c.gaussFactor);
         const int left = l.margin + l.barWidth * i;
         const int right = left + l.barWidth - 1;
-        surface.FilledBox(left, l.yBase - height, right, l.yBase, kBarGreen);
+        surface.FilledBox(left, BarTop(l, height), right, l.yBase, kBarGreen);
         surface.Line(left, l.yBase, right, l.yBase, kAxisBlue);
         surface.SetDrawColor(kBlack);
         if (lastOfSpike) {
-            surface.PrintLabel(std::to_string(label), left + (l.barWidth - 7) / 2 - 1,
-                               l.yBase - height - 14);
+            PrintSpikeLabel(surface, std::to_string(label), left + (l.barWidth - 7) / 2 - 1,
+                            BarTop(l, height), right);
         }
 
         surface.PrintAt(std::to_string(label), row, 245);

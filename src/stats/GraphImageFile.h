@@ -10,4 +10,8 @@ namespace stats {
 // success, else a description naming the file and the reason.
 QString SaveGraphImage(const QImage& image, const QString& fileName);
 
+// Writes the encoded picture `data` (an SVG drawing, say) to `fileName`, with
+// the failures described as SaveGraphImage describes them.
+QString SaveGraphData(const QByteArray& data, const QString& fileName);
+
 }  // namespace stats

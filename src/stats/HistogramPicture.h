@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
+#include <optional>
+
 #include "engine/HistogramState.h"
 #include "engine/Message.h"
 #include "format/Separator.h"
@@ -34,11 +37,36 @@ public:
     // See SaveGraphImage: an empty text on success, else the failure.
     QString Save(const QString& fileName) const;
 
+    // Draws the picture anew on `device` at `scale` device pixels to a pixel
+    // of the picture: the frame of the last BeginGraph and the last rendering
+    // since, from the data it drew. The messages of a rendering are not shown
+    // again. The same as Image() for a final rendering, at any scale.
+    void Redraw(QPaintDevice& device, qreal scale) const;
+    // The picture at `scale` (2 and 4 for printing), drawn anew.
+    QImage Scaled(qreal scale) const;
+    // Changes with every change of the picture, so that copies drawn anew
+    // (the screen's at its scale) know when they are out of date.
+    uint64_t Generation() const { return m_generation; }
+    // The bins entry of the last rendering (of the last BeginGraph before any).
+    int BinsEntry() const;
+
 private:
+    struct Frame {
+        engine::HistogramKind kind;
+        int selectedBinsEntry;
+    };
+    struct Rendering {
+        const engine::HistogramState* state;
+        RenderRequest request;
+    };
+
     engine::MessageSink& m_messages;
     LineFitter m_fit;
     QImage m_image;
     GraphLayout m_layout;
+    std::optional<Frame> m_frame;
+    std::optional<Rendering> m_rendering;
+    uint64_t m_generation = 0;
 };
 
 }  // namespace stats

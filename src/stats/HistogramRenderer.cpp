@@ -16,6 +16,17 @@ namespace detail {
 
 int Round(double value) { return static_cast<int>(std::lrint(value)); }
 
+int BarTop(const GraphLayout& layout, int height) { return std::max(layout.yBase - height, 0); }
+
+void PrintSpikeLabel(DrawingSurface& surface, const std::string& text, int x, int top, int right) {
+    constexpr int kAbove = 14;
+    if (top - kAbove >= 0) {
+        surface.PrintLabel(text, x, top - kAbove);
+    } else {
+        surface.PrintLabel(text, right + 2, 0);
+    }
+}
+
 int32_t RenderContext::Count(int bin) const {
     return state.binCounts[static_cast<size_t>(bin)][static_cast<size_t>(setting)];
 }

@@ -28,16 +28,22 @@ QFont GraphFont() {
     return font;
 }
 
-ImageSurface::ImageSurface(QImage& image) : m_image(image), m_painter(&image), m_textColor(kBlack) {
+ImageSurface::ImageSurface(QImage& image) : ImageSurface(image, image.size(), 1) {}
+
+ImageSurface::ImageSurface(QPaintDevice& device, QSize size, qreal scale)
+    : m_size(size), m_scale(scale), m_painter(&device), m_textColor(kBlack) {
     const QFont font = GraphFont();
     m_painter.setFont(font);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.scale(scale, scale);
     const QFontMetrics metrics(font);
     m_ascent = metrics.ascent();
-    m_fontOnGrid = metrics.horizontalAdvance(QString(10, QLatin1Char('0'))) == 10 * kCharWidth;
+    // A scaled font advances by its unhinted width: each character goes on the grid by itself.
+    m_fontOnGrid =
+        scale == 1 && metrics.horizontalAdvance(QString(10, QLatin1Char('0'))) == 10 * kCharWidth;
 }
 
-void ImageSurface::Clear() { m_painter.fillRect(m_image.rect(), QColor(kBackground)); }
+void ImageSurface::Clear() { m_painter.fillRect(QRect(QPoint(0, 0), m_size), QColor(kBackground)); }
 
 void ImageSurface::PrintAt(const std::string& text, int row, int x) {
     PrintLabel(text, x, RowTop(row));
@@ -63,14 +69,20 @@ void ImageSurface::ClearRow(int row) {
 
 void ImageSurface::UsePen(QRgb color) {
     if (m_penColor == color) return;
-    // An aliased cosmetic pen sets both end points of a line.
-    m_painter.setPen(QPen(QColor(color), 0));
+    // An aliased cosmetic pen sets both end points of a line; scaled, a pen
+    // one drawing pixel wide with square ends covers the same pixels.
+    m_painter.setPen(QPen(QColor(color), m_scale == 1 ? 0 : 1));
     m_penColor = color;
 }
 
 void ImageSurface::Line(int x1, int y1, int x2, int y2, QRgb color) {
     UsePen(color);
-    m_painter.drawLine(x1, y1, x2, y2);
+    if (m_scale == 1) {
+        m_painter.drawLine(x1, y1, x2, y2);
+        return;
+    }
+    // Through the middle of the pixels, as the unscaled line runs.
+    m_painter.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
 }
 
 void ImageSurface::FilledBox(int x1, int y1, int x2, int y2, QRgb color) {
@@ -87,7 +99,11 @@ void ImageSurface::OutlinedBox(int x1, int y1, int x2, int y2, QRgb outline, QRg
 
 void ImageSurface::SetPoint(int x, int y, QRgb color) {
     UsePen(color);
-    m_painter.drawPoint(x, y);
+    if (m_scale == 1) {
+        m_painter.drawPoint(x, y);
+    } else {
+        m_painter.drawPoint(QPointF(x + 0.5, y + 0.5));
+    }
     m_current = QPoint(x, y);
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QSize>
 
 #include <optional>
 
@@ -16,13 +17,18 @@ namespace stats {
 QFont GraphFont();
 
 // Draws on a QImage, the persistent picture, for as long as it lives (one
-// rendering). Needs a QGuiApplication for its text.
+// rendering); or on any paint device (a larger image, an SVG file) at
+// `scale` device pixels to a pixel of the drawing, which keeps its
+// geometry: lines stay one drawing pixel wide and text stays on its grid.
+// Needs a QGuiApplication for its text.
 class ImageSurface : public DrawingSurface {
 public:
     explicit ImageSurface(QImage& image);
+    // `size` in pixels of the drawing.
+    ImageSurface(QPaintDevice& device, QSize size, qreal scale);
 
-    int Width() const override { return m_image.width(); }
-    int Height() const override { return m_image.height(); }
+    int Width() const override { return m_size.width(); }
+    int Height() const override { return m_size.height(); }
 
     void Clear() override;
     void SetDrawColor(QRgb color) override { m_textColor = color; }
@@ -38,7 +44,8 @@ public:
 private:
     void UsePen(QRgb color);
 
-    QImage& m_image;
+    QSize m_size;
+    qreal m_scale;
     QPainter m_painter;
     QRgb m_textColor;
     std::optional<QRgb> m_penColor;  // the painter's pen, set only on a change

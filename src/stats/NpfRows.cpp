@@ -38,10 +38,10 @@ void DrawNpfRows(RenderContext& c) {
         const int xc = l.margin + l.unit * v;
         const int height =
             Round(Round(static_cast<double>(count) / c.maxCount * l.axisHeight) * c.gaussFactor);
-        surface.FilledBox(xc - half + 1, l.yBase - height, xc + half - 1, l.yBase, kBarGreen);
+        surface.FilledBox(xc - half + 1, BarTop(l, height), xc + half - 1, l.yBase, kBarGreen);
         surface.Line(xc - half + 1, l.yBase, xc + half - 1, l.yBase, kAxisBlue);
-        surface.PrintLabel(std::to_string(v), xc - half + (l.barWidth - 7) / 2,
-                           l.yBase - height - 14);
+        PrintSpikeLabel(surface, std::to_string(v), xc - half + (l.barWidth - 7) / 2,
+                        BarTop(l, height), xc + half - 1);
         if (v < 3) belowThree += count;
         if (v > 3) aboveThree += count;
         total += count;

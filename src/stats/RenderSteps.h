@@ -40,4 +40,12 @@ void DrawPaletteRows(RenderContext& context, const LineFitter& fit);
 // Halves round to even, as the surface places fractional positions.
 int Round(double value);
 
+// A bar `height` pixels high, kept inside the surface: a bin that took in its
+// neighbour's count in the final merge may be taller than the axis.
+int BarTop(const GraphLayout& layout, int height);
+// The spike label of a bar whose top is `top`: at x above it, or where the
+// surface ends above the tallest spike, at its top just right of the bar's
+// last column `right`.
+void PrintSpikeLabel(DrawingSurface& surface, const std::string& text, int x, int top, int right);
+
 }  // namespace stats::detail

@@ -2,16 +2,20 @@
 // dialog as the window sets it up, the bitmap written and read back, and a
 // cancel, a No, a folder that does not exist, a file that cannot be written,
 // and the other buttons.
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "GraphTestSupport.h"
 #include "WindowTestSupport.h"
+#include "stats/HistogramCsv.h"
 
 using apptest::WindowFixture;
 
@@ -38,6 +42,9 @@ private slots:
     void otherButtonsDoNothing_data();
     void otherButtonsDoNothing();
     void rightButtonDuringARunDoesNothing();
+    void pictureKindsFollowTheFilter_data();
+    void pictureKindsFollowTheFilter();
+    void menuCopiesThePictureAndSavesTheTable();
 };
 
 void GraphSaveTest::rightButtonOffersToSaveThePicture_data() {
@@ -83,7 +90,7 @@ void GraphSaveTest::rightButtonOffersToSaveThePicture() {
     fixture.Messages().buttons.clear();
     fixture.Messages().answer = yes ? app::MessageAnswer::Yes : app::MessageAnswer::No;
 
-    QTest::mouseClick(fixture.Find<QWidget>("picGraph"), Qt::RightButton);
+    QVERIFY(apptest::ChooseFromGraphMenu(fixture, 0));
 
     const auto& messages = fixture.Messages().messages;
     QCOMPARE(messages.size(), message.isEmpty() ? size_t{1} : size_t{2});
@@ -96,7 +103,11 @@ void GraphSaveTest::rightButtonOffersToSaveThePicture() {
     QCOMPARE(seen.runs, yes ? static_cast<int>(chosen.size()) : 0);
     if (yes) {
         QCOMPARE(seen.title, QStringLiteral("Save image as"));
-        QCOMPARE(seen.filters, QStringList{QStringLiteral("Bitmap file (*.bmp)")});
+        // The bitmap first, as the dialog offers it.
+        QCOMPARE(seen.filters, QStringList({"Bitmap file (*.bmp)", "PNG image (*.png)",
+                                            "PNG image, twice the size for printing (*.png)",
+                                            "PNG image, four times the size for printing (*.png)",
+                                            "SVG drawing (*.svg)"}));
         QVERIFY(seen.saving);
         QVERIFY(seen.confirmsOverwrite);
         QCOMPARE(seen.defaultSuffix, QStringLiteral("bmp"));
@@ -138,6 +149,7 @@ void GraphSaveTest::otherButtonsDoNothing() {
     apptest::RunFromWindow(fixture, "DoNPFGraph", QStringLiteral("2"), QStringLiteral("3,000"));
     const size_t before = fixture.Messages().messages.size();
     QTest::mouseClick(fixture.Find<QWidget>("picGraph"), static_cast<Qt::MouseButton>(button));
+    QVERIFY(!fixture.Find<QMenu>("graphMenu")->isVisible());
     QCOMPARE(fixture.Messages().messages.size(), before);
     QCOMPARE(runs, 0);
 }
@@ -148,17 +160,133 @@ void GraphSaveTest::rightButtonDuringARunDoesNothing() {
     fixture.Messages().messages.clear();
     fixture.Messages().answer = app::MessageAnswer::Yes;
     bool pictureShown = false;
+    bool menuShown = true;
     apptest::AtFirstProgressPoint(fixture.Window(), [&] {
         QWidget* picture = fixture.Find<QWidget>("picGraph");
         pictureShown = picture->isVisible();
         QTest::mouseClick(picture, Qt::RightButton);
+        menuShown = fixture.Find<QMenu>("graphMenu")->isVisible();
     });
     apptest::Click(fixture.Find<QPushButton>("ComputeButton"));
     QVERIFY(pictureShown);
+    QVERIFY(!menuShown);
     // Only the closing message of the run.
     QCOMPARE(fixture.Messages().messages.size(), size_t{1});
     QCOMPARE(fixture.Messages().messages[0].text,
              std::string("Click OK to close the text box at left."));
+}
+
+void GraphSaveTest::pictureKindsFollowTheFilter_data() {
+    QTest::addColumn<int>("filter");    // index into the dialog's filters
+    QTest::addColumn<QString>("name");  // as typed, without an ending
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("bitmap") << 0 << "graph"
+                            << "graph.bmp" << QByteArray("bmp") << 1;
+    QTest::newRow("png") << 1 << "graph"
+                         << "graph.png" << QByteArray("png") << 1;
+    QTest::newRow("png, twice") << 2 << "graph"
+                                << "graph.png" << QByteArray("png") << 2;
+    QTest::newRow("png, four times") << 3 << "graph"
+                                     << "graph.png" << QByteArray("png") << 4;
+    QTest::newRow("svg") << 4 << "graph"
+                         << "graph.svg" << QByteArray("svg") << 1;
+    // The name's own ending wins over the filter.
+    QTest::newRow("bitmap filter, png name") << 0 << "graph.png"
+                                             << "graph.png" << QByteArray("png") << 1;
+}
+
+void GraphSaveTest::pictureKindsFollowTheFilter() {
+    QFETCH(int, filter);
+    QFETCH(QString, name);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, format);
+    QFETCH(int, scale);
+    QTemporaryDir folder;
+    WindowFixture fixture;
+    fixture.Window().SetSaveDialogRunner([&](QFileDialog& dialog) {
+        const QString chosen = dialog.nameFilters().at(filter);
+        dialog.selectNameFilter(chosen);
+        // What the dialog does with a name without an ending.
+        emit dialog.filterSelected(chosen);
+        return folder.filePath(
+            name.contains(QLatin1Char('.')) ? name : name + '.' + dialog.defaultSuffix());
+    });
+    apptest::RunFromWindow(fixture, "DoNPFGraph", QStringLiteral("2"), QStringLiteral("3,000"));
+    fixture.Messages().answer = app::MessageAnswer::Yes;
+    QVERIFY(apptest::ChooseFromGraphMenu(fixture, 0));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+    QImageReader reader(folder.filePath(written));
+    QCOMPARE(reader.format(), format);
+    const QImage saved = reader.read().convertToFormat(QImage::Format_RGB32);
+    if (format == "svg") {
+        // The drawing's own coordinates: the picture's pixels.
+        QFile svg(folder.filePath(written));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("viewBox=\"0 0 480 400\""));
+        QVERIFY(!saved.isNull());
+        return;
+    }
+    QCOMPARE(saved.size(), QSize(apptest::kPictureWidth, apptest::kPictureHeight) * scale);
+    // The same drawing, sharp: each pixel of the axes on screen is a square
+    // of scale x scale pixels of blue, and the bars cover scale^2 times the
+    // pixels (but where a curve crosses them, drawn finer).
+    const QImage shown = apptest::ShownPicture(fixture.Window())
+                             .copy(0, 0, apptest::kPictureWidth, apptest::kPictureHeight);
+    auto count = [](const QImage& image, QRgb colour) {
+        qint64 n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour ? 1 : 0;
+        }
+        return n;
+    };
+    int axis = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) != apptest::kAxisBlue) continue;
+            ++axis;
+            for (int dy = 0; dy < scale; ++dy) {
+                for (int dx = 0; dx < scale; ++dx) {
+                    if (saved.pixel(x * scale + dx, y * scale + dy) != apptest::kAxisBlue) {
+                        QFAIL(qPrintable(QStringLiteral("differs at %1, %2").arg(x).arg(y)));
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY(axis > 400);
+    const double bars = count(shown, apptest::kBarGreen) * double(scale * scale);
+    QVERIFY(bars > 1000);
+    QVERIFY(std::abs(count(saved, apptest::kBarGreen) - bars) < bars * 0.03);
+}
+
+void GraphSaveTest::menuCopiesThePictureAndSavesTheTable() {
+    QTemporaryDir folder;
+    WindowFixture fixture;
+    QString title;
+    fixture.Window().SetSaveDialogRunner([&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        return folder.filePath(QStringLiteral("table.csv"));
+    });
+    apptest::RunFromWindow(fixture, "DoEKGraph", QStringLiteral("1,000,000"),
+                           QStringLiteral("1,002,000"));
+    const size_t messages = fixture.Messages().messages.size();
+    QVERIFY(apptest::ChooseFromGraphMenu(fixture, 1));
+    const QImage copied =
+        QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(copied, apptest::ShownPicture(fixture.Window())
+                         .copy(0, 0, apptest::kPictureWidth, apptest::kPictureHeight));
+    QVERIFY(apptest::ChooseFromGraphMenu(fixture, 2));
+    QCOMPARE(title, QStringLiteral("Save table as"));
+    QFile table(folder.filePath(QStringLiteral("table.csv")));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    // The command-line tool's --csv of the same data and bins.
+    const QByteArray csv = table.readAll();
+    QCOMPARE(csv, QByteArray::fromStdString(stats::HistogramCsv(fixture.Window().HistogramData(),
+                                                                engine::kDefaultBinsEntry)));
+    QVERIFY(csv.startsWith("bin,lower edge,upper edge,count\n"));
+    QCOMPARE(fixture.Messages().messages.size(), messages);
 }
 
 QTEST_MAIN(GraphSaveTest)

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -127,6 +128,16 @@ void WatchClosing(WindowFixture& fixture, AtClosing& seen, const QString& screen
         seen.plotLabel = fixture.Find<QLabel>("lblPlot")->text();
         if (!screenshot.isEmpty()) apptest::SaveScreenshot(fixture.Window(), screenshot);
     };
+}
+
+bool ChooseFromGraphMenu(WindowFixture& fixture, int entry) {
+    QTest::mouseClick(fixture.Find<QWidget>("picGraph"), Qt::RightButton);
+    auto* menu = fixture.Find<QMenu>("graphMenu");
+    if (!menu->isVisible()) return false;
+    QAction* chosen = menu->actions().at(entry);
+    menu->hide();
+    chosen->trigger();
+    return true;
 }
 
 QString CompareWithFreshRendering(WindowFixture& fixture, int binsEntry) {

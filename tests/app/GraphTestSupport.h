@@ -92,6 +92,10 @@ struct AtClosing {
 // at the closing message.
 void WatchClosing(WindowFixture& fixture, AtClosing& seen, const QString& screenshot = {});
 
+// Right-clicks the picture and picks the entry `entry` of the menu that opens
+// (0: the question whether to save the picture). False when no menu opened.
+bool ChooseFromGraphMenu(WindowFixture& fixture, int entry);
+
 // Compares the picture on screen with what the data of the last run gives
 // when drawn once on a cleared picture: empty when they are equal.
 QString CompareWithFreshRendering(WindowFixture& fixture, int binsEntry);

@@ -115,6 +115,32 @@ private slots:
         QVERIFY(!window.isModal());
     }
 
+    void KeptOnScreen_data() {
+        QTest::addColumn<QRect>("wanted");
+        QTest::addColumn<QRect>("kept");
+        const QRect screen(0, 0, 1920, 1200);
+        QTest::newRow("fits") << QRect(375, 130, 481, 491) << QRect(375, 130, 481, 491);
+        QTest::newRow("past the right edge")
+            << QRect(1600, 130, 481, 491) << QRect(1439, 130, 481, 491);
+        QTest::newRow("past the bottom") << QRect(375, 900, 481, 491) << QRect(375, 709, 481, 491);
+        QTest::newRow("larger than the screen") << QRect(300, 80, 2000, 1300) << screen;
+    }
+
+    void KeptOnScreen() {
+        QFETCH(QRect, wanted);
+        QFETCH(QRect, kept);
+        QCOMPARE(app::KeptOnScreen(wanted, QRect(0, 0, 1920, 1200)), kept);
+    }
+
+    void MainWindowAtTheScreensCornerKeepsTheHelpOnIt() {
+        QWidget mainWindow;
+        mainWindow.setGeometry(1500, 900, 764, 579);
+        app::HelpWindow window(kManual, kPalmen);
+        window.ShowHelp(mainWindow);
+        QCOMPARE(window.geometry(), QRect(1439, 709, 481, 491));
+        QCOMPARE(TextBox(window)->size(), QSize(464, 414));
+    }
+
     void TinyMainWindowKeepsAUsableHelpWindow() {
         QWidget mainWindow;
         mainWindow.setGeometry(10, 10, 200, 100);

@@ -1,8 +1,11 @@
 // The main window's layout: every control named and captioned, the regions
 // where they belong, and nothing overlapping or cut.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include "WindowTestSupport.h"
@@ -11,8 +14,11 @@ using apptest::WindowFixture;
 
 namespace {
 
+// The caption as shown: an Alt mnemonic's marker is not.
 QString Caption(QWidget* control) {
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text().remove(QLatin1Char('&'));
+    }
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     return {};
 }
@@ -31,7 +37,7 @@ QList<QWidget*> VisibleChildren(QWidget* parent) {
 // labels need their whole size hint.
 bool CaptionFits(QWidget* control) {
     if (auto* button = qobject_cast<QPushButton*>(control)) {
-        return button->fontMetrics().horizontalAdvance(button->text()) + 6 <= button->width();
+        return button->fontMetrics().horizontalAdvance(Caption(button)) + 6 <= button->width();
     }
     return control->sizeHint().width() <= control->width();
 }
@@ -49,7 +55,10 @@ private slots:
     void controlsCarryTheirCaptions_data();
     void controlsCarryTheirCaptions();
     void regionsAreWhereTheyBelong();
+    void controlsNeitherOverlapNorCutTheirCaptions_data();
     void controlsNeitherOverlapNorCutTheirCaptions();
+    void resizingGrowsTheOutputAreaOnly_data();
+    void resizingGrowsTheOutputAreaOnly();
 };
 
 void LayoutTest::controlsCarryTheirCaptions_data() {
@@ -123,15 +132,30 @@ void LayoutTest::regionsAreWhereTheyBelong() {
         {"lblVeltraneSystems", {272, 544, 211, 20}},
         {"lblOnlineDocumentation", {581, 544, 170, 20}}};
     for (const auto& [name, region] : regions) {
-        QCOMPARE(fixture.Find<QWidget>(name)->geometry(), region);
+        QCOMPARE(OnWindow(fixture.Find<QWidget>(name)), region);
     }
     // The plot text stands in the option group's place, as high as the output.
-    QCOMPARE(fixture.Find<QWidget>("txbPlot")->geometry(), QRect(14, 123, 239, 407));
+    QCOMPARE(OnWindow(fixture.Find<QWidget>("txbPlot")), QRect(14, 123, 239, 407));
+}
+
+void LayoutTest::controlsNeitherOverlapNorCutTheirCaptions_data() {
+    QTest::addColumn<bool>("bulky");
+    QTest::newRow("the program's style") << false;
+    // The window grows as much as the larger controls need.
+    QTest::newRow("a style with larger controls") << true;
 }
 
 void LayoutTest::controlsNeitherOverlapNorCutTheirCaptions() {
+    QFETCH(bool, bulky);
+    QStyle* before = QApplication::style();
+    const QString beforeName = before->name();
+    if (bulky) QApplication::setStyle(new apptest::BulkyStyle);
     WindowFixture fixture;
+    if (bulky) QApplication::setStyle(beforeName);
     app::frmMain& window = fixture.Window();
+    QCOMPARE(window.minimumSize(), window.size());
+    // The larger controls do need more room than the start size gives.
+    QCOMPARE(window.width() > 764 && window.height() > 579, bulky);
     // The reset button with its widest caption, as a typed filter shows it.
     fixture.Find<QPushButton>("cmdReset")->show();
     QList<QWidget*> controls;
@@ -164,6 +188,50 @@ void LayoutTest::controlsNeitherOverlapNorCutTheirCaptions() {
     // The introduction's text fits its label.
     auto* introduction = fixture.Find<QLabel>("lblIntroduction");
     QVERIFY(introduction->heightForWidth(introduction->width()) <= introduction->height());
+}
+
+void LayoutTest::resizingGrowsTheOutputAreaOnly_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("wider") << QSize(1100, 579);
+    QTest::newRow("taller") << QSize(764, 900);
+    QTest::newRow("both") << QSize(1280, 960);
+    QTest::newRow("smaller than the start") << QSize(600, 400);
+}
+
+void LayoutTest::resizingGrowsTheOutputAreaOnly() {
+    QFETCH(QSize, size);
+    WindowFixture fixture;
+    app::frmMain& window = fixture.Window();
+    QHash<QString, QRect> before;
+    const char* names[] = {"Frame3",
+                           "Frame1",
+                           "Frame4",
+                           "Frame2",
+                           "OutputArea",
+                           "lblIntroduction",
+                           "StopButton",
+                           "lblOnlineDocumentation",
+                           "lblVeltraneSystems",
+                           "txbPlot"};
+    for (const char* name : names) before[name] = OnWindow(fixture.Find<QWidget>(name));
+    window.resize(size);
+    QCoreApplication::sendPostedEvents();
+    // Never below the start size.
+    const QSize grown = size.expandedTo(QSize(764, 579));
+    QCOMPARE(window.size(), grown);
+    const int dx = grown.width() - 764;
+    const int dy = grown.height() - 579;
+    auto now = [&](const char* name) { return OnWindow(fixture.Find<QWidget>(name)); };
+    for (const char* kept : {"Frame3", "Frame1", "Frame4", "Frame2"}) {
+        QCOMPARE(now(kept), before[kept]);
+    }
+    QCOMPARE(now("OutputArea"), before["OutputArea"].adjusted(0, 0, dx, dy));
+    QCOMPARE(now("picGraph"), now("OutputArea"));
+    QCOMPARE(now("lblIntroduction"), before["lblIntroduction"].adjusted(0, 0, dx, 0));
+    QCOMPARE(now("StopButton"), before["StopButton"].translated(dx, 0));
+    QCOMPARE(now("lblOnlineDocumentation"), before["lblOnlineDocumentation"].translated(dx, dy));
+    QCOMPARE(now("lblVeltraneSystems"), before["lblVeltraneSystems"].translated(0, dy));
+    QCOMPARE(now("txbPlot"), before["txbPlot"].adjusted(0, 0, 0, dy));
 }
 
 QTEST_MAIN(LayoutTest)

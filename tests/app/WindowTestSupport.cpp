@@ -50,6 +50,24 @@ QString WindowFixture::StateFilePath() const {
     return m_dataFolder.path() + QStringLiteral("/Primorator/prmr.usr");
 }
 
+BulkyStyle::BulkyStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+QSize BulkyStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                   const QWidget* widget) const {
+    const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
+    switch (type) {
+        case CT_LineEdit:
+            return base + QSize(40, 8);
+        case CT_PushButton:
+            return base + QSize(12, 8);
+        case CT_RadioButton:
+        case CT_CheckBox:
+            return base + QSize(4, 6);
+        default:
+            return base;
+    }
+}
+
 void Click(QWidget* control) {
     const bool indicator = qobject_cast<QRadioButton*>(control) != nullptr ||
                            qobject_cast<QCheckBox*>(control) != nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QProxyStyle>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -62,6 +63,15 @@ private:
     std::unique_ptr<app::frmMain> m_window;
     int m_programEnds = 0;
     bool m_started = false;
+};
+
+// A style whose controls are larger than the default's (wider frames and
+// margins, taller options), as some desktop styles' are.
+class BulkyStyle final : public QProxyStyle {
+public:
+    BulkyStyle();
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
 };
 
 // A left click where a user clicks the control: on the indicator of an option

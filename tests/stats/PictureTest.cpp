@@ -89,6 +89,23 @@ TEST_F(Picture, EkYAxisAtTheValueZeroAndBarsOneBinWide) {
     EXPECT_EQ(At(image, 145, 250), kWhite);
 }
 
+TEST_F(Picture, LabelOverTheTallestSpikeStaysOnThePicture) {
+    // Bin 30 (x 152 .. 156) centred on the mean: its bar meets the top of the
+    // axis at y 7, with no room above for its label, which goes beside it.
+    const double centre = 30.5 * 5 / 96 - 25 * 5.0 / 96;
+    engine::HistogramState state = stats_test::EkState({{30, 40}, {50, 10}}, centre, 0.6, 50);
+    m_picture.BeginGraph(HistogramKind::EK, 4);
+    m_picture.Render(state, false, 4, format::Separator::Comma);
+    const QImage& image = m_picture.Image();
+    EXPECT_EQ(At(image, 153, 30), kGreen);
+    // The label "1", dark grey to black, on the top rows right of the bar.
+    int inkBeside = 0;
+    for (int y = 0; y < 13; ++y) {
+        for (int x = 158; x < 165; ++x) inkBeside += QColor(At(image, x, y)).lightness() < 100;
+    }
+    EXPECT_GT(inkBeside, 5);
+}
+
 TEST_F(Picture, PalmenBarsAreOutlinedInBlackAndTheFittedLineIsRed) {
     engine::HistogramState state = stats_test::Gather(ComputeMode::DoPCGraph, 1, 101);
     m_picture.BeginGraph(HistogramKind::PC, 5);
