@@ -53,7 +53,7 @@ ScanEnding Scan::WalkCountBlocks() {
     // A block of 2^22 numbers (4 MB of counts): the kernel's set-up for a
     // block and its start of a helper thread are then a small part of the
     // work, and Stop still acts within milliseconds.
-    constexpr int32_t kBlock = 1 << 22;
+    constexpr int32_t kBlock = 1 << 24;
     const int64_t end = m_plan.end;
     const auto countFrom = [end](int64_t blockStart) {
         return static_cast<int32_t>(std::min<int64_t>(kBlock, end - blockStart + 1));

@@ -115,6 +115,26 @@ TEST_P(FactorCountsOfBlocks, AgainstTheFactorisationAndTrialDivision) {
     }
 }
 
+// A block longer than the pieces the two threads share and than the
+// sieve's stretch of listed hits: the numbers at each chunk's edges and a
+// sample between them.
+TEST_P(FactorCountsOfBlocks, LongBlocksAcrossPiecesAndStretches) {
+    const int32_t count = (1 << 22) + (1 << 20) + 12345;
+    std::vector<uint8_t> counts(static_cast<size_t>(count));
+    for (const int32_t first : {2, 1234567891, kMaxNumber - count + 1}) {
+        ASSERT_EQ(factor_counts(first, count, counts.data()), count);
+        calculate_primes(first + count - 1);
+        for (int32_t i = 0; i < count; ++i) {
+            const int32_t edge = i % 65536;
+            if (edge > 2 && edge < 65533 && i % 1009 != 0) continue;
+            const int32_t packed = count_factors(first, first + i);
+            ASSERT_EQ(counts[static_cast<size_t>(i)], (packed & 0xF) | ((packed >> 8) & 7) << 4)
+                << "n = " << first + i;
+        }
+        finish_run();
+    }
+}
+
 TEST_P(FactorCountsOfBlocks, RefusesWhatLiesOutsideTheRange) {
     std::vector<uint8_t> counts(10, 0xEE);
     EXPECT_EQ(factor_counts(0, 5, counts.data()), 0);
