@@ -81,14 +81,14 @@ void NumberLines::WriteFactorLine(std::string& out, const NumberFacts& facts) co
         }
     }
     if (m_showFactorCount) {
-        out.append(line.data(), at);
+        out.append(line.data(), static_cast<size_t>(at - line.data()));
         format::AppendFactorCountNote(out, result.count, EkValue(facts.n, result.count),
                                       m_decimalMark);
         out += m_lineEnd;
         return;
     }
     std::memcpy(at, m_lineEnd.data(), m_lineEnd.size());
-    out.append(line.data(), at + m_lineEnd.size());
+    out.append(line.data(), static_cast<size_t>(at - line.data()) + m_lineEnd.size());
 }
 
 }  // namespace engine

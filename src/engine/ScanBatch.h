@@ -21,7 +21,7 @@ namespace engine {
 // parts left.
 class ScanBatch {
 public:
-    static constexpr int kCapacity = 4096;
+    static constexpr int kCapacity = 65536;
     static constexpr int kPartSize = 256;
     static constexpr int kParts = kCapacity / kPartSize;
 

@@ -1,6 +1,7 @@
 #include "format/NumberText.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstring>
 
@@ -27,6 +28,19 @@ constexpr std::array<char, 3000> kTriples = [] {
         triples[static_cast<size_t>(3 * i + 2)] = static_cast<char>('0' + i % 10);
     }
     return triples;
+}();
+
+// 0 .. 999 written from the left in four bytes each.
+constexpr std::array<char, 4000> kLeftAligned = [] {
+    std::array<char, 4000> entries{};
+    for (int i = 0; i < 1000; ++i) {
+        const int width = i >= 100 ? 3 : (i >= 10 ? 2 : 1);
+        for (int k = 0; k < width; ++k) {
+            entries[static_cast<size_t>(4 * i + k)] =
+                kTriples[static_cast<size_t>(3 * i + 3 - width + k)];
+        }
+    }
+    return entries;
 }();
 
 std::string_view DecimalDigits(int64_t n, DigitBuffer& digits) {
@@ -67,7 +81,7 @@ std::string FormatNumber(int64_t n, Separator separator) {
 int AppendNumber(std::string& out, int32_t n, Separator separator) {
     std::array<char, kMaxNumberWidth> text;
     char* end = WriteNumber(text.data(), n, separator);
-    out.append(text.data(), end);
+    out.append(text.data(), static_cast<size_t>(end - text.data()));
     return static_cast<int>(end - text.data());
 }
 
@@ -79,16 +93,19 @@ char* WriteNumber(char* at, int32_t n, Separator separator) {
         *at++ = '-';
         rest = 0u - rest;
     }
-    const int digits = rest < 10           ? 1
-                       : rest < 100        ? 2
-                       : rest < 1000       ? 3
-                       : rest < 10000      ? 4
-                       : rest < 100000     ? 5
-                       : rest < 1000000    ? 6
-                       : rest < 10000000   ? 7
-                       : rest < 100000000  ? 8
-                       : rest < 1000000000 ? 9
-                                           : 10;
+    // The small primes and exponents of most factorisations first, without
+    // a branch on their width: all four bytes of the entry are copied (`at`
+    // has room for them) and the end is put after the digits.
+    if (rest < 1000) {
+        std::memcpy(at, &kLeftAligned[4 * rest], 4);
+        return at + 1 + (rest >= 10 ? 1 : 0) + (rest >= 100 ? 1 : 0);
+    }
+    // The digits from the bit length: bits * log10(2) is the count of
+    // digits, or one more than it.
+    static constexpr uint32_t kPowers[] = {1,      10,      100,      1000,      10000,
+                                           100000, 1000000, 10000000, 100000000, 1000000000};
+    const int guess = (std::bit_width(rest) * 1233) >> 12;
+    const int digits = guess + (rest >= kPowers[guess] ? 1 : 0);
     const auto mark = static_cast<char>(SeparatorCode(separator));
     char* const end = at + digits + (mark != 0 ? (digits - 1) / 3 : 0);
     char* first = end;

@@ -49,7 +49,7 @@ char* WriteLineHead(char* at, std::string_view numberText, int colorIndex,
 int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options) {
     std::array<char, kMaxHeadWidth> head;
     char* end = WriteLineHead(head.data(), n, colorIndex, options);
-    out.append(head.data(), end);
+    out.append(head.data(), static_cast<size_t>(end - head.data()));
     return static_cast<int>(end - head.data()) - (options.bare ? 0 : 1);
 }
 

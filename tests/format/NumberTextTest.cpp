@@ -57,6 +57,14 @@ std::vector<int64_t> SampleNumbers() {
         0,         1,         9,          10,         99,        100,      999,     1000,
         9999,      10000,     99999,      100000,     999999,    1000000,  1000001, 12345678,
         123456789, 999999999, 1000000000, 2147483646, INT32_MAX, INT32_MIN};
+    // Each width's edges, and those of powers of two, where the width is
+    // found from the bit length.
+    for (int64_t power = 10; power <= 1000000000; power *= 10) {
+        numbers.insert(numbers.end(), {power - 1, power, power + 1});
+    }
+    for (int64_t power = 2; power <= INT32_MAX; power *= 2) {
+        numbers.insert(numbers.end(), {power - 1, power});
+    }
     std::mt19937 random(7);
     std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX);
     for (int i = 0; i < 2000; ++i) numbers.push_back(any(random));
