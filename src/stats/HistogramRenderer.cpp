@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "format/NumberText.h"
 #include "stats/Colors.h"
@@ -99,6 +101,36 @@ void PrintFullScale(RenderContext& c) {
     c.surface.Line(7, 7, 7 + kCharWidth * static_cast<int>(text.size()), 7, kRed);
 }
 
+struct MarkerLabel {
+    std::string text;
+    int x;
+};
+
+// Moves the labels of row 24, in the order of their values, apart by a
+// character's width at least and into the picture; the labels of the far
+// tail are left out while there is no room for them all.
+void SpreadLabels(std::vector<MarkerLabel>& labels, int width) {
+    const auto widthOf = [](const MarkerLabel& label) {
+        return kCharWidth * static_cast<int>(label.text.size());
+    };
+    for (;;) {
+        std::vector<MarkerLabel> placed = labels;
+        for (size_t i = 0; i < placed.size(); ++i) {
+            const int after = i == 0 ? 0 : placed[i - 1].x + widthOf(placed[i - 1]) + kCharWidth;
+            placed[i].x = std::max(placed[i].x, after);
+        }
+        for (size_t i = placed.size(); i-- > 0;) {
+            const int before = i + 1 == placed.size() ? width : placed[i + 1].x - kCharWidth;
+            placed[i].x = std::min(placed[i].x, before - widthOf(placed[i]));
+        }
+        if (placed.empty() || placed.front().x >= 0) {
+            labels = std::move(placed);
+            return;
+        }
+        labels.pop_back();
+    }
+}
+
 // The red mean line and the lines at the standard deviations, with their
 // values on row 24 when they are far enough apart to be read.
 void DrawMarkers(const RenderContext& c, double meanX) {
@@ -110,23 +142,27 @@ void DrawMarkers(const RenderContext& c, double meanX) {
     surface.ClearRow(24);
     surface.SetDrawColor(kRed);
     surface.Line(Round(meanX), l.yBase, Round(meanX), l.yTop, kRed);
-    surface.PrintLabel(FormatDecimals(mean, 3), Round(meanX - 9), RowTop(24));
-    for (const int k : {-1, 1, -2, 2, 3, 4, 5}) {
+    std::vector<MarkerLabel> labels;  // in the order of their values
+    for (const int k : {-2, -1, 0, 1, 2, 3, 4, 5}) {
         const double v = mean + k * sd;
         const double xv = meanX + (v - mean) * l.unit;
         const int x = Round(xv);
-        if (std::abs(k) <= 3) {
+        if (k != 0 && std::abs(k) <= 3) {
             surface.Line(x, l.yBase, x, Round(l.yBase - l.axisHeight * std::exp(-k * k / 2.0)),
                          kRed);
-        } else {
+        } else if (k != 0) {
             surface.Line(x, l.yBase + 3, x, l.yBase, kRed);
         }
-        if (l.unit * sd > 37) {
+        // The values of lines outside the picture are not written.
+        if (x < 0 || x >= surface.Width()) continue;
+        if (k == 0 || l.unit * sd > 37) {
             // Room for the minus sign of the values left of the mean.
             const bool shift = ek && (k == -1 || k == -2);
-            surface.PrintLabel(FormatDecimals(v, 3), Round(xv - (shift ? 16 : 9)), RowTop(24));
+            labels.push_back({FormatDecimals(v, 3), Round(xv - (shift ? 16 : 9))});
         }
     }
+    SpreadLabels(labels, surface.Width());
+    for (const MarkerLabel& label : labels) surface.PrintLabel(label.text, label.x, RowTop(24));
     surface.SetDrawColor(kBlack);
 }
 

@@ -46,7 +46,9 @@ ImageSurface::ImageSurface(QPaintDevice& device, QSize size, qreal scale)
 void ImageSurface::Clear() { m_painter.fillRect(QRect(QPoint(0, 0), m_size), QColor(kBackground)); }
 
 void ImageSurface::PrintAt(const std::string& text, int row, int x) {
-    PrintLabel(text, x, RowTop(row));
+    // Row 0 (the EK table's header at 40 and 48 bins) begins above the
+    // picture: its text is drawn at the top, whole.
+    PrintLabel(text, x, std::max(0, RowTop(row)));
 }
 
 void ImageSurface::PrintLabel(const std::string& text, int x, int y) {

@@ -106,6 +106,63 @@ TEST_F(Picture, LabelOverTheTallestSpikeStaysOnThePicture) {
     EXPECT_GT(inkBeside, 5);
 }
 
+// The columns with ink between y0 and y1, as runs of the columns closer
+// than `gap` to the one before (the blanks within a text are narrower).
+std::vector<std::pair<int, int>> InkRuns(const QImage& image, int y0, int y1, int gap) {
+    std::vector<std::pair<int, int>> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        bool inked = false;
+        for (int y = y0; y <= y1; ++y) inked = inked || At(image, x, y) != kWhite;
+        if (!inked) continue;
+        if (!runs.empty() && x - runs.back().second < gap) {
+            runs.back().second = x;
+        } else {
+            runs.push_back({x, x});
+        }
+    }
+    return runs;
+}
+
+// The values under the axis: apart from each other by a character's width,
+// none cut by the picture's edge. Wide negative values a line's
+// spacing apart, and a tail reaching past the right edge.
+TEST_F(Picture, MarkerValuesStayApartAndOnThePicture) {
+    struct Case {
+        int binsEntry;
+        double mean, sd;
+        size_t labels;
+    };
+    for (const Case& c :
+         {Case{4, 0.2, 0.396, 8}, Case{0, 0.1846, 0.63093, 8}, Case{4, 2.0, 0.45, 6}}) {
+        engine::HistogramState state = stats_test::EkState({{30, 40}, {50, 10}}, c.mean, c.sd, 50);
+        m_picture.BeginGraph(HistogramKind::EK, c.binsEntry);
+        m_picture.Render(state, false, c.binsEntry, format::Separator::Comma);
+        // Row 24's text, below the short lines at the tail's values.
+        const auto runs = InkRuns(m_picture.Image(), 359, 369, 6);
+        EXPECT_EQ(runs.size(), c.labels) << c.mean << " " << c.sd;
+        // Each value has five or six characters of seven pixels: one cut by
+        // an edge is narrower.
+        for (const auto& [left, right] : runs) EXPECT_GE(right - left + 1, 33) << left;
+    }
+}
+
+TEST_F(Picture, RowZeroIsDrawnWholeAtTheTop) {
+    QImage top(200, 60, QImage::Format_RGB32);
+    QImage inside(200, 60, QImage::Format_RGB32);
+    top.fill(kWhite);
+    inside.fill(kWhite);
+    stats::ImageSurface(top).PrintAt("No. of pr.", 0, 35);
+    stats::ImageSurface(inside).PrintAt("No. of pr.", 3, 35);
+    const auto ink = [](const QImage& image, int y0, int y1) {
+        int count = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = 0; x < image.width(); ++x) count += At(image, x, y) != kWhite;
+        return count;
+    };
+    EXPECT_GT(ink(inside, 41, 56), 20);
+    EXPECT_EQ(ink(top, 0, 15), ink(inside, 41, 56));
+}
+
 TEST_F(Picture, PalmenBarsAreOutlinedInBlackAndTheFittedLineIsRed) {
     engine::HistogramState state = stats_test::Gather(ComputeMode::DoPCGraph, 1, 101);
     m_picture.BeginGraph(HistogramKind::PC, 5);
