@@ -38,25 +38,25 @@ Span Clamped(int32_t lo, int32_t hi) {
     return {std::max<int64_t>(lo, 0), std::min<int64_t>(hi, kMaxNumber)};
 }
 
-}  // namespace
-
-int64_t CountPrimes(int32_t lo, int32_t hi, int threads) {
+// lo .. hi counted by primesieve's `count` (of primes or of pairs) on `threads` threads.
+int64_t CountWith(uint64_t (*count)(uint64_t, uint64_t), int32_t lo, int32_t hi, int threads) {
     const Span span = Clamped(lo, hi);
     if (span.Empty()) return 0;
     // Set on every call: the setting is primesieve's, shared by the whole process.
     primesieve_set_num_threads(threads);
-    const uint64_t count =
-        primesieve_count_primes(static_cast<uint64_t>(span.from), static_cast<uint64_t>(span.to));
-    return count == PRIMESIEVE_ERROR ? 0 : static_cast<int64_t>(count);
+    const uint64_t counted =
+        count(static_cast<uint64_t>(span.from), static_cast<uint64_t>(span.to));
+    return counted == PRIMESIEVE_ERROR ? 0 : static_cast<int64_t>(counted);
+}
+
+}  // namespace
+
+int64_t CountPrimes(int32_t lo, int32_t hi, int threads) {
+    return CountWith(primesieve_count_primes, lo, hi, threads);
 }
 
 int64_t CountPrimePairs(int32_t lo, int32_t hi, int threads) {
-    const Span span = Clamped(lo, hi);
-    if (span.Empty()) return 0;
-    primesieve_set_num_threads(threads);
-    const uint64_t count =
-        primesieve_count_twins(static_cast<uint64_t>(span.from), static_cast<uint64_t>(span.to));
-    return count == PRIMESIEVE_ERROR ? 0 : static_cast<int64_t>(count);
+    return CountWith(primesieve_count_twins, lo, hi, threads);
 }
 
 int64_t CountPrimesModulo(int32_t lo, int32_t hi, int32_t modulus, int32_t residue1,
