@@ -63,7 +63,7 @@ public:
 
 private:
     using Clock = util::CoarseClock;
-    static constexpr int kClockIntervalMs = 1000;
+    static constexpr int kClockIntervalMs = 200;
 
     bool NormalizeNumberFields();
     engine::ComputeRequest ReadRequest() const;

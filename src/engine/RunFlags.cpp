@@ -4,9 +4,12 @@ namespace engine {
 
 int32_t ClockProgressStep(int32_t currentNumber, int32_t scanStart, int intervalMs,
                           ComputeMode mode) {
-    // Integer divisions truncating towards zero, as the step is defined.
-    const int32_t seconds = intervalMs / 1000;
-    int32_t step = seconds != 0 ? ((currentNumber - scanStart) / seconds) / 3 : 0;
+    // Integer divisions truncating towards zero, as the step is defined: for
+    // the window's 3 s, the numbers done / 3 / 3. The rate is taken from
+    // milliseconds, so that the command line's shorter interval gives it too.
+    const int64_t perSecond =
+        intervalMs > 0 ? (int64_t{currentNumber} - scanStart) * 1000 / intervalMs : 0;
+    auto step = static_cast<int32_t>(perSecond / 3);
     const bool counting = mode == ComputeMode::CountPrimesOnly;
     const bool listing =
         mode == ComputeMode::DisplayPrimesOnly || mode == ComputeMode::DisplayPrimePairsOnly;
