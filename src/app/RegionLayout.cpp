@@ -45,6 +45,23 @@ QLayoutItem* RegionLayout::takeAt(int index) {
 
 Qt::Orientations RegionLayout::expandingDirections() const { return Qt::Horizontal | Qt::Vertical; }
 
+int RegionLayout::UsableHeight(size_t index) const {
+    // The design lets a region's last pixels lie under the group below it in
+    // its column (the option group under the button row): contents that need
+    // more room grow the region, never into that strip.
+    const Region& region = m_items[index].region;
+    const QRect& start = region.start;
+    int covered = 0;
+    for (const Item& other : m_items) {
+        const QRect& below = other.region.start;
+        if (other.region.needsItsContents && other.region.vertical == region.vertical &&
+            below.top() > start.top() && below.intersects(start)) {
+            covered = std::max(covered, start.bottom() + 1 - below.top());
+        }
+    }
+    return start.height() - covered;
+}
+
 RegionLayout::Growth RegionLayout::ContentsGrowth() const {
     Growth growth;
     growth.pushDown.assign(m_items.size(), 0);
@@ -59,7 +76,7 @@ RegionLayout::Growth RegionLayout::ContentsGrowth() const {
         } else {
             growth.rightWidth = std::max(growth.rightWidth, width);
         }
-        growth.ownHeight[i] = std::max(needed.height() - item.region.start.height(), 0);
+        growth.ownHeight[i] = std::max(needed.height() - UsableHeight(i), 0);
     }
     // A taller region pushes down the regions below it in its column.
     int columnHeight[2] = {0, 0};

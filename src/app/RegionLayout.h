@@ -72,6 +72,8 @@ private:
         int height = 0;              // the taller column's extra height
     };
 
+    // The height of a region's start place that no region below it covers.
+    int UsableHeight(size_t index) const;
     Growth ContentsGrowth() const;
     QRect Place(size_t index, const Growth& growth, QSize extra) const;
 

@@ -147,11 +147,16 @@ void LayoutTest::controlsNeitherOverlapNorCutTheirCaptions_data() {
 
 void LayoutTest::controlsNeitherOverlapNorCutTheirCaptions() {
     QFETCH(bool, bulky);
-    QStyle* before = QApplication::style();
-    const QString beforeName = before->name();
-    if (bulky) QApplication::setStyle(new apptest::BulkyStyle);
+    // The style stays for the whole check (setting another restyles the
+    // window's controls), and goes back however the check ends.
+    struct StyleForTheTest {
+        QString before = QApplication::style()->name();
+        explicit StyleForTheTest(bool bulky) {
+            if (bulky) QApplication::setStyle(new apptest::BulkyStyle);
+        }
+        ~StyleForTheTest() { QApplication::setStyle(before); }
+    } style(bulky);
     WindowFixture fixture;
-    if (bulky) QApplication::setStyle(beforeName);
     app::frmMain& window = fixture.Window();
     QCOMPARE(window.minimumSize(), window.size());
     // The larger controls do need more room than the start size gives.
@@ -159,11 +164,20 @@ void LayoutTest::controlsNeitherOverlapNorCutTheirCaptions() {
     // The reset button with its widest caption, as a typed filter shows it.
     fixture.Find<QPushButton>("cmdReset")->show();
     QList<QWidget*> controls;
-    for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4"}) {
+    const char* frames[] = {"Frame1", "Frame2", "Frame3", "Frame4"};
+    for (const char* frame : frames) {
         QWidget* group = fixture.Find<QWidget>(frame);
         for (QWidget* control : VisibleChildren(group)) {
             QVERIFY2(group->rect().contains(control->geometry()),
                      qPrintable(control->objectName()));
+            // The option group reaches under the separator group and the
+            // button row by design; none of its controls lies there.
+            for (const char* other : {"Frame2", "Frame4"}) {
+                if (frame != frames[0]) break;
+                QVERIFY2(!OnWindow(fixture.Find<QWidget>(other)).intersects(OnWindow(control)),
+                         qPrintable(control->objectName() + QLatin1String(" in ") +
+                                    QLatin1String(other)));
+            }
             controls << control;
         }
     }

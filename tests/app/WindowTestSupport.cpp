@@ -62,7 +62,9 @@ QSize BulkyStyle::sizeFromContents(ContentsType type, const QStyleOption* option
             return base + QSize(12, 8);
         case CT_RadioButton:
         case CT_CheckBox:
-            return base + QSize(4, 6);
+            // Taller, as in the larger desktop styles: the option group then
+            // needs more height than the window's design gives it.
+            return base + QSize(4, 12);
         default:
             return base;
     }
