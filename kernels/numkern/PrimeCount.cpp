@@ -46,7 +46,7 @@ int64_t CountWith(uint64_t (*count)(uint64_t, uint64_t), int32_t lo, int32_t hi,
     primesieve_set_num_threads(threads);
     const uint64_t counted =
         count(static_cast<uint64_t>(span.from), static_cast<uint64_t>(span.to));
-    return counted == PRIMESIEVE_ERROR ? 0 : static_cast<int64_t>(counted);
+    return counted == PRIMESIEVE_ERROR ? -1 : static_cast<int64_t>(counted);
 }
 
 }  // namespace
@@ -73,12 +73,13 @@ int64_t CountPrimesModulo(int32_t lo, int32_t hi, int32_t modulus, int32_t resid
     primesieve_jump_to(&it, static_cast<uint64_t>(span.from), static_cast<uint64_t>(span.to));
     int64_t count = 0;
     const auto to = static_cast<uint64_t>(span.to);
-    for (uint64_t p = primesieve_next_prime(&it); p <= to; p = primesieve_next_prime(&it)) {
+    uint64_t p = primesieve_next_prime(&it);
+    for (; p <= to; p = primesieve_next_prime(&it)) {
         const uint32_t r = remainder(static_cast<uint32_t>(p));
         count += static_cast<int64_t>((r == r1) | (r == r2));
     }
     primesieve_free_iterator(&it);
-    return count;
+    return p == PRIMESIEVE_ERROR ? -1 : count;
 }
 
 }  // namespace numkern

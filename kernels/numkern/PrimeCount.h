@@ -6,7 +6,8 @@ namespace numkern {
 
 // The number of primes p with lo <= p <= hi, the range clamped to
 // 0 .. kMaxNumber; 0 when it holds no number of that span. Counted by
-// primesieve with `threads` threads.
+// primesieve with `threads` threads; -1 when primesieve fails (memory it
+// cannot get), as for the two below.
 int64_t CountPrimes(int32_t lo, int32_t hi, int threads = 1);
 
 // The prime pairs (p, p + 2) with lo <= p and p + 2 <= hi, clamped likewise;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <primesieve.h>
+
 #include "Limits.h"
 
 namespace numkern {
@@ -23,6 +25,11 @@ int32_t PrimeList::Next(int32_t lo, int32_t hi, int32_t* primes, int32_t capacit
     while (count < capacity) {
         const uint64_t p = m_held != 0 ? m_held : primesieve_next_prime(&m_iterator);
         m_held = 0;
+        if (p == PRIMESIEVE_ERROR) {
+            // The next call starts afresh.
+            m_open = false;
+            return -1;
+        }
         if (p > to) {
             m_held = p;
             m_next = to + 1;

@@ -109,7 +109,9 @@ NUMKERN_API int16_t is_prime(int32_t n, int32_t unused);
  * count_primes(-5, 10) is 4. Independent of calculate_primes and of any run.
  * Counted by a sieve of Eratosthenes (primesieve) with the threads that
  * set_sieve_threads chooses: about 1.7 ms per 2^24 numbers in one thread, of
- * which about 0.4 ms is a set-up that every call pays, however short its range. */
+ * which about 0.4 ms is a set-up that every call pays, however short its range.
+ * -1 when the count cannot be made (primesieve fails, e.g. for want of memory);
+ * so for count_prime_pairs, next_primes and count_primes_mod. */
 NUMKERN_API int64_t count_primes(int32_t lo, int32_t hi);
 
 /* The number of prime pairs (p, p + 2) with lo <= p and p + 2 <= hi, the

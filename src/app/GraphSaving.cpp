@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -133,13 +132,10 @@ void GraphSaving::SaveTable() {
     dialog.setNameFilter(kCsvFilter);
     const QString fileName = ChooseFile(dialog);
     if (fileName.isEmpty()) return;
-    QFile file(fileName);
-    const QByteArray csv =
-        QByteArray::fromStdString(stats::HistogramCsv(m_data, m_picture.BinsEntry()));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size() ||
-        !file.flush()) {
-        Report(
-            QStringLiteral("Cannot save the table to %1: %2.").arg(fileName, file.errorString()));
+    const QString reason = stats::WriteWholeFile(
+        QByteArray::fromStdString(stats::HistogramCsv(m_data, m_picture.BinsEntry())), fileName);
+    if (!reason.isEmpty()) {
+        Report(QStringLiteral("Cannot save the table to %1: %2.").arg(fileName, reason));
     }
 }
 

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -30,13 +31,16 @@ constexpr const char* kUsage =
 int main(int argc, char* argv[]) {
     // Answered without a window, so that they work where no display is.
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-V") == 0) {
-            std::printf("primorator %d.%d9\n", PRIMORATOR_VERSION_MAJOR, PRIMORATOR_VERSION_MINOR);
-            return 0;
+        const bool help = std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
+        if (help || std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-V") == 0) {
+            const bool written =
+                (help ? std::fputs(kUsage, stdout) >= 0
+                      : std::printf("primorator %d.%d9\n", PRIMORATOR_VERSION_MAJOR,
+                                    PRIMORATOR_VERSION_MINOR) >= 0) &&
+                std::fflush(stdout) == 0;
+            if (written) return 0;
+            std::fprintf(stderr, "primorator: cannot write the output: %s\n", std::strerror(errno));
+            return 1;
         }
     }
     QApplication application(argc, argv);

@@ -70,13 +70,15 @@ int main(int argc, char** argv) {
         std::fputs("Try 'primorator-cli --help'.\n", stderr);
         return kExitRefused;
     }
-    if (options->help) {
-        std::fputs(cli::UsageText().c_str(), stdout);
-        return 0;
-    }
-    if (options->version) {
-        std::printf("primorator-cli %d.%d9\n", PRIMORATOR_VERSION_MAJOR, PRIMORATOR_VERSION_MINOR);
-        return 0;
+    if (options->help || options->version) {
+        char version[64];
+        std::snprintf(version, sizeof version, "primorator-cli %d.%d9\n", PRIMORATOR_VERSION_MAJOR,
+                      PRIMORATOR_VERSION_MINOR);
+        const std::string failure =
+            cli::WriteAndFlush(stdout, options->help ? cli::UsageText() : version);
+        if (failure.empty()) return 0;
+        Report("cannot write the output: " + failure);
+        return kExitFailed;
     }
 
     const numlib::NumKernel* kernel = nullptr;

@@ -1,5 +1,7 @@
 #include "numlib/NumKernel.h"
 
+#include <stdexcept>
+
 #include "numlib/KernelLibrary.h"
 #include "util/ProgramFolder.h"
 
@@ -28,6 +30,10 @@ NumKernel NumKernel::Load(const std::string& folder) {
     util::ResolveExport(kernel.m_library, "finish_run", kernel.m_finishRun, optional);
     util::ResolveExport(kernel.m_library, "set_sieve_threads", kernel.m_setSieveThreads, optional);
     return kernel;
+}
+
+void NumKernel::Failed(const char* what) {
+    throw std::runtime_error(std::string("The number kernel could not ") + what + ".");
 }
 
 const NumKernel& NumKernel::Instance() {

@@ -53,30 +53,36 @@ public:
     // number, and nothing runs ahead.
     bool CanCountPrimes() const { return m_countPrimes != nullptr; }
     // The primes of lo .. hi; only when CanCountPrimes().
-    int64_t CountPrimes(int32_t lo, int32_t hi) const { return m_countPrimes(lo, hi); }
+    int64_t CountPrimes(int32_t lo, int32_t hi) const {
+        return Checked(m_countPrimes(lo, hi), "count the primes");
+    }
     bool CanCountPrimesModulo() const { return m_countPrimesModulo != nullptr; }
     // The primes of lo .. hi that leave residue1 or residue2 (-1: none) on
     // division by modulus; only when CanCountPrimesModulo().
     int64_t CountPrimesModulo(int32_t lo, int32_t hi, int32_t modulus, int32_t residue1,
                               int32_t residue2) const {
-        return m_countPrimesModulo(lo, hi, modulus, residue1, residue2);
+        return Checked(m_countPrimesModulo(lo, hi, modulus, residue1, residue2),
+                       "count the primes");
     }
     bool CanCountPrimePairs() const { return m_countPrimePairs != nullptr; }
     // The prime pairs (p, p + 2) with lo <= p, p + 2 <= hi; only when CanCountPrimePairs().
-    int64_t CountPrimePairs(int32_t lo, int32_t hi) const { return m_countPrimePairs(lo, hi); }
+    int64_t CountPrimePairs(int32_t lo, int32_t hi) const {
+        return Checked(m_countPrimePairs(lo, hi), "count the prime pairs");
+    }
     bool CanCountBlocks() const { return m_factorCounts != nullptr; }
     // What CountFactors tells of each number of first .. first + count - 1
     // but primality, a byte each (k in bits 0-3, the colour in bits 4-6);
     // only when CanCountBlocks().
     void FactorCountsOfBlock(int32_t first, int32_t count, uint8_t* bytes) const {
-        m_factorCounts(first, count, bytes);
+        if (m_factorCounts(first, count, bytes) != count) Failed("count the prime factors");
     }
     bool CanListPrimes() const { return m_nextPrimes != nullptr; }
     // The primes of lo .. hi ascending, at most `capacity`, into `primes`; how
     // many. Calls that go on from the last one run at sieve speed. Only when
     // CanListPrimes().
     int32_t NextPrimes(int32_t lo, int32_t hi, int32_t* primes, int32_t capacity) const {
-        return m_nextPrimes(lo, hi, primes, capacity);
+        return static_cast<int32_t>(
+            Checked(m_nextPrimes(lo, hi, primes, capacity), "list the primes"));
     }
     // The run has ended: the kernel stops sieving ahead.
     void FinishRun() const {
@@ -103,6 +109,15 @@ private:
     util::SharedLibrary m_library;
     void (*m_calculatePrimes)(int32_t) = nullptr;
     int32_t (*m_factor)(int32_t, int32_t, int32_t*, int16_t*) = nullptr;
+    // A kernel call's failure (a negative result) ends the run with an error
+    // that names what could not be done.
+    [[noreturn]] static void Failed(const char* what);
+    static int64_t Checked(int64_t result, const char* what) {
+        if (result < 0) [[unlikely]]
+            Failed(what);
+        return result;
+    }
+
     int32_t (*m_countFactors)(int32_t, int32_t) = nullptr;
     int16_t (*m_isPrime)(int32_t, int32_t) = nullptr;
     int64_t (*m_countPrimes)(int32_t, int32_t) = nullptr;

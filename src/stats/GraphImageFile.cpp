@@ -1,8 +1,8 @@
 #include "stats/GraphImageFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
+#include <QSaveFile>
 
 namespace stats {
 
@@ -24,14 +24,24 @@ QString SaveGraphImage(const QImage& image, const QString& fileName) {
 }
 
 QString SaveGraphData(const QByteArray& data, const QString& fileName) {
-    // Opened here rather than by a writer, whose error would not say why.
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return Failure(fileName, file.errorString());
-    }
+    const QString reason = WriteWholeFile(data, fileName);
+    return reason.isEmpty() ? reason : Failure(fileName, reason);
+}
+
+QString WriteWholeFile(const QByteArray& data, const QString& fileName) {
+    // Written beside the old file and put in its place only when all of it
+    // is written: a full disk leaves the old file as it was. A folder that
+    // takes no new file, where the file itself may be written, is written in
+    // place.
+    QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(data) != data.size() || !file.flush()) {
-        return Failure(fileName, file.errorString());
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
     }
+    if (!file.commit()) return file.errorString();
     return {};
 }
 

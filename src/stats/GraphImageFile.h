@@ -14,4 +14,8 @@ QString SaveGraphImage(const QImage& image, const QString& fileName);
 // the failures described as SaveGraphImage describes them.
 QString SaveGraphData(const QByteArray& data, const QString& fileName);
 
+// Writes `data` to `fileName`, replacing the file only once all of it is
+// written. Returns an empty text on success, else the reason.
+QString WriteWholeFile(const QByteArray& data, const QString& fileName);
+
 }  // namespace stats

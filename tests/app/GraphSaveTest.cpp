@@ -64,7 +64,7 @@ void GraphSaveTest::rightButtonOffersToSaveThePicture_data() {
         << true << QStringList{"missing/graph.bmp", ""} << false << missing;
     QTest::newRow("a file that cannot be written")
         << true << QStringList{"."} << false
-        << "Cannot save the picture to FOLDER/.: Is a directory.";
+        << "Cannot save the picture to FOLDER/.: Filename refers to a directory.";
 }
 
 void GraphSaveTest::rightButtonOffersToSaveThePicture() {

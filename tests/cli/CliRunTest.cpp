@@ -281,6 +281,8 @@ TEST(CliRun, AnOutputThatCannotBeWrittenEndsTheRunWithStatusOne) {
         {{"1", "1000"}, ">/dev/full", "No space left on device"},
         {{"--no-limit", "1", "1000"}, ">/dev/full", "No space left on device"},
         {{"--npf", "2", "1000"}, ">/dev/full", "No space left on device"},
+        {{"--help"}, ">/dev/full", "No space left on device"},
+        {{"--version"}, ">/dev/full", "No space left on device"},
         {{"1", "1000"}, ">&-", "Bad file descriptor"},
         // The whole range would take minutes: the run stops at the closed pipe.
         {{"--no-limit", "1", "2147483646"}, "| head -c 10 >/dev/null", "Broken pipe"},

@@ -93,4 +93,35 @@ TEST(PlainKernel, RunsGiveWhatTheProgramsKernelGives) {
     }
 }
 
+// A fast path whose kernel call fails ends the run as failed, with the
+// error's message and note, never with a count or histogram taken from it.
+TEST(FailingKernel, AFailedCallEndsTheRunWithItsError) {
+    static const numlib::NumKernel failing =
+        numlib::NumKernel::Load(util::ProgramFolder() + "failing-kernel");
+    struct Case {
+        ComputeMode mode;
+        bool countPairs;
+        const char* error;
+    };
+    const Case cases[] = {
+        {ComputeMode::CountPrimesOnly, false, "The number kernel could not count the primes."},
+        {ComputeMode::DisplayPrimePairsOnly, true,
+         "The number kernel could not count the prime pairs."},
+        {ComputeMode::DisplayPrimesOnly, false, "The number kernel could not list the primes."},
+        {ComputeMode::DoNPFGraph, false, "The number kernel could not count the prime factors."},
+    };
+    for (const Case& c : cases) {
+        enginetest::FakeHost host;
+        host.request.mode = c.mode;
+        host.request.countPairs = c.countPairs;
+        host.request.startText = "2";
+        host.request.endText = "100000";
+        EXPECT_EQ(host.Run(failing), engine::RunOutcome::Failed) << c.error;
+        ASSERT_FALSE(host.messages.shown.empty()) << c.error;
+        EXPECT_EQ(host.messages.shown.front().text, c.error);
+        EXPECT_NE(host.Text().find(std::string("Error: ") + c.error), std::string::npos)
+            << host.Text();
+    }
+}
+
 }  // namespace

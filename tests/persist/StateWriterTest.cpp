@@ -14,6 +14,7 @@
 #include "persist/StateMessages.h"
 #include "persist/StateTestSupport.h"
 #include "persist/StateWriter.h"
+#include "support/FileSizeLimit.h"
 
 namespace persist {
 namespace {
@@ -127,27 +128,7 @@ TEST(WriteStateFile, TargetThatIsAFolderFailsWithItsMessage) {
     EXPECT_EQ(message->icon, StateMessageIcon::Warning);
 }
 
-// Caps the size of files this process writes, as a full disk would.
-class ScopedFileSizeLimit {
-public:
-    explicit ScopedFileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~ScopedFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
+using testing_support::ScopedFileSizeLimit;
 
 TEST(WriteStateFile, SaveFailingPartWayKeepsTheLastGoodFile) {
     // 8,000 characters stay in the file's buffer until it is flushed; 61,440 do not.

@@ -16,6 +16,7 @@
 #include "stats/HistogramPicture.h"
 #include "stats/ImageSurface.h"
 #include "support/Factoring.h"
+#include "support/FileSizeLimit.h"
 #include "util/TempFolder.h"
 
 namespace {
@@ -267,6 +268,27 @@ TEST_F(Picture, ANameEndingInPngGivesAPngFile) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(4), QByteArray("\x89PNG"));
+}
+
+// A save that runs out of room leaves the picture saved before as it was.
+TEST_F(Picture, ASaveThatFailsPartWayKeepsTheOldFile) {
+    testing_support::TempFolder folder;
+    const QString path = QString::fromStdString((folder.Path() / "graph.svg").string());
+    const QByteArray old(100, 'o');
+    ASSERT_TRUE(stats::SaveGraphData(old, path).isEmpty());
+    QString error;
+    {
+        testing_support::ScopedFileSizeLimit limit(4096);
+        error = stats::SaveGraphData(QByteArray(65536, 'n'), path);
+    }
+    EXPECT_TRUE(error.startsWith("Cannot save the picture to " + path + ": "))
+        << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST_F(Picture, SavingWhereNoFileCanBeMadeNamesTheFileAndTheReason) {
