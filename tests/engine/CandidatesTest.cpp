@@ -14,23 +14,6 @@ namespace {
 using engine::ComputeMode;
 using engine::ScanStrategy;
 
-struct Outcome {
-    std::string text;
-    std::vector<engine::Message> messages;
-    engine::RunOutcome result;
-};
-
-Outcome RunWith(ScanStrategy strategy, const engine::ComputeRequest& request) {
-    FakeHost host;
-    host.request = request;
-    host.request.strategy = strategy;
-    Outcome outcome;
-    outcome.result = host.Run();
-    outcome.text = host.Text();
-    outcome.messages = host.messages.shown;
-    return outcome;
-}
-
 engine::ComputeRequest FilteredRequest(const std::string& caption, const std::string& a,
                                        const std::string& b, const std::string& start,
                                        const std::string& end, ComputeMode mode) {
@@ -98,8 +81,8 @@ TEST(FilterCandidates, BothWaysGiveTheSameText) {
         request.mode = modes[trial % 5];
         request.showFactorCount = trial % 3 == 0;
         request.showPalmenColor = trial % 4 == 0;
-        Outcome walked = RunWith(ScanStrategy::EveryNumber, request);
-        Outcome visited = RunWith(ScanStrategy::Fastest, request);
+        StrategyOutcome walked = RunWith(ScanStrategy::EveryNumber, request);
+        StrategyOutcome visited = RunWith(ScanStrategy::Fastest, request);
         ASSERT_EQ(visited.text, walked.text)
             << request.filterAText << " " << engine::FilterCaption(request.filterForm) << " "
             << request.filterBText << " range " << request.startText << ".." << request.endText;
@@ -129,7 +112,7 @@ TEST(FilterCandidates, EdgesOfTheRange) {
     for (const Case& c : cases) {
         const engine::ComputeRequest request =
             FilteredRequest(c.caption, c.a, c.b, c.start, c.end, c.mode);
-        Outcome visited = RunWith(ScanStrategy::Fastest, request);
+        StrategyOutcome visited = RunWith(ScanStrategy::Fastest, request);
         // The plain walk over two billion numbers is too slow for a test: the
         // top of the range stands in for it where the range is large.
         if (c.end == "2147483646" && c.start == "1") {
@@ -138,7 +121,7 @@ TEST(FilterCandidates, EdgesOfTheRange) {
                 << c.caption << visited.text;
             continue;
         }
-        Outcome walked = RunWith(ScanStrategy::EveryNumber, request);
+        StrategyOutcome walked = RunWith(ScanStrategy::EveryNumber, request);
         EXPECT_EQ(visited.text, walked.text) << c.caption << " " << c.a;
         EXPECT_EQ(visited.messages, walked.messages);
     }
@@ -152,7 +135,7 @@ TEST(FilterCandidates, MersenneListingOverTheWholeRange) {
     request.startText = "1";
     request.endText = "2147483646";
     request.mode = ComputeMode::DisplayPrimesOnly;
-    Outcome visited = RunWith(ScanStrategy::Fastest, request);
+    StrategyOutcome visited = RunWith(ScanStrategy::Fastest, request);
     // 2^31 - 1 lies just past the largest accepted number.
     EXPECT_EQ(visited.text,
               Lines({"Filter: 2^N - 1", "Mersenne primes:", " 3 (N=2)", " 7 (N=3)", " 31 (N=5)",
@@ -200,8 +183,8 @@ TEST(FilterCandidates, CountedProgressionsGiveTheWalksText) {
     for (const Case& c : cases) {
         const engine::ComputeRequest request =
             FilteredRequest(c.caption, c.a, c.b, c.start, c.end, ComputeMode::CountPrimesOnly);
-        Outcome counted = RunWith(ScanStrategy::Fastest, request);
-        Outcome walked = RunWith(ScanStrategy::EveryNumber, request);
+        StrategyOutcome counted = RunWith(ScanStrategy::Fastest, request);
+        StrategyOutcome walked = RunWith(ScanStrategy::EveryNumber, request);
         EXPECT_EQ(counted.text, walked.text) << c.a << c.caption << c.b << " " << c.start;
         EXPECT_EQ(counted.messages, walked.messages) << c.a << c.caption << c.b;
         EXPECT_EQ(counted.result, walked.result);

@@ -108,6 +108,30 @@ public:
     engine::RefusalSubject refused = engine::RefusalSubject::None;
 };
 
+// What a run gave, for comparing one strategy's run with another's.
+struct StrategyOutcome {
+    std::string text;
+    std::vector<engine::Message> messages;
+    engine::RunOutcome result;
+    int32_t reached;  // the number reached
+    bool operator==(const StrategyOutcome&) const = default;
+};
+
+// Runs `request` with `strategy`; with stopAt > 0, Stop is pressed at that
+// progress point.
+inline StrategyOutcome RunWith(engine::ScanStrategy strategy, const engine::ComputeRequest& request,
+                               int stopAt = 0) {
+    FakeHost host;
+    host.request = request;
+    host.request.strategy = strategy;
+    int points = 0;
+    host.onEvents = [&](FakeHost& h) {
+        if (++points == stopAt) h.flags.stopRequested = true;
+    };
+    const engine::RunOutcome result = host.Run();
+    return {host.Text(), host.messages.shown, result, host.flags.currentNumber};
+}
+
 // Lines joined with CR LF, each line ended by it.
 inline std::string Lines(std::initializer_list<std::string> lines) {
     std::string text;

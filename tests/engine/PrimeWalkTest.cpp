@@ -14,26 +14,6 @@ namespace {
 using engine::ComputeMode;
 using engine::ScanStrategy;
 
-struct Outcome {
-    std::string text;
-    std::vector<engine::Message> messages;
-    engine::RunOutcome result;
-    int32_t reached;
-    bool operator==(const Outcome&) const = default;
-};
-
-Outcome RunWith(ScanStrategy strategy, const engine::ComputeRequest& request, int stopAt) {
-    FakeHost host;
-    host.request = request;
-    host.request.strategy = strategy;
-    int points = 0;
-    host.onEvents = [&](FakeHost& h) {
-        if (++points == stopAt) h.flags.stopRequested = true;
-    };
-    const engine::RunOutcome result = host.Run();
-    return {host.Text(), host.messages.shown, result, host.flags.currentNumber};
-}
-
 TEST(PrimeWalk, ListingsAndCountedPairsGiveWhatEveryNumberGives) {
     std::mt19937 random(4111);
     const char* captions[] = {"* N   +", "* N   -", "* N   +|-"};
@@ -67,8 +47,8 @@ TEST(PrimeWalk, ListingsAndCountedPairsGiveWhatEveryNumberGives) {
         // are checked by the count tests.
         const bool chunks = request.countPairs && request.filterAText.empty();
         const int stopAt = trial % 6 == 5 && !chunks ? 1 + trial % 4 : 0;
-        const Outcome walked = RunWith(ScanStrategy::EveryNumber, request, stopAt);
-        const Outcome listed = RunWith(ScanStrategy::Fastest, request, stopAt);
+        const StrategyOutcome walked = RunWith(ScanStrategy::EveryNumber, request, stopAt);
+        const StrategyOutcome listed = RunWith(ScanStrategy::Fastest, request, stopAt);
         ASSERT_EQ(listed.text, walked.text)
             << request.startText << ".." << request.endText << " mode "
             << static_cast<int>(request.mode) << " counted " << request.countPairs << " filter "
