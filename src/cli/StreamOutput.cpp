@@ -1,7 +1,13 @@
 #include "cli/StreamOutput.h"
 
+#include <sys/uio.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <vector>
 
 namespace cli {
 
@@ -44,6 +50,55 @@ void StreamOutput::Append(std::string_view text) {
     if (!m_error.empty()) return;
     m_pending.append(text);
     if (m_pending.size() >= kWriteSize) Flush();
+}
+
+}  // namespace cli
+
+namespace cli {
+
+namespace {
+
+// Writes the pieces to `fd` whole, however many calls that takes; the
+// reason when it cannot.
+std::string WriteAll(int fd, std::span<const std::string_view> pieces) {
+    std::vector<iovec> parts;
+    parts.reserve(pieces.size());
+    for (std::string_view piece : pieces) {
+        if (!piece.empty()) parts.push_back({const_cast<char*>(piece.data()), piece.size()});
+    }
+    size_t first = 0;
+    while (first < parts.size()) {
+        const auto count = static_cast<int>(std::min<size_t>(parts.size() - first, IOV_MAX));
+        const ssize_t written = ::writev(fd, parts.data() + first, count);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return std::strerror(errno);
+        }
+        // A pipe or a signal may take less than all: go on after what went.
+        auto rest = static_cast<size_t>(written);
+        while (first < parts.size() && rest >= parts[first].iov_len) rest -= parts[first++].iov_len;
+        if (rest > 0) {
+            parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + rest;
+            parts[first].iov_len -= rest;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void StreamOutput::AppendPieces(std::span<const std::string_view> pieces) {
+    size_t total = 0;
+    for (std::string_view piece : pieces) total += piece.size();
+    // Small texts are gathered as any other; copying them costs less than a write.
+    if (total < kWriteSize / 4) {
+        for (std::string_view piece : pieces) Append(piece);
+        return;
+    }
+    m_written += total;
+    if (!m_error.empty()) return;
+    Flush();
+    if (m_error.empty()) m_error = WriteAll(fileno(m_stream), pieces);
 }
 
 }  // namespace cli

@@ -25,6 +25,8 @@ public:
     StreamOutput& operator=(const StreamOutput&) = delete;
 
     void Append(std::string_view text) override;
+    // Large pieces are written where they lie, in one gathered write.
+    void AppendPieces(std::span<const std::string_view> pieces) override;
     size_t Length() const override { return m_written; }
     void KeepFirst(size_t) override {}
     bool Limited() const override { return false; }

@@ -60,35 +60,40 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
     }
 }
 
-void NumberLines::WriteFactorLine(std::string& out, const NumberFacts& facts) const {
-    // The line is put together in place and appended in one piece: these
-    // are the lines of the long runs.
-    std::array<char, format::kMaxHeadWidth + format::kMaxDecompositionWidth + 8> line;
+char* NumberLines::WriteFactorText(char* at, const NumberFacts& facts) const {
     const numlib::FactorResult& result = *facts.result;
     format::LineHeadOptions head = m_head;
     head.filterIndex = facts.filterIndex;
-    char* at = facts.text.empty()
-                   ? format::WriteLineHead(line.data(), facts.n, result.Color(), head)
-                   : format::WriteLineHead(line.data(), facts.text, result.Color(), head);
-    if (m_mode == ComputeMode::DisplayAllNumbers) {
-        if (facts.isPrime) {
-            std::memcpy(at, format::kPrimeMarker.data(), format::kPrimeMarker.size());
-            at += format::kPrimeMarker.size();
-        } else {
-            std::memcpy(at, format::kDecompositionLead.data(), format::kDecompositionLead.size());
-            at = format::WritePrimeDecomposition(at + format::kDecompositionLead.size(), result,
-                                                 m_head.separator);
-        }
+    at = facts.text.empty() ? format::WriteLineHead(at, facts.n, result.Color(), head)
+                            : format::WriteLineHead(at, facts.text, result.Color(), head);
+    if (m_mode != ComputeMode::DisplayAllNumbers) return at;
+    if (facts.isPrime) {
+        std::memcpy(at, format::kPrimeMarker.data(), format::kPrimeMarker.size());
+        return at + format::kPrimeMarker.size();
     }
+    std::memcpy(at, format::kDecompositionLead.data(), format::kDecompositionLead.size());
+    return format::WritePrimeDecomposition(at + format::kDecompositionLead.size(), result,
+                                           m_head.separator);
+}
+
+char* NumberLines::WriteLineAt(char* at, const NumberFacts& facts) const {
+    return WriteLineEnd(WriteFactorText(at, facts));
+}
+
+void NumberLines::WriteFactorLine(std::string& out, const NumberFacts& facts) const {
+    // The line is put together in place and appended in one piece: these
+    // are the lines of the long runs.
+    std::array<char, kLineRoom> line;
+    char* at = WriteFactorText(line.data(), facts);
     if (m_showFactorCount) {
         out.append(line.data(), static_cast<size_t>(at - line.data()));
-        format::AppendFactorCountNote(out, result.count, EkValue(facts.n, result.count),
-                                      m_decimalMark);
+        format::AppendFactorCountNote(out, facts.result->count,
+                                      EkValue(facts.n, facts.result->count), m_decimalMark);
         out += m_lineEnd;
         return;
     }
-    std::memcpy(at, m_lineEnd.data(), m_lineEnd.size());
-    out.append(line.data(), static_cast<size_t>(at - line.data()) + m_lineEnd.size());
+    at = WriteLineEnd(at);
+    out.append(line.data(), static_cast<size_t>(at - line.data()));
 }
 
 }  // namespace engine

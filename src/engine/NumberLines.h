@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "engine/ComputeMode.h"
@@ -34,10 +37,21 @@ public:
           m_head(head),
           m_showFactorCount(showFactorCount),
           m_lineEnd(lineEnd),
-          m_decimalMark(format::DecimalMark()) {}
+          m_decimalMark(format::DecimalMark()) {
+        std::copy_n(lineEnd.begin(), std::min<size_t>(lineEnd.size(), 2), m_lineEndBytes.begin());
+    }
 
     // Appends n's line (nothing for a composite in the prime listings).
     void Write(std::string& out, const NumberFacts& facts) const;
+    // Whether the run's lines can be written with WriteLineAt: those of
+    // "factor all numbers" without the factor-count note, which have a bound.
+    bool WritesInPlace() const {
+        return m_mode == ComputeMode::DisplayAllNumbers && !m_showFactorCount;
+    }
+    static constexpr size_t kLineRoom = format::kMaxHeadWidth + format::kMaxDecompositionWidth + 8;
+    // Write's line when WritesInPlace, written at `at` (room for kLineRoom
+    // characters); the end.
+    char* WriteLineAt(char* at, const NumberFacts& facts) const;
     // Appends the line of 1 or 2, which have no factorisation of the kernel's
     // (nothing where the mode lists neither).
     void WriteOneOrTwo(std::string& out, int32_t n, int32_t filterIndex) const;
@@ -48,11 +62,18 @@ public:
 private:
     // The line of "factor all numbers", or of a prime in the listing.
     void WriteFactorLine(std::string& out, const NumberFacts& facts) const;
+    // That line without its note and line end, at `at`; the end.
+    char* WriteFactorText(char* at, const NumberFacts& facts) const;
+    char* WriteLineEnd(char* at) const {
+        std::memcpy(at, m_lineEndBytes.data(), 2);
+        return at + m_lineEnd.size();
+    }
     ComputeMode m_mode;
     format::LineHeadOptions m_head;
     bool m_showFactorCount;
     std::string_view m_lineEnd;
-    std::string m_decimalMark;  // the locale's, read once: the lines of a run share it
+    std::array<char, 2> m_lineEndBytes{};  // the line end, copied in one piece
+    std::string m_decimalMark;             // the locale's, read once: the lines of a run share it
 };
 
 }  // namespace engine

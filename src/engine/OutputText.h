@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace engine {
@@ -11,6 +12,11 @@ class OutputText {
 public:
     virtual ~OutputText() = default;
     virtual void Append(std::string_view text) = 0;
+    // The texts one after the other; an output that streams out may write
+    // them where they lie, without gathering them first.
+    virtual void AppendPieces(std::span<const std::string_view> pieces) {
+        for (std::string_view piece : pieces) Append(piece);
+    }
     virtual size_t Length() const = 0;
     virtual void KeepFirst(size_t count) = 0;
     // A text that streams out as it is written (the command-line tool's

@@ -20,20 +20,20 @@ void ScanBatch::Reset(int32_t first, int count, int32_t gatheredBefore) {
     m_count = count;
     m_gatheredBefore = gatheredBefore;
     m_nextPart.store(0, std::memory_order_relaxed);
-    for (Part& part : m_parts) part.text.clear();
+    for (Part& part : m_parts) part.text.Clear();
 }
 
 std::string_view ScanBatch::Lines(int first, int last) const {
     const auto end = static_cast<size_t>(last - 1);
     const uint32_t begin = first % kPartSize == 0 ? 0 : m_lineEnds[static_cast<size_t>(first - 1)];
-    return std::string_view(m_parts[static_cast<size_t>(first / kPartSize)].text)
-        .substr(begin, m_lineEnds[end] - begin);
+    return m_parts[static_cast<size_t>(first / kPartSize)].text.View().substr(
+        begin, m_lineEnds[end] - begin);
 }
 
 std::string_view ScanBatch::Line(int i) const {
     const auto at = static_cast<size_t>(i);
     const uint32_t begin = i % kPartSize == 0 ? 0 : m_lineEnds[at - 1];
-    return std::string_view(m_parts[at / kPartSize].text).substr(begin, m_lineEnds[at] - begin);
+    return m_parts[at / kPartSize].text.View().substr(begin, m_lineEnds[at] - begin);
 }
 
 }  // namespace engine

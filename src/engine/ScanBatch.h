@@ -14,6 +14,31 @@
 
 namespace engine {
 
+// The text of a part's lines, written in place: a line is put together
+// where it will stay, in room made for the longest line.
+class PartText {
+public:
+    // Room for `size` more characters at the end; EndAt then tells where the
+    // text written there ends.
+    char* Room(size_t size) {
+        if (m_text.size() - m_size < size)
+            m_text.resize(std::max(2 * m_text.size(), m_size + size));
+        return m_text.data() + m_size;
+    }
+    void EndAt(const char* end) { m_size = static_cast<size_t>(end - m_text.data()); }
+    void Append(std::string_view text) {
+        std::copy(text.begin(), text.end(), Room(text.size()));
+        m_size += text.size();
+    }
+    void Clear() { m_size = 0; }
+    size_t Size() const { return m_size; }
+    std::string_view View() const { return std::string_view(m_text.data(), m_size); }
+
+private:
+    std::vector<char> m_text;
+    size_t m_size = 0;
+};
+
 // Consecutive numbers of a scan, factored and tested against the filter ahead
 // of it, with what two threads work out for them: the lines of a text run or
 // the EK points of a histogram run. The numbers are split into parts, which
@@ -21,7 +46,7 @@ namespace engine {
 // parts left.
 class ScanBatch {
 public:
-    static constexpr int kCapacity = 65536;
+    static constexpr int kCapacity = 16384;
     static constexpr int kPartSize = 256;
     static constexpr int kParts = kCapacity / kPartSize;
 
@@ -49,10 +74,10 @@ public:
 
     // A text run: the text of a part's lines, one after the other, with where
     // each number's line ends in it.
-    std::string& PartText(int part) { return m_parts[static_cast<size_t>(part)].text; }
+    PartText& TextOf(int part) { return m_parts[static_cast<size_t>(part)].text; }
     void EndLine(int i, int part) {
         m_lineEnds[static_cast<size_t>(i)] =
-            static_cast<uint32_t>(m_parts[static_cast<size_t>(part)].text.size());
+            static_cast<uint32_t>(m_parts[static_cast<size_t>(part)].text.Size());
     }
     // The line the number at i wrote (empty when none).
     std::string_view Line(int i) const;
@@ -70,7 +95,7 @@ private:
     // Each part in cache lines of its own: the two threads append to
     // different parts at once.
     struct alignas(64) Part {
-        std::string text;
+        PartText text;
     };
 
     int32_t m_first = 0;

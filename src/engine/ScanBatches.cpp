@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <system_error>
 
@@ -54,6 +55,8 @@ template <Scan::Work kWork>
 void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work) {
     // The numbers of a part follow each other: their texts are counted up.
     format::DecimalCounter number(work.lines.Separator());
+    const bool inPlace = work.lines.WritesInPlace();
+    std::string line;  // the lines that are appended
     for (int part = batch.ClaimPart(); part >= 0; part = batch.ClaimPart()) {
         const int end = batch.PartEnd(part);
         if constexpr (kWork == Work::Lines) number.Set(batch.Number(ScanBatch::PartBegin(part)));
@@ -66,7 +69,15 @@ void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work) {
                     const NumberFacts facts{
                         batch.Number(i), &result, result.IsPrime(), batch.filterIndices[at],
                         false,           0,       number.Text()};
-                    work.lines.Write(batch.PartText(part), facts);
+                    PartText& text = batch.TextOf(part);
+                    if (inPlace) {
+                        text.EndAt(
+                            work.lines.WriteLineAt(text.Room(NumberLines::kLineRoom), facts));
+                    } else {
+                        line.clear();
+                        work.lines.Write(line, facts);
+                        text.Append(line);
+                    }
                 }
                 batch.EndLine(i, part);
                 number.Next();
@@ -94,11 +105,14 @@ std::optional<ScanEnding> Scan::GoThroughBatch(const ScanBatch& batch) {
     int written = 0;  // the lines before this one are written
     const auto writeUpTo = [&](int end) {
         if (inPieces) {
+            std::array<std::string_view, ScanBatch::kParts> pieces;
+            size_t count = 0;
             for (int from = written; from < end;) {
                 const int to = std::min(end, ScanBatch::PartBegin(from / ScanBatch::kPartSize + 1));
-                m_ledger.Write(batch.Lines(from, to));
+                pieces[count++] = batch.Lines(from, to);
                 from = to;
             }
+            m_ledger.WritePieces(std::span(pieces.data(), count));
         }
         written = end;
     };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string_view>
 
 #include "engine/ComputeHost.h"
@@ -26,6 +27,8 @@ public:
     explicit ScanLedger(ComputeHost& host);
 
     void Write(std::string_view text);
+    // Texts one after the other, to an output that streams out.
+    void WritePieces(std::span<const std::string_view> pieces) { m_output.AppendPieces(pieces); }
 
     // Before a number: an output over its limit is cut, "Buffer full." is
     // written and true is returned (the scan ends).

@@ -20,7 +20,7 @@ public:
     // The text of n (0 <= n).
     void Set(int32_t n) {
         m_value = n;
-        std::array<char, kMaxNumberWidth> text;
+        std::array<char, kNumberRoom> text;
         const char* end = WriteNumber(text.data(), n, m_separator);
         m_first = m_text.size() - static_cast<size_t>(end - text.data());
         for (size_t i = m_first; i < m_text.size(); ++i) m_text[i] = text[i - m_first];

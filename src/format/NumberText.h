@@ -33,10 +33,14 @@ int AppendNumber(std::string& out, int32_t n, Separator separator);
 
 // The widest text WriteNumber writes: "-2,147,483,648".
 inline constexpr int kMaxNumberWidth = 14;
-// Writes FormatNumber(n, separator) at `at`, which has room for
-// kMaxNumberWidth characters, and returns the end. The result lines' fast
-// path: a group of three digits at a time, from a table.
+// The room WriteNumber needs at `at`: it writes a whole piece of fixed size,
+// some bytes of which lie past the number's end.
+inline constexpr int kNumberRoom = 17;
+// Writes FormatNumber(n, separator) at `at` and returns the end. The result
+// lines' fast path.
 char* WriteNumber(char* at, int32_t n, Separator separator);
+// Writes 0 <= n < 1000 at `at` (room for 4 bytes) and returns the end.
+char* WriteSmallNumber(char* at, int n);
 
 // Reads a number from any text: digits are kept, "-" gives -1 at once, every
 // other character is skipped. More than 10 digits, or 10 digits above

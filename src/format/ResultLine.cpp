@@ -17,7 +17,7 @@ const std::array<std::string_view, 8>& PalmenColorNames() {
 }
 
 char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options) {
-    std::array<char, kMaxNumberWidth> number;
+    std::array<char, kNumberRoom> number;
     const char* end = WriteNumber(number.data(), n, options.separator);
     return WriteLineHead(at,
                          std::string_view(number.data(), static_cast<size_t>(end - number.data())),
@@ -27,8 +27,16 @@ char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& 
 char* WriteLineHead(char* at, std::string_view numberText, int colorIndex,
                     const LineHeadOptions& options) {
     if (!options.bare) *at++ = ' ';
-    std::memcpy(at, numberText.data(), numberText.size());
-    at += numberText.size();
+    // The width of consecutive numbers rarely changes, and a text of 8 to
+    // 16 characters is copied in two pieces of fixed size.
+    const size_t width = numberText.size();
+    if (width >= 8 && width <= 16) {
+        std::memcpy(at, numberText.data(), 8);
+        std::memcpy(at + width - 8, numberText.data() + width - 8, 8);
+    } else {
+        std::memcpy(at, numberText.data(), width);
+    }
+    at += width;
     if (options.filterActive && !options.primePairsMode) {
         std::memcpy(at, " (N=", 4);
         at = WriteNumber(at + 4, options.filterIndex, options.separator);
@@ -54,20 +62,24 @@ int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions&
 }
 
 char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator) {
+    // Whether a prime is a power follows no pattern: its marks are written
+    // always and kept or written over, without a branch.
     const bool several = result.count > 1;
     for (int i = 1; i <= result.count; ++i) {
-        const bool power = result.exponents[i] > 1;
-        if (i > 1) {
-            std::memcpy(at, " * ", 3);
-            at += 3;
-        }
-        if (power && several) *at++ = '(';
+        const int exponent = result.exponents[i];
+        const bool power = exponent > 1;
+        const bool parenthesised = power && several;
+        *at = '(';
+        at += parenthesised ? 1 : 0;
         at = WriteNumber(at, result.primes[i], separator);
-        if (power) {
-            *at++ = '^';
-            at = WriteNumber(at, result.exponents[i], Separator::None);
-        }
-        if (power && several) *at++ = ')';
+        at[0] = '^';
+        // An exponent is at most 30 for the numbers of a run.
+        char* const powerEnd = WriteSmallNumber(at + 1, power && exponent < 1000 ? exponent : 0);
+        at = power ? powerEnd : at;
+        *at = ')';
+        at += parenthesised ? 1 : 0;
+        std::memcpy(at, " * ", 3);
+        at += i < result.count ? 3 : 0;
     }
     return at;
 }

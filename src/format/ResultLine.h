@@ -39,9 +39,12 @@ struct LineHeadOptions {
 // leaves out).
 int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions& options);
 
-// The widest head WriteLineHead writes, and the widest decomposition.
-inline constexpr int kMaxHeadWidth = 1 + kMaxNumberWidth + 4 + kMaxNumberWidth + 1 + 12;
-inline constexpr int kMaxDecompositionWidth = 9 * (1 + kMaxNumberWidth + 3 + 1 + 3);
+// The room WriteLineHead and WritePrimeDecomposition need: the widest head
+// and decomposition, and the bytes past its end that writing a number takes.
+inline constexpr int kMaxHeadWidth =
+    1 + kMaxNumberWidth + 4 + kMaxNumberWidth + 1 + 12 + (kNumberRoom - kMaxNumberWidth);
+inline constexpr int kMaxDecompositionWidth =
+    9 * (1 + kMaxNumberWidth + 3 + 1 + 3) + (kNumberRoom - kMaxNumberWidth);
 // LineHead written at `at` (room for kMaxHeadWidth characters); the end.
 char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options);
 // The same with n's text given (as WriteNumber writes it with options.separator).

@@ -1,5 +1,12 @@
 // The command line and the filter expression.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
 
 #include "cli/CliOptions.h"
 #include "cli/FilterExpression.h"
@@ -199,6 +206,46 @@ TEST(StreamOutput, LineEnds) {
     EXPECT_EQ(cli::WithLineEnds(" 1\r\n 2 is prime\r\n", false), " 1\n 2 is prime\n");
     EXPECT_EQ(cli::WithLineEnds(" 1\r\n", true), " 1\r\n");
     EXPECT_EQ(cli::WithLineEnds("a\rb\r", false), "a\rb\r");
+}
+
+TEST(StreamOutput, PiecesFollowTheGatheredTextInOrder) {
+    // Small texts are gathered; large pieces are written where they lie,
+    // after what was gathered before them, and all of it through a pipe
+    // that a slow reader empties a little at a time.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    std::string received;
+    std::thread reader([&] {
+        std::array<char, 4096> chunk;
+        for (ssize_t got; (got = read(ends[0], chunk.data(), chunk.size())) > 0;) {
+            received.append(chunk.data(), static_cast<size_t>(got));
+        }
+        close(ends[0]);
+    });
+    std::FILE* stream = fdopen(ends[1], "w");
+    ASSERT_NE(stream, nullptr);
+    std::string expected;
+    {
+        cli::StreamOutput output(stream);
+        for (int round = 0; round < 3; ++round) {
+            const std::string small = "small " + std::to_string(round) + "\n";
+            output.Append(small);
+            const std::vector<std::string> texts = {std::string(300000, char('a' + round)), "",
+                                                    std::string(70000, char('x' + round))};
+            const std::vector<std::string_view> pieces(texts.begin(), texts.end());
+            output.AppendPieces(pieces);
+            // Pieces that are small together are gathered as any text.
+            const std::vector<std::string_view> few = {"b", "c"};
+            output.AppendPieces(few);
+            expected += small + texts[0] + texts[2] + "bc";
+        }
+        EXPECT_EQ(output.Length(), expected.size());
+        output.Flush();
+        EXPECT_FALSE(output.WriteFailed()) << output.WriteError();
+    }
+    std::fclose(stream);
+    reader.join();
+    EXPECT_EQ(received, expected);
 }
 
 TEST(ProgressLine, Text) {

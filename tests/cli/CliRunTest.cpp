@@ -280,6 +280,8 @@ TEST(CliRun, AnOutputThatCannotBeWrittenEndsTheRunWithStatusOne) {
     const Case cases[] = {
         {{"1", "1000"}, ">/dev/full", "No space left on device"},
         {{"--no-limit", "1", "1000"}, ">/dev/full", "No space left on device"},
+        // Lines enough to be written in large gathered pieces.
+        {{"--no-limit", "1000000000", "1000200000"}, ">/dev/full", "No space left on device"},
         {{"--npf", "2", "1000"}, ">/dev/full", "No space left on device"},
         {{"--help"}, ">/dev/full", "No space left on device"},
         {{"--version"}, ">/dev/full", "No space left on device"},

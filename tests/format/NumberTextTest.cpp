@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <random>
 #include <string>
@@ -96,6 +97,15 @@ TEST(AppendNumber, AppendsWhatFormatNumberGivesAndReturnsItsLength) {
             expected += text;
         }
         EXPECT_EQ(out, expected);
+    }
+}
+
+TEST(WriteSmallNumber, EveryNumberBelowAThousand) {
+    for (int n = 0; n < 1000; ++n) {
+        std::array<char, 8> text{};
+        const char* end = format::WriteSmallNumber(text.data(), n);
+        EXPECT_EQ(std::string(text.data(), static_cast<size_t>(end - text.data())),
+                  std::to_string(n));
     }
 }
 
