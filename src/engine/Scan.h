@@ -82,9 +82,10 @@ private:
     ScanEnding WalkInBatches();
     template <Work kWork>
     void FillBatch(ScanBatch& batch, int32_t first, int count);
-    // Claims parts of the batch and works on them until none is left; both threads do.
+    // Claims parts of the batch and works on them until none is left; both
+    // threads do, the one that filled the batch from its back.
     template <Work kWork>
-    static void WorkOnParts(ScanBatch& batch, const BatchWork& work);
+    static void WorkOnParts(ScanBatch& batch, const BatchWork& work, bool fromBack);
     template <Work kWork>
     std::optional<ScanEnding> GoThroughBatch(const ScanBatch& batch);
 

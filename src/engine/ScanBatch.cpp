@@ -19,7 +19,7 @@ void ScanBatch::Reset(int32_t first, int count, int32_t gatheredBefore) {
     m_first = first;
     m_count = count;
     m_gatheredBefore = gatheredBefore;
-    m_nextPart.store(0, std::memory_order_relaxed);
+    m_claims.store(0, std::memory_order_relaxed);
     for (Part& part : m_parts) part.text.Clear();
 }
 

@@ -64,10 +64,22 @@ public:
     int Count() const { return m_count; }
     int32_t GatheredBefore() const { return m_gatheredBefore; }
 
-    // The next part no thread has claimed, or -1; its numbers are begin .. end - 1.
-    int ClaimPart() {
-        const int part = m_nextPart.fetch_add(1, std::memory_order_relaxed);
-        return part < (m_count + kPartSize - 1) / kPartSize ? part : -1;
+    // The next part no thread has claimed, or -1; its numbers are begin ..
+    // end - 1. The thread that filled the batch takes parts from its end,
+    // whose data is still in that thread's cache, the other one from the
+    // front.
+    int ClaimPart(bool fromBack) {
+        const int parts = (m_count + kPartSize - 1) / kPartSize;
+        uint32_t seen = m_claims.load(std::memory_order_relaxed);
+        for (;;) {
+            const int front = static_cast<int>(seen & 0xFFFFu);
+            const int back = static_cast<int>(seen >> 16);
+            if (front + back >= parts) return -1;
+            const uint32_t next = fromBack ? seen + 0x10000u : seen + 1u;
+            if (m_claims.compare_exchange_weak(seen, next, std::memory_order_relaxed)) {
+                return fromBack ? parts - 1 - back : front;
+            }
+        }
     }
     static int PartBegin(int part) { return part * kPartSize; }
     int PartEnd(int part) const { return std::min(m_count, (part + 1) * kPartSize); }
@@ -100,8 +112,8 @@ private:
 
     int32_t m_first = 0;
     int m_count = 0;
-    int32_t m_gatheredBefore = 0;  // the filter's gathered count before the first number
-    std::atomic<int> m_nextPart = 0;
+    int32_t m_gatheredBefore = 0;        // the filter's gathered count before the first number
+    std::atomic<uint32_t> m_claims = 0;  // parts claimed from the front (low 16 bits) and the back
     std::array<Part, kParts> m_parts;
     std::vector<uint32_t> m_lineEnds;
 };

@@ -52,12 +52,12 @@ void Scan::FillBatch(ScanBatch& batch, int32_t first, int count) {
 }
 
 template <Scan::Work kWork>
-void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work) {
+void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work, bool fromBack) {
     // The numbers of a part follow each other: their texts are counted up.
     format::DecimalCounter number(work.lines.Separator());
     const bool inPlace = work.lines.WritesInPlace();
     std::string line;  // the lines that are appended
-    for (int part = batch.ClaimPart(); part >= 0; part = batch.ClaimPart()) {
+    for (int part = batch.ClaimPart(fromBack); part >= 0; part = batch.ClaimPart(fromBack)) {
         const int end = batch.PartEnd(part);
         if constexpr (kWork == Work::Lines) number.Set(batch.Number(ScanBatch::PartBegin(part)));
         for (int i = ScanBatch::PartBegin(part); i < end; ++i) {
@@ -170,13 +170,13 @@ ScanEnding Scan::WalkInBatches() {
     ScanBatch* current = &batchA;
     ScanBatch* ahead = &batchB;
     fill(*current);
-    second.Begin([current, &theirs] { WorkOnParts<kWork>(*current, theirs); });
+    second.Begin([current, &theirs] { WorkOnParts<kWork>(*current, theirs, false); });
     for (;;) {
         const bool more = next <= end;
         if (more) fill(*ahead);
-        WorkOnParts<kWork>(*current, mine);
+        WorkOnParts<kWork>(*current, mine, true);
         second.Wait();
-        if (more) second.Begin([ahead, &theirs] { WorkOnParts<kWork>(*ahead, theirs); });
+        if (more) second.Begin([ahead, &theirs] { WorkOnParts<kWork>(*ahead, theirs, false); });
         if (auto ending = GoThroughBatch<kWork>(*current)) return *ending;
         if (!more) break;
         std::swap(current, ahead);
