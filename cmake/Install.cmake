@@ -21,7 +21,8 @@ foreach(program IN ITEMS primorator primorator-cli)
   endif()
 endforeach()
 
-foreach(kernel IN ITEMS numkern txtbank lsqkern)
+# The libraries the programs open by name from their folder.
+foreach(kernel IN ITEMS numkern txtbank lsqkern primorator-image)
   if(TARGET ${kernel})
     install(TARGETS ${kernel} LIBRARY DESTINATION ${PRIMORATOR_INSTALL_PROGRAM_DIR})
   endif()

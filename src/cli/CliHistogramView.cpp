@@ -5,14 +5,13 @@
 namespace cli {
 
 CliHistogramView::CliHistogramView(int binsEntry, format::Separator separator,
-                                   engine::MessageSink& messages, bool withPicture)
+                                   engine::MessageSink& messages, PictureDrawer* picture)
     : m_binsEntry(binsEntry),
       m_separator(separator),
       m_messages(messages),
       m_fit(stats::KernelLineFitter()),
-      m_sheet(stats::kSurfaceWidth, stats::kSurfaceHeight) {
-    if (withPicture) m_picture = std::make_unique<stats::HistogramPicture>(messages, m_fit);
-}
+      m_sheet(stats::kSurfaceWidth, stats::kSurfaceHeight),
+      m_picture(picture) {}
 
 void CliHistogramView::BeginGraph(const engine::HistogramState& state, const std::string&) {
     m_sheet.Clear();
@@ -39,7 +38,7 @@ void CliHistogramView::Render(const engine::HistogramState& state, bool final) {
 
 std::string CliHistogramView::SaveImage(const std::string& fileName) const {
     if (!m_picture) return "no picture was drawn";
-    return m_picture->Save(QString::fromStdString(fileName)).toStdString();
+    return m_picture->Save(fileName);
 }
 
 }  // namespace cli

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "cli/PictureDrawer.h"
 #include "engine/HistogramView.h"
 #include "engine/Message.h"
 #include "format/Separator.h"
-#include "stats/HistogramPicture.h"
 #include "stats/HistogramRenderer.h"
 #include "stats/TextSheet.h"
 
@@ -19,8 +19,9 @@ namespace cli {
 // its table and data kept for printing.
 class CliHistogramView : public engine::HistogramView {
 public:
+    // `picture` (may be null) draws the picture of --image.
     CliHistogramView(int binsEntry, format::Separator separator, engine::MessageSink& messages,
-                     bool withPicture);
+                     PictureDrawer* picture);
 
     int SelectedBinsEntry() const override { return m_binsEntry; }
     void SelectBinsEntry(int index) override { m_binsEntry = index; }
@@ -43,7 +44,7 @@ private:
     engine::MessageSink& m_messages;
     stats::LineFitter m_fit;
     stats::TextSheet m_sheet;
-    std::unique_ptr<stats::HistogramPicture> m_picture;
+    PictureDrawer* m_picture;
     std::string m_table;
     std::optional<engine::HistogramState> m_final;
 };

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include <QGuiApplication>
-
 #include "cli/CliHistogramView.h"
 #include "cli/CliHost.h"
 #include "cli/CliOptions.h"
@@ -94,16 +92,18 @@ int main(int argc, char** argv) {
     }
 
     cli::CliHost::InstallInterruptHandler();
-    // Drawing a picture needs the fonts of a GUI application, without a screen.
-    std::unique_ptr<QGuiApplication> gui;
-    if (!options->imageFile.empty()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int guiArgc = 1;
-        gui = std::make_unique<QGuiApplication>(guiArgc, argv);
-    }
     cli::StreamMessages histogramMessages(stderr);
+    cli::LoadedPictureDrawer picture;
+    if (!options->imageFile.empty()) {
+        std::string failure;
+        picture = cli::LoadPictureDrawer(histogramMessages, failure);
+        if (!picture.drawer) {
+            Report(failure);
+            return kExitFailed;
+        }
+    }
     cli::CliHistogramView histogram(options->binsEntry, options->separator, histogramMessages,
-                                    gui != nullptr);
+                                    picture.drawer.get());
     std::string writeError;
     engine::RunOutcome outcome = RunRange(*options, *kernel, histogram, writeError);
     const bool drawn = histogram.Drawn();
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
         writeError = cli::WriteAndFlush(
             stdout, options->csv ? stats::HistogramCsv(histogram.State(), options->binsEntry)
                                  : histogram.Table());
-        if (writeError.empty() && gui != nullptr && outcome == engine::RunOutcome::Completed) {
+        if (writeError.empty() && picture.drawer && outcome == engine::RunOutcome::Completed) {
             const std::string failure = histogram.SaveImage(options->imageFile);
             if (!failure.empty()) {
                 Report(failure);

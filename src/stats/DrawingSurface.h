@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QRgb>
-
 #include <string>
+
+#include "stats/Colors.h"
 
 namespace stats {
 
@@ -25,7 +25,7 @@ public:
     // Erases the whole surface to the background colour.
     virtual void Clear() = 0;
     // The colour of the text that follows.
-    virtual void SetDrawColor(QRgb color) = 0;
+    virtual void SetDrawColor(Rgb color) = 0;
 
     // Table and statistics text: its top-left corner at (x, RowTop(row)).
     virtual void PrintAt(const std::string& text, int row, int x) = 0;
@@ -35,13 +35,13 @@ public:
     // Erases the band of `row`: y from 15·row − 5 to 15·row + 10, full width.
     virtual void ClearRow(int row) = 0;
 
-    virtual void Line(int x1, int y1, int x2, int y2, QRgb color) = 0;
+    virtual void Line(int x1, int y1, int x2, int y2, Rgb color) = 0;
     // A rectangle filled and outlined in one colour.
-    virtual void FilledBox(int x1, int y1, int x2, int y2, QRgb color) = 0;
-    virtual void OutlinedBox(int x1, int y1, int x2, int y2, QRgb outline, QRgb fill) = 0;
+    virtual void FilledBox(int x1, int y1, int x2, int y2, Rgb color) = 0;
+    virtual void OutlinedBox(int x1, int y1, int x2, int y2, Rgb outline, Rgb fill) = 0;
     // A traced curve: SetPoint starts it, each LineTo joins the previous point.
-    virtual void SetPoint(int x, int y, QRgb color) = 0;
-    virtual void LineTo(int x, int y, QRgb color) = 0;
+    virtual void SetPoint(int x, int y, Rgb color) = 0;
+    virtual void LineTo(int x, int y, Rgb color) = 0;
 };
 
 }  // namespace stats

@@ -167,7 +167,7 @@ void DrawMarkers(const RenderContext& c, double meanX) {
 }
 
 void TraceGaussian(DrawingSurface& surface, const GraphLayout& l, double centre, double deviation,
-                   QRgb color) {
+                   Rgb color) {
     for (int x = l.margin; x <= l.xEnd; ++x) {
         const double z = (x - centre) / deviation;
         const int y = Round(l.yBase - l.axisHeight * std::exp(-z * z / 2));

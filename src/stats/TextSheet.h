@@ -25,15 +25,15 @@ public:
     int Height() const override { return m_height; }
 
     void Clear() override { m_rows.clear(); }
-    void SetDrawColor(QRgb) override {}
+    void SetDrawColor(Rgb) override {}
     void PrintAt(const std::string& text, int row, int x) override;
     void PrintLabel(const std::string&, int, int) override {}
     void ClearRow(int row) override { m_rows.erase(row); }
-    void Line(int, int, int, int, QRgb) override {}
-    void FilledBox(int, int, int, int, QRgb) override {}
-    void OutlinedBox(int, int, int, int, QRgb, QRgb) override {}
-    void SetPoint(int, int, QRgb) override {}
-    void LineTo(int, int, QRgb) override {}
+    void Line(int, int, int, int, Rgb) override {}
+    void FilledBox(int, int, int, int, Rgb) override {}
+    void OutlinedBox(int, int, int, int, Rgb, Rgb) override {}
+    void SetPoint(int, int, Rgb) override {}
+    void LineTo(int, int, Rgb) override {}
 
     // What was written on `row`, in the order it was written.
     std::vector<Item> RowItems(int row) const;

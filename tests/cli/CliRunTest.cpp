@@ -271,6 +271,35 @@ TEST(CliRun, AMissingOrBrokenLineFitLibraryFailsThePaletteRun) {
     fs::remove_all(folder);
 }
 
+TEST(CliRun, APictureNeedsThePictureLibraryAndNothingElseDoes) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::path(::testing::TempDir()) / ("no-image-library-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    for (const char* file :
+         {"primorator-cli", "libnumkern.so", "libtxtbank.so", "liblsqkern.so", "prmr.dat"}) {
+        fs::copy_file(fs::path(util::ProgramFolder()) / file, folder / file,
+                      fs::copy_options::overwrite_existing);
+    }
+    const std::string image = (folder / "colours.bmp").string();
+    for (const bool broken : {false, true}) {
+        if (broken) std::ofstream(folder / "libprimorator-image.so") << "not a library";
+        Result r = RunCli({"--pc", "--image", image, "1", "1000"}, folder.string());
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.rfind("primorator-cli: Cannot load the picture library " +
+                                  (folder / "libprimorator-image.so").string() + ": ",
+                              0),
+                  0u)
+            << r.err;
+        // Refused before the run: nothing was written.
+        EXPECT_EQ(r.out, "");
+        EXPECT_FALSE(fs::exists(image));
+        // Without --image the same run needs no picture.
+        EXPECT_EQ(RunCli({"--pc", "1", "1000"}, folder.string()).status, 0);
+    }
+    fs::remove_all(folder);
+}
+
 TEST(CliRun, AnOutputThatCannotBeWrittenEndsTheRunWithStatusOne) {
     struct Case {
         std::vector<std::string> arguments;

@@ -17,6 +17,7 @@ root=$work/root/usr
 for file in bin/primorator bin/primorator-cli lib/primorator/primorator \
             lib/primorator/primorator-cli lib/primorator/libnumkern.so \
             lib/primorator/liblsqkern.so lib/primorator/libtxtbank.so lib/primorator/prmr.dat \
+            lib/primorator/libprimorator-image.so \
             lib/primorator/manual.html share/man/man1/primorator.1.gz \
             share/man/man1/primorator-cli.1.gz share/applications/primorator.desktop \
             share/icons/hicolor/scalable/apps/primorator.svg; do
@@ -27,6 +28,8 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "no dependency on 
 # The programs run from the unpacked tree, through their launchers.
 [ "$("$root/bin/primorator-cli" --bare 12 12)" = "12 = (2^2) * 3" ] || fail "primorator-cli does not run"
 "$root/bin/primorator" --version | grep -q '^primorator ' || fail "primorator --version"
+"$root/bin/primorator-cli" --pc --image "$work/colours.bmp" 1 2000 >/dev/null &&
+  [ -s "$work/colours.bmp" ] || fail "primorator-cli --image draws no picture"
 
 # The manual pages are the programs' help, every option of it.
 for option in $("$root/bin/primorator-cli" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
