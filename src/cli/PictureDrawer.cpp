@@ -12,7 +12,8 @@ LoadedPictureDrawer LoadPictureDrawer(engine::MessageSink& messages, std::string
         error = "Cannot load the picture library " + path + ": " + reason;
         return loaded;
     }
-    const auto make = reinterpret_cast<MakePictureDrawer>(loaded.library.Symbol(kMakePictureDrawer));
+    const auto make =
+        reinterpret_cast<MakePictureDrawer>(loaded.library.Symbol(kMakePictureDrawer));
     if (make == nullptr) {
         error = "Cannot load the picture library " + path + ": it has no " + kMakePictureDrawer;
         return loaded;

@@ -23,7 +23,38 @@ std::string WithLineEnds(std::string_view text, bool crlf) {
 }
 
 namespace {
+
 constexpr size_t kWriteSize = 1 << 20;
+
+// Writes the pieces to `fd` whole, however many calls that takes; the
+// reason when it cannot.
+std::string WriteAll(int fd, std::span<const std::string_view> pieces) {
+    std::vector<iovec> parts;
+    parts.reserve(pieces.size());
+    for (std::string_view piece : pieces) {
+        if (!piece.empty()) parts.push_back({const_cast<char*>(piece.data()), piece.size()});
+    }
+    size_t first = 0;
+    while (first < parts.size()) {
+        const auto count = static_cast<int>(std::min<size_t>(parts.size() - first, IOV_MAX));
+        const ssize_t written = ::writev(fd, parts.data() + first, count);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return std::strerror(errno);
+        }
+        // Nothing taken of a text that is not empty: the same again would loop.
+        if (written == 0) return std::strerror(EIO);
+        // A pipe or a signal may take less than all: go on after what went.
+        auto rest = static_cast<size_t>(written);
+        while (first < parts.size() && rest >= parts[first].iov_len) rest -= parts[first++].iov_len;
+        if (rest > 0) {
+            parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + rest;
+            parts[first].iov_len -= rest;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 StreamOutput::StreamOutput(std::FILE* stream) : m_stream(stream) {
@@ -51,41 +82,6 @@ void StreamOutput::Append(std::string_view text) {
     m_pending.append(text);
     if (m_pending.size() >= kWriteSize) Flush();
 }
-
-}  // namespace cli
-
-namespace cli {
-
-namespace {
-
-// Writes the pieces to `fd` whole, however many calls that takes; the
-// reason when it cannot.
-std::string WriteAll(int fd, std::span<const std::string_view> pieces) {
-    std::vector<iovec> parts;
-    parts.reserve(pieces.size());
-    for (std::string_view piece : pieces) {
-        if (!piece.empty()) parts.push_back({const_cast<char*>(piece.data()), piece.size()});
-    }
-    size_t first = 0;
-    while (first < parts.size()) {
-        const auto count = static_cast<int>(std::min<size_t>(parts.size() - first, IOV_MAX));
-        const ssize_t written = ::writev(fd, parts.data() + first, count);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return std::strerror(errno);
-        }
-        // A pipe or a signal may take less than all: go on after what went.
-        auto rest = static_cast<size_t>(written);
-        while (first < parts.size() && rest >= parts[first].iov_len) rest -= parts[first++].iov_len;
-        if (rest > 0) {
-            parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + rest;
-            parts[first].iov_len -= rest;
-        }
-    }
-    return {};
-}
-
-}  // namespace
 
 void StreamOutput::AppendPieces(std::span<const std::string_view> pieces) {
     size_t total = 0;

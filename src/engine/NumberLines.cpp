@@ -22,7 +22,7 @@ void NumberLines::WriteOneOrTwo(std::string& out, int32_t n, int32_t filterIndex
     if (n == 2 && !primesOnly) out += format::kPrimeMarker;
     // No EK value for 2, whose ln ln is negative.
     if (n == 2 && allFactors && m_showFactorCount) out += format::kTwoFactorNote;
-    out += m_lineEnd;
+    out += LineEnd();
 }
 
 void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
@@ -37,9 +37,9 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
                 out += format::kPrimeMarker;
             } else {
                 format::AppendProperFactors(out, n, result, headLength, m_head.separator,
-                                            m_lineEnd);
+                                            LineEnd());
             }
-            out += m_lineEnd;
+            out += LineEnd();
             break;
         }
         case ComputeMode::DisplayPrimePairsOnly:
@@ -48,7 +48,7 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
                 if (m_head.separator == format::Separator::Space) out += ',';
                 out += ' ';
                 Head(out, n, color, facts.filterIndex);
-                out += m_lineEnd;
+                out += LineEnd();
             }
             break;
         case ComputeMode::DisplayPrimesOnly:
@@ -89,7 +89,7 @@ void NumberLines::WriteFactorLine(std::string& out, const NumberFacts& facts) co
         out.append(line.data(), static_cast<size_t>(at - line.data()));
         format::AppendFactorCountNote(out, facts.result->count,
                                       EkValue(facts.n, facts.result->count), m_decimalMark);
-        out += m_lineEnd;
+        out += LineEnd();
         return;
     }
     at = WriteLineEnd(at);

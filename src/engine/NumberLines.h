@@ -30,15 +30,15 @@ struct NumberFacts {
 class NumberLines {
 public:
     // `head` without its filter index, which comes with each number.
-    // Lines end in `lineEnd`.
+    // Lines end in `lineEnd`, "\n" or "\r\n".
     NumberLines(ComputeMode mode, const format::LineHeadOptions& head, bool showFactorCount,
                 std::string_view lineEnd = format::kLineEnd)
         : m_mode(mode),
           m_head(head),
           m_showFactorCount(showFactorCount),
-          m_lineEnd(lineEnd),
+          m_lineEndSize(std::min<size_t>(lineEnd.size(), 2)),
           m_decimalMark(format::DecimalMark()) {
-        std::copy_n(lineEnd.begin(), std::min<size_t>(lineEnd.size(), 2), m_lineEndBytes.begin());
+        std::copy_n(lineEnd.begin(), m_lineEndSize, m_lineEnd.begin());
     }
 
     // Appends n's line (nothing for a composite in the prime listings).
@@ -65,15 +65,17 @@ private:
     // That line without its note and line end, at `at`; the end.
     char* WriteFactorText(char* at, const NumberFacts& facts) const;
     char* WriteLineEnd(char* at) const {
-        std::memcpy(at, m_lineEndBytes.data(), 2);
-        return at + m_lineEnd.size();
+        std::memcpy(at, m_lineEnd.data(), 2);
+        return at + m_lineEndSize;
     }
+    std::string_view LineEnd() const { return std::string_view(m_lineEnd.data(), m_lineEndSize); }
     ComputeMode m_mode;
     format::LineHeadOptions m_head;
     bool m_showFactorCount;
-    std::string_view m_lineEnd;
-    std::array<char, 2> m_lineEndBytes{};  // the line end, copied in one piece
-    std::string m_decimalMark;             // the locale's, read once: the lines of a run share it
+    // "\n" or "\r\n", kept whole so that a line end is copied in one piece.
+    size_t m_lineEndSize;
+    std::array<char, 2> m_lineEnd{};
+    std::string m_decimalMark;  // the locale's, read once: the lines of a run share it
 };
 
 }  // namespace engine

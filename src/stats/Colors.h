@@ -4,7 +4,7 @@
 
 namespace stats {
 
-// A colour as 0xAARRGGBB, the form the image code takes (Rgb).
+// A colour as 0xAARRGGBB, the form Qt's images take (their QRgb).
 using Rgb = unsigned int;
 
 // The colours of the histogram pictures.
