@@ -32,11 +32,11 @@ TEST(CountPrimes, ChunksAgreeWithTheWalk) {
         const int64_t span = trial < 10 ? 1000 : 3000000;
         const int64_t start = std::uniform_int_distribution<int64_t>(1, 2147483646 - span)(random);
         const int64_t end = start + std::uniform_int_distribution<int64_t>(1, span)(random);
-        FakeHost chunks = CountHost(start, end, engine::ScanStrategy::Fastest);
-        FakeHost walk = CountHost(start, end, engine::ScanStrategy::EveryNumber);
-        chunks.Run();
-        walk.Run();
-        ASSERT_EQ(chunks.Text(), walk.Text()) << start << ".." << end;
+        const engine::ComputeRequest request =
+            CountHost(start, end, engine::ScanStrategy::Fastest).request;
+        ASSERT_EQ(RunWith(engine::ScanStrategy::Fastest, request),
+                  RunWith(engine::ScanStrategy::EveryNumber, request))
+            << start << ".." << end;
     }
 }
 
@@ -89,11 +89,11 @@ TEST(CountPrimePairs, ChunksAgreeWithTheWalkAcrossChunkEnds) {
             trial % 6 == 0 ? 1 + trial / 6
                            : std::uniform_int_distribution<int64_t>(1, 2147483646 - span)(random);
         const int64_t end = start + std::uniform_int_distribution<int64_t>(1, span)(random);
-        FakeHost chunks = PairCountHost(start, end, engine::ScanStrategy::Fastest);
-        FakeHost walk = PairCountHost(start, end, engine::ScanStrategy::EveryNumber);
-        chunks.Run();
-        walk.Run();
-        ASSERT_EQ(chunks.Text(), walk.Text()) << start << ".." << end;
+        const engine::ComputeRequest request =
+            PairCountHost(start, end, engine::ScanStrategy::Fastest).request;
+        ASSERT_EQ(RunWith(engine::ScanStrategy::Fastest, request),
+                  RunWith(engine::ScanStrategy::EveryNumber, request))
+            << start << ".." << end;
     }
 }
 
