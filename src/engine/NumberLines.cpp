@@ -73,7 +73,7 @@ char* NumberLines::WriteFactorText(char* at, const NumberFacts& facts) const {
     }
     std::memcpy(at, format::kDecompositionLead.data(), format::kDecompositionLead.size());
     return format::WritePrimeDecomposition(at + format::kDecompositionLead.size(), result,
-                                           m_head.separator);
+                                           *m_shortTexts);
 }
 
 char* NumberLines::WriteLineAt(char* at, const NumberFacts& facts) const {

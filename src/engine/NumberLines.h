@@ -37,7 +37,8 @@ public:
           m_head(head),
           m_showFactorCount(showFactorCount),
           m_lineEndSize(std::min<size_t>(lineEnd.size(), 2)),
-          m_decimalMark(format::DecimalMark()) {
+          m_decimalMark(format::DecimalMark()),
+          m_shortTexts(&format::ShortNumberTexts::For(head.separator)) {
         std::copy_n(lineEnd.begin(), m_lineEndSize, m_lineEnd.begin());
     }
 
@@ -76,6 +77,7 @@ private:
     size_t m_lineEndSize;
     std::array<char, 2> m_lineEnd{};
     std::string m_decimalMark;  // the locale's, read once: the lines of a run share it
+    const format::ShortNumberTexts* m_shortTexts;
 };
 
 }  // namespace engine

@@ -61,7 +61,8 @@ int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions&
     return static_cast<int>(end - head.data()) - (options.bare ? 0 : 1);
 }
 
-char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator) {
+char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result,
+                              const ShortNumberTexts& texts) {
     // Whether a prime is a power follows no pattern: its marks are written
     // always and kept or written over, without a branch.
     const bool several = result.count > 1;
@@ -71,7 +72,13 @@ char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Sepa
         const bool parenthesised = power && several;
         *at = '(';
         at += parenthesised ? 1 : 0;
-        at = WriteNumber(at, result.primes[i], separator);
+        // The primes before the largest are below the square root, and so
+        // (nearly always: the test is for any caller's record) in the table;
+        // the largest is as often large as small and written without a branch
+        // on its size.
+        const int32_t prime = result.primes[i];
+        at = i < result.count && texts.Holds(prime) ? texts.Write(at, prime)
+                                                    : WriteNumber(at, prime, texts.Separator());
         at[0] = '^';
         // An exponent is at most 30 for the numbers of a run.
         char* const powerEnd = WriteSmallNumber(at + 1, power && exponent < 1000 ? exponent : 0);
@@ -82,6 +89,10 @@ char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Sepa
         at += i < result.count ? 3 : 0;
     }
     return at;
+}
+
+char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator) {
+    return WritePrimeDecomposition(at, result, ShortNumberTexts::For(separator));
 }
 
 void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& result,

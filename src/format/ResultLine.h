@@ -7,6 +7,7 @@
 
 #include "format/NumberText.h"
 #include "format/Separator.h"
+#include "format/ShortNumberTexts.h"
 #include "numlib/FactorResult.h"
 
 namespace format {
@@ -57,6 +58,9 @@ void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& resu
 std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator separator);
 // The same written at `at` (room for kMaxDecompositionWidth characters); the end.
 char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator);
+// The same with the separator's table of short numbers at hand.
+char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result,
+                              const ShortNumberTexts& texts);
 
 // " {npf, ek}" with three decimals in the locale's decimal mark; a value
 // that rounds to zero has no sign.

@@ -51,6 +51,9 @@ TEST(LineHead, DecompositionAndHeadDoNotAllocate) {
     out.clear();
     out.reserve(1 << 20);
     const numlib::FactorResult result = oracle::FactorResultOf(2147483646, 4);
+    // The table of short texts is made once, at the first decomposition.
+    format::AppendPrimeDecomposition(out, result, Separator::Comma);
+    out.clear();
     format::LineHeadOptions options;
     options.filterActive = true;
     options.filterIndex = 12345;

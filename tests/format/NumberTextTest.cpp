@@ -1,4 +1,5 @@
 #include "format/NumberText.h"
+#include "format/ShortNumberTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,23 @@ TEST(WriteSmallNumber, EveryNumberBelowAThousand) {
         const char* end = format::WriteSmallNumber(text.data(), n);
         EXPECT_EQ(std::string(text.data(), static_cast<size_t>(end - text.data())),
                   std::to_string(n));
+    }
+}
+
+TEST(ShortNumberTexts, EveryNumberOfTheTableWithEverySeparator) {
+    for (const SeparatorCase& c : kSeparators) {
+        const format::ShortNumberTexts& texts = format::ShortNumberTexts::For(c.separator);
+        EXPECT_EQ(&texts, &format::ShortNumberTexts::For(c.separator));
+        EXPECT_EQ(texts.Separator(), c.separator);
+        for (int32_t n = 0; n < 65536; ++n) {
+            ASSERT_TRUE(texts.Holds(n));
+            std::array<char, 8> text{};
+            const char* end = texts.Write(text.data(), n);
+            ASSERT_EQ(std::string(text.data(), static_cast<size_t>(end - text.data())),
+                      oracle::GroupDigits(n, c.character));
+        }
+        EXPECT_FALSE(texts.Holds(65536));
+        EXPECT_FALSE(texts.Holds(-1));
     }
 }
 

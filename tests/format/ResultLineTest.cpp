@@ -105,6 +105,9 @@ TEST(PrimeDecompositionText, PowersInParenthesesOnlyWithSeveralPrimes) {
         {2036162, Separator::Comma, "2 * (1,009^2)"},
         {2036162, Separator::None, "2 * (1009^2)"},
         {2147483629, Separator::Comma, "2,147,483,629"},
+        {1022117, Separator::Space, "1 009 * 1 013"},
+        {2147117569, Separator::Apostrophe, "46'337^2"},
+        {2146654199, Separator::Comma, "46,327 * 46,337"},
     };
     for (const DecompositionCase& c : cases) {
         const numlib::FactorResult result = oracle::FactorResultOf(c.n, 2);
@@ -113,6 +116,16 @@ TEST(PrimeDecompositionText, PowersInParenthesesOnlyWithSeveralPrimes) {
         format::AppendPrimeDecomposition(out, result, c.separator);
         EXPECT_EQ(out, " 12 = " + c.text);
     }
+}
+
+TEST(PrimeDecompositionText, PrimesBeforeTheLargestAboveTheShortTextsStillWritten) {
+    // Not a factorisation the kernel gives, but one a caller may hand in.
+    numlib::FactorResult result;
+    result.count = 3;
+    result.primes = {0, 65537, 1000003, 2147483629};
+    result.exponents = {0, 2, 1, 1};
+    EXPECT_EQ(format::PrimeDecompositionText(result, Separator::Comma),
+              "(65,537^2) * 1,000,003 * 2,147,483,629");
 }
 
 TEST(FactorCountNote, CountAndEkValueWithThreeDecimals) {
