@@ -31,8 +31,14 @@ constexpr std::array<char, 3001> kTriples = [] {
     return triples;
 }();
 
-// 0 .. 999 written from the left in four bytes each.
-constexpr std::array<char, 4000> kLeftAligned = [] {
+std::string_view DecimalDigits(int64_t n, DigitBuffer& digits) {
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
+    return std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data()));
+}
+
+}  // namespace
+
+constexpr std::array<char, 4000> kLeftAlignedSmallNumbers = [] {
     std::array<char, 4000> entries{};
     for (int i = 0; i < 1000; ++i) {
         const int width = i >= 100 ? 3 : (i >= 10 ? 2 : 1);
@@ -43,13 +49,6 @@ constexpr std::array<char, 4000> kLeftAligned = [] {
     }
     return entries;
 }();
-
-std::string_view DecimalDigits(int64_t n, DigitBuffer& digits) {
-    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
-    return std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data()));
-}
-
-}  // namespace
 
 int AppendGrouped(std::string& out, std::string_view digits, Separator separator) {
     const std::size_t before = out.size();
@@ -133,12 +132,6 @@ char* WriteNumber(char* at, int32_t n, Separator separator) {
     const Text text = (static_cast<Text>(second) << 64 | first) >> (8 * (16 - width));
     std::memcpy(at, &text, 16);
     return at + width;
-}
-
-char* WriteSmallNumber(char* at, int n) {
-    // All four bytes of the entry are copied, and the end put after the digits.
-    std::memcpy(at, &kLeftAligned[static_cast<size_t>(4 * n)], 4);
-    return at + 1 + (n >= 10 ? 1 : 0) + (n >= 100 ? 1 : 0);
 }
 
 int32_t ParseNumberText(std::string_view text, std::string_view maxText) {

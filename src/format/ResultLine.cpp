@@ -63,32 +63,39 @@ int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions&
 
 char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result,
                               const ShortNumberTexts& texts) {
+    const int last = result.count;
+    if (last < 1) return at;
     // Whether a prime is a power follows no pattern: its marks are written
     // always and kept or written over, without a branch.
-    const bool several = result.count > 1;
-    for (int i = 1; i <= result.count; ++i) {
-        const int exponent = result.exponents[i];
+    const bool several = last > 1;
+    const auto writePower = [several](char* at, int exponent, auto writePrime) {
         const bool power = exponent > 1;
-        const bool parenthesised = power && several;
+        const bool parenthesised = power & several;
         *at = '(';
-        at += parenthesised ? 1 : 0;
-        // The primes before the largest are below the square root, and so
-        // (nearly always: the test is for any caller's record) in the table;
-        // the largest is as often large as small and written without a branch
-        // on its size.
-        const int32_t prime = result.primes[i];
-        at = i < result.count && texts.Holds(prime) ? texts.Write(at, prime)
-                                                    : WriteNumber(at, prime, texts.Separator());
+        at = writePrime(at + (parenthesised ? 1 : 0));
         at[0] = '^';
         // An exponent is at most 30 for the numbers of a run.
-        char* const powerEnd = WriteSmallNumber(at + 1, power && exponent < 1000 ? exponent : 0);
+        char* const powerEnd = WriteSmallNumber(at + 1, (power & (exponent < 1000)) ? exponent : 0);
         at = power ? powerEnd : at;
         *at = ')';
-        at += parenthesised ? 1 : 0;
+        return at + (parenthesised ? 1 : 0);
+    };
+    // The primes before the largest are below the square root, and so
+    // (always for the kernel's records: the test is for any caller's) in the
+    // table. The loop's end is the one branch that depends on the number.
+    for (int i = 1; i < last; ++i) {
+        const int32_t prime = result.primes[i];
+        at = writePower(at, result.exponents[i], [&](char* to) {
+            return texts.Holds(prime) ? texts.Write(to, prime)
+                                      : WriteNumber(to, prime, texts.Separator());
+        });
         std::memcpy(at, " * ", 3);
-        at += i < result.count ? 3 : 0;
+        at += 3;
     }
-    return at;
+    // The largest is as often large as small: written without a branch on its size.
+    return writePower(at, result.exponents[last], [&](char* to) {
+        return WriteNumber(to, result.primes[last], texts.Separator());
+    });
 }
 
 char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator) {
