@@ -38,18 +38,6 @@ std::string_view DecimalDigits(int64_t n, DigitBuffer& digits) {
 
 }  // namespace
 
-constexpr std::array<char, 4000> kLeftAlignedSmallNumbers = [] {
-    std::array<char, 4000> entries{};
-    for (int i = 0; i < 1000; ++i) {
-        const int width = i >= 100 ? 3 : (i >= 10 ? 2 : 1);
-        for (int k = 0; k < width; ++k) {
-            entries[static_cast<size_t>(4 * i + k)] =
-                kTriples[static_cast<size_t>(3 * i + 3 - width + k)];
-        }
-    }
-    return entries;
-}();
-
 int AppendGrouped(std::string& out, std::string_view digits, Separator separator) {
     const std::size_t before = out.size();
     // A separator never follows the minus.

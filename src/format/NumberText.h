@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -41,15 +39,6 @@ inline constexpr int kNumberRoom = 17;
 // Writes FormatNumber(n, separator) at `at` and returns the end. The result
 // lines' fast path.
 char* WriteNumber(char* at, int32_t n, Separator separator);
-// 0 .. 999 written from the left in four bytes each.
-extern const std::array<char, 4000> kLeftAlignedSmallNumbers;
-// Writes 0 <= n < 1000 at `at` (room for 4 bytes) and returns the end.
-inline char* WriteSmallNumber(char* at, int n) {
-    // All four bytes of the entry are copied, and the end put after the digits.
-    std::memcpy(at, &kLeftAlignedSmallNumbers[static_cast<size_t>(4 * n)], 4);
-    return at + 1 + (n >= 10 ? 1 : 0) + (n >= 100 ? 1 : 0);
-}
-
 // Reads a number from any text: digits are kept, "-" gives -1 at once, every
 // other character is skipped. More than 10 digits, or 10 digits above
 // `maxText`, give -1; no digit gives 0.

@@ -1,5 +1,6 @@
 #include "format/ResultLine.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <clocale>
@@ -15,6 +16,28 @@ const std::array<std::string_view, 8>& PalmenColorNames() {
         "4 U blue",  "5 M magenta", "6 C cyan",  "7 W white"};
     return kNames;
 }
+
+namespace {
+
+// The largest exponent written; the kernel's are at most 30.
+constexpr uint32_t kMaxPower = 999;
+
+// "^e" for the exponents 2 .. kMaxPower, in 8-byte words with the length in
+// the last byte; nothing (length 0) for 1, and for any exponent outside.
+constexpr std::array<uint64_t, kMaxPower + 2> kPowerMarks = [] {
+    std::array<uint64_t, kMaxPower + 2> marks{};
+    for (uint32_t e = 2; e <= kMaxPower; ++e) {
+        uint64_t mark = '^';
+        uint64_t size = 1;
+        for (uint32_t digits = e >= 100 ? 100 : (e >= 10 ? 10 : 1); digits > 0; digits /= 10) {
+            mark |= static_cast<uint64_t>('0' + e / digits % 10) << (8 * size++);
+        }
+        marks[e] = mark | size << 56;
+    }
+    return marks;
+}();
+
+}  // namespace
 
 char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options) {
     std::array<char, kNumberRoom> number;
@@ -67,18 +90,17 @@ char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result,
     if (last < 1) return at;
     // Whether a prime is a power follows no pattern: its marks are written
     // always and kept or written over, without a branch.
-    const bool several = last > 1;
+    const uint32_t several = last > 1 ? 1 : 0;
     const auto writePower = [several](char* at, int exponent, auto writePrime) {
-        const bool power = exponent > 1;
-        const bool parenthesised = power & several;
+        const uint64_t mark = kPowerMarks[std::min(static_cast<uint32_t>(exponent), kMaxPower + 1)];
+        const auto markSize = static_cast<uint32_t>(mark >> 56);
+        const uint32_t parenthesised = several & (markSize != 0 ? 1 : 0);
         *at = '(';
-        at = writePrime(at + (parenthesised ? 1 : 0));
-        at[0] = '^';
-        // An exponent is at most 30 for the numbers of a run.
-        char* const powerEnd = WriteSmallNumber(at + 1, (power & (exponent < 1000)) ? exponent : 0);
-        at = power ? powerEnd : at;
+        at = writePrime(at + parenthesised);
+        std::memcpy(at, &mark, 8);
+        at += markSize;
         *at = ')';
-        return at + (parenthesised ? 1 : 0);
+        return at + parenthesised;
     };
     // The primes before the largest are below the square root, and so
     // (always for the kernel's records: the test is for any caller's) in the

@@ -44,8 +44,9 @@ int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions&
 // and decomposition, and the bytes past its end that writing a number takes.
 inline constexpr int kMaxHeadWidth =
     1 + kMaxNumberWidth + 4 + kMaxNumberWidth + 1 + 12 + (kNumberRoom - kMaxNumberWidth);
-inline constexpr int kMaxDecompositionWidth =
-    9 * (1 + kMaxNumberWidth + 3 + 1 + 3) + (kNumberRoom - kMaxNumberWidth);
+// A prime is at most "(p^eee) * "; pieces of 8 bytes are stored at the
+// end of a text.
+inline constexpr int kMaxDecompositionWidth = 9 * (1 + kMaxNumberWidth + 4 + 1 + 3) + 8;
 // LineHead written at `at` (room for kMaxHeadWidth characters); the end.
 char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options);
 // The same with n's text given (as WriteNumber writes it with options.separator).

@@ -101,15 +101,6 @@ TEST(AppendNumber, AppendsWhatFormatNumberGivesAndReturnsItsLength) {
     }
 }
 
-TEST(WriteSmallNumber, EveryNumberBelowAThousand) {
-    for (int n = 0; n < 1000; ++n) {
-        std::array<char, 8> text{};
-        const char* end = format::WriteSmallNumber(text.data(), n);
-        EXPECT_EQ(std::string(text.data(), static_cast<size_t>(end - text.data())),
-                  std::to_string(n));
-    }
-}
-
 TEST(ShortNumberTexts, EveryNumberOfTheTableWithEverySeparator) {
     for (const SeparatorCase& c : kSeparators) {
         const format::ShortNumberTexts& texts = format::ShortNumberTexts::For(c.separator);

@@ -128,6 +128,24 @@ TEST(PrimeDecompositionText, PrimesBeforeTheLargestAboveTheShortTextsStillWritte
               "(65,537^2) * 1,000,003 * 2,147,483,629");
 }
 
+TEST(PrimeDecompositionText, EveryExponentAlone_AndBesideAnotherPrime) {
+    for (int exponent = -2; exponent <= 1100; ++exponent) {
+        const std::string power =
+            exponent >= 2 && exponent <= 999 ? "^" + std::to_string(exponent) : "";
+        numlib::FactorResult result;
+        result.count = 1;
+        result.primes[1] = 3;
+        result.exponents[1] = static_cast<int16_t>(exponent);
+        ASSERT_EQ(format::PrimeDecompositionText(result, Separator::Comma), "3" + power);
+        result.count = 2;
+        result.primes[2] = 1009;
+        result.exponents[2] = 1;
+        const std::string parenthesised = power.empty() ? "3" : "(3" + power + ")";
+        ASSERT_EQ(format::PrimeDecompositionText(result, Separator::Comma),
+                  parenthesised + " * 1,009");
+    }
+}
+
 TEST(FactorCountNote, CountAndEkValueWithThreeDecimals) {
     struct Case {
         int32_t n;
