@@ -60,24 +60,16 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
     }
 }
 
-char* NumberLines::WriteFactorText(char* at, const NumberFacts& facts) const {
-    const numlib::FactorResult& result = *facts.result;
+char* NumberLines::WriteHeadOf(char* at, const NumberFacts& facts) const {
     format::LineHeadOptions head = m_head;
     head.filterIndex = facts.filterIndex;
-    at = facts.text.empty() ? format::WriteLineHead(at, facts.n, result.Color(), head)
-                            : format::WriteLineHead(at, facts.text, result.Color(), head);
-    if (m_mode != ComputeMode::DisplayAllNumbers) return at;
-    if (facts.isPrime) {
-        std::memcpy(at, format::kPrimeMarker.data(), format::kPrimeMarker.size());
-        return at + format::kPrimeMarker.size();
-    }
-    std::memcpy(at, format::kDecompositionLead.data(), format::kDecompositionLead.size());
-    return format::WritePrimeDecomposition(at + format::kDecompositionLead.size(), result,
-                                           *m_shortTexts);
+    return format::WriteLineHead(at, facts.n, facts.result->Color(), head);
 }
 
-char* NumberLines::WriteLineAt(char* at, const NumberFacts& facts) const {
-    return WriteLineEnd(WriteFactorText(at, facts));
+char* NumberLines::WriteHeadNotes(char* at, const NumberFacts& facts) const {
+    format::LineHeadOptions head = m_head;
+    head.filterIndex = facts.filterIndex;
+    return format::WriteHeadNotes(at, facts.result->Color(), head);
 }
 
 void NumberLines::WriteFactorLine(std::string& out, const NumberFacts& facts) const {

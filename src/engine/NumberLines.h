@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/ComputeMode.h"
+#include "format/DecimalCounter.h"
 #include "format/ResultLine.h"
 #include "numlib/FactorResult.h"
 
@@ -21,8 +22,8 @@ struct NumberFacts {
     // The prime pairs: n - 2 passed the filter and is prime too, with this colour.
     bool isPair = false;
     int pairedColor = 0;
-    // n's text when the caller has it already (a DecimalCounter); else empty.
-    std::string_view text;
+    // The counter that holds n's text when the caller counts the numbers up.
+    const format::DecimalCounter* number = nullptr;
 };
 
 // The lines of a text run, fixed for the run and free of state, so that a
@@ -38,7 +39,8 @@ public:
           m_showFactorCount(showFactorCount),
           m_lineEndSize(std::min<size_t>(lineEnd.size(), 2)),
           m_decimalMark(format::DecimalMark()),
-          m_shortTexts(&format::ShortNumberTexts::For(head.separator)) {
+          m_shortTexts(&format::ShortNumberTexts::For(head.separator)),
+          m_headNotes((head.filterActive && !head.primePairsMode) || head.showColor) {
         std::copy_n(lineEnd.begin(), m_lineEndSize, m_lineEnd.begin());
     }
 
@@ -51,8 +53,10 @@ public:
     }
     static constexpr size_t kLineRoom = format::kMaxHeadWidth + format::kMaxDecompositionWidth + 8;
     // Write's line when WritesInPlace, written at `at` (room for kLineRoom
-    // characters); the end.
-    char* WriteLineAt(char* at, const NumberFacts& facts) const;
+    // characters); the end. Inline: it writes the lines of the long runs.
+    char* WriteLineAt(char* at, const NumberFacts& facts) const {
+        return WriteLineEnd(WriteFactorText(at, facts));
+    }
     // Appends the line of 1 or 2, which have no factorisation of the kernel's
     // (nothing where the mode lists neither).
     void WriteOneOrTwo(std::string& out, int32_t n, int32_t filterIndex) const;
@@ -64,7 +68,26 @@ private:
     // The line of "factor all numbers", or of a prime in the listing.
     void WriteFactorLine(std::string& out, const NumberFacts& facts) const;
     // That line without its note and line end, at `at`; the end.
-    char* WriteFactorText(char* at, const NumberFacts& facts) const;
+    char* WriteFactorText(char* at, const NumberFacts& facts) const {
+        at = WriteHead(at, facts);
+        if (m_mode != ComputeMode::DisplayAllNumbers) return at;
+        if (facts.isPrime) {
+            std::memcpy(at, format::kPrimeMarker.data(), format::kPrimeMarker.size());
+            return at + format::kPrimeMarker.size();
+        }
+        std::memcpy(at, format::kDecompositionLead.data(), format::kDecompositionLead.size());
+        return format::WritePrimeDecomposition(at + format::kDecompositionLead.size(),
+                                               *facts.result, *m_shortTexts);
+    }
+    // The head of a number's line, at `at`; the end.
+    char* WriteHead(char* at, const NumberFacts& facts) const {
+        if (facts.number == nullptr) return WriteHeadOf(at, facts);
+        *at = ' ';
+        at = facts.number->Write(at + (m_head.bare ? 0 : 1));
+        return m_headNotes ? WriteHeadNotes(at, facts) : at;
+    }
+    char* WriteHeadOf(char* at, const NumberFacts& facts) const;
+    char* WriteHeadNotes(char* at, const NumberFacts& facts) const;
     char* WriteLineEnd(char* at) const {
         std::memcpy(at, m_lineEnd.data(), 2);
         return at + m_lineEndSize;
@@ -78,6 +101,7 @@ private:
     std::array<char, 2> m_lineEnd{};
     std::string m_decimalMark;  // the locale's, read once: the lines of a run share it
     const format::ShortNumberTexts* m_shortTexts;
+    bool m_headNotes;  // the head shows more than the number
 };
 
 }  // namespace engine

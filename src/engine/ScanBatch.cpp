@@ -8,6 +8,7 @@ ScanBatch::ScanBatch(bool lines) {
     gathered.resize(kCapacity);
     if (lines) {
         results.resize(kCapacity);
+        primes.resize(kCapacity);
         m_lineEnds.resize(kCapacity);
     } else {
         counts.resize(kCapacity);

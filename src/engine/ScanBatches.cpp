@@ -29,6 +29,7 @@ void Scan::FillBatch(ScanBatch& batch, int32_t first, int count) {
         const auto at = static_cast<size_t>(i);
         if constexpr (kWork == Work::Lines) {
             m_kernel.Factor(m_scanStart, n, batch.results[at]);
+            batch.primes[at] = batch.results[at].IsPrime() ? 1 : 0;
         } else {
             batch.counts[at] = m_kernel.CountFactors(m_scanStart, n);
         }
@@ -68,7 +69,7 @@ void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work, bool fromBack) {
                     const numlib::FactorResult& result = batch.results[at];
                     const NumberFacts facts{
                         batch.Number(i), &result, result.IsPrime(), batch.filterIndices[at],
-                        false,           0,       number.Text()};
+                        false,           0,       &number};
                     PartText& text = batch.TextOf(part);
                     if (inPlace) {
                         text.EndAt(
@@ -117,6 +118,19 @@ std::optional<ScanEnding> Scan::GoThroughBatch(const ScanBatch& batch) {
         written = end;
     };
     for (int i = 0; i < batch.Count(); ++i) {
+        if (inPieces) {
+            // Short of the next progress point and of the batch's last number
+            // (which may be the filter's error), a number needs no look of its
+            // own: an output that streams out is never full, and only the
+            // number last reached is shown.
+            const auto quiet = static_cast<int>(
+                std::min<int64_t>(m_ledger.NextProgress() - batch.Number(0), batch.Count() - 1));
+            if (i < quiet) {
+                TallyPassed(batch, i, quiet);
+                m_ledger.Reach(batch.Number(quiet - 1));
+                i = quiet;
+            }
+        }
         const auto at = static_cast<size_t>(i);
         const int32_t n = batch.Number(i);
         if (m_ledger.OutputFull()) [[unlikely]]
@@ -125,7 +139,7 @@ std::optional<ScanEnding> Scan::GoThroughBatch(const ScanBatch& batch) {
         if (batch.verdicts[at] == ScanBatch::kPassed) [[likely]] {
             m_rangeFound = true;
             if constexpr (kWork == Work::Lines) {
-                m_primeCount += batch.results[at].IsPrime() ? 1 : 0;
+                m_primeCount += batch.primes[at];
                 if (!inPieces) m_ledger.Write(batch.Line(i));
             } else if (m_histogram->CountEk(n, batch.points[at], batch.gathered[at])) [[unlikely]] {
                 return endAt(i, OverlapStop(n));
@@ -141,6 +155,18 @@ std::optional<ScanEnding> Scan::GoThroughBatch(const ScanBatch& batch) {
     }
     writeUpTo(batch.Count());
     return std::nullopt;
+}
+
+void Scan::TallyPassed(const ScanBatch& batch, int first, int last) {
+    int passed = 0;
+    int primes = 0;
+    for (auto at = static_cast<size_t>(first); at < static_cast<size_t>(last); ++at) {
+        const int in = batch.verdicts[at] == ScanBatch::kPassed ? 1 : 0;
+        passed += in;
+        primes += in & batch.primes[at];
+    }
+    m_rangeFound = m_rangeFound || passed > 0;
+    m_primeCount += primes;
 }
 
 template <Scan::Work kWork>

@@ -1,6 +1,5 @@
 #include "format/ResultLine.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <clocale>
@@ -17,49 +16,12 @@ const std::array<std::string_view, 8>& PalmenColorNames() {
     return kNames;
 }
 
-namespace {
-
-// The largest exponent written; the kernel's are at most 30.
-constexpr uint32_t kMaxPower = 999;
-
-// "^e" for the exponents 2 .. kMaxPower, in 8-byte words with the length in
-// the last byte; nothing (length 0) for 1, and for any exponent outside.
-constexpr std::array<uint64_t, kMaxPower + 2> kPowerMarks = [] {
-    std::array<uint64_t, kMaxPower + 2> marks{};
-    for (uint32_t e = 2; e <= kMaxPower; ++e) {
-        uint64_t mark = '^';
-        uint64_t size = 1;
-        for (uint32_t digits = e >= 100 ? 100 : (e >= 10 ? 10 : 1); digits > 0; digits /= 10) {
-            mark |= static_cast<uint64_t>('0' + e / digits % 10) << (8 * size++);
-        }
-        marks[e] = mark | size << 56;
-    }
-    return marks;
-}();
-
-}  // namespace
-
 char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options) {
-    std::array<char, kNumberRoom> number;
-    const char* end = WriteNumber(number.data(), n, options.separator);
-    return WriteLineHead(at,
-                         std::string_view(number.data(), static_cast<size_t>(end - number.data())),
-                         colorIndex, options);
+    if (!options.bare) *at++ = ' ';
+    return WriteHeadNotes(WriteNumber(at, n, options.separator), colorIndex, options);
 }
 
-char* WriteLineHead(char* at, std::string_view numberText, int colorIndex,
-                    const LineHeadOptions& options) {
-    if (!options.bare) *at++ = ' ';
-    // The width of consecutive numbers rarely changes, and a text of 8 to
-    // 16 characters is copied in two pieces of fixed size.
-    const size_t width = numberText.size();
-    if (width >= 8 && width <= 16) {
-        std::memcpy(at, numberText.data(), 8);
-        std::memcpy(at + width - 8, numberText.data() + width - 8, 8);
-    } else {
-        std::memcpy(at, numberText.data(), width);
-    }
-    at += width;
+char* WriteHeadNotes(char* at, int colorIndex, const LineHeadOptions& options) {
     if (options.filterActive && !options.primePairsMode) {
         std::memcpy(at, " (N=", 4);
         at = WriteNumber(at + 4, options.filterIndex, options.separator);
@@ -82,42 +44,6 @@ int LineHead(std::string& out, int32_t n, int colorIndex, const LineHeadOptions&
     char* end = WriteLineHead(head.data(), n, colorIndex, options);
     out.append(head.data(), static_cast<size_t>(end - head.data()));
     return static_cast<int>(end - head.data()) - (options.bare ? 0 : 1);
-}
-
-char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result,
-                              const ShortNumberTexts& texts) {
-    const int last = result.count;
-    if (last < 1) return at;
-    // Whether a prime is a power follows no pattern: its marks are written
-    // always and kept or written over, without a branch.
-    const uint32_t several = last > 1 ? 1 : 0;
-    const auto writePower = [several](char* at, int exponent, auto writePrime) {
-        const uint64_t mark = kPowerMarks[std::min(static_cast<uint32_t>(exponent), kMaxPower + 1)];
-        const auto markSize = static_cast<uint32_t>(mark >> 56);
-        const uint32_t parenthesised = several & (markSize != 0 ? 1 : 0);
-        *at = '(';
-        at = writePrime(at + parenthesised);
-        std::memcpy(at, &mark, 8);
-        at += markSize;
-        *at = ')';
-        return at + parenthesised;
-    };
-    // The primes before the largest are below the square root, and so
-    // (always for the kernel's records: the test is for any caller's) in the
-    // table. The loop's end is the one branch that depends on the number.
-    for (int i = 1; i < last; ++i) {
-        const int32_t prime = result.primes[i];
-        at = writePower(at, result.exponents[i], [&](char* to) {
-            return texts.Holds(prime) ? texts.Write(to, prime)
-                                      : WriteNumber(to, prime, texts.Separator());
-        });
-        std::memcpy(at, " * ", 3);
-        at += 3;
-    }
-    // The largest is as often large as small: written without a branch on its size.
-    return writePower(at, result.exponents[last], [&](char* to) {
-        return WriteNumber(to, result.primes[last], texts.Separator());
-    });
 }
 
 char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator) {

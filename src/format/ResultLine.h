@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -49,9 +51,8 @@ inline constexpr int kMaxHeadWidth =
 inline constexpr int kMaxDecompositionWidth = 9 * (1 + kMaxNumberWidth + 4 + 1 + 3) + 8;
 // LineHead written at `at` (room for kMaxHeadWidth characters); the end.
 char* WriteLineHead(char* at, int32_t n, int colorIndex, const LineHeadOptions& options);
-// The same with n's text given (as WriteNumber writes it with options.separator).
-char* WriteLineHead(char* at, std::string_view numberText, int colorIndex,
-                    const LineHeadOptions& options);
+// What the head shows after the number (filter index, colour) at `at`; the end.
+char* WriteHeadNotes(char* at, int colorIndex, const LineHeadOptions& options);
 
 // "2 * (3^2) * 7": powers in parentheses only when there is more than one prime.
 void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& result,
@@ -59,9 +60,62 @@ void AppendPrimeDecomposition(std::string& out, const numlib::FactorResult& resu
 std::string PrimeDecompositionText(const numlib::FactorResult& result, Separator separator);
 // The same written at `at` (room for kMaxDecompositionWidth characters); the end.
 char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result, Separator separator);
-// The same with the separator's table of short numbers at hand.
-char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result,
-                              const ShortNumberTexts& texts);
+
+// The largest exponent written; the kernel's are at most 30.
+inline constexpr uint32_t kMaxPower = 999;
+
+// "^e" for the exponents 2 .. kMaxPower, in 8-byte words with the length in
+// the last byte; nothing (length 0) for 1, and for any exponent outside.
+inline constexpr std::array<uint64_t, kMaxPower + 2> kPowerMarks = [] {
+    std::array<uint64_t, kMaxPower + 2> marks{};
+    for (uint32_t e = 2; e <= kMaxPower; ++e) {
+        uint64_t mark = '^';
+        uint64_t size = 1;
+        for (uint32_t digits = e >= 100 ? 100 : (e >= 10 ? 10 : 1); digits > 0; digits /= 10) {
+            mark |= static_cast<uint64_t>('0' + e / digits % 10) << (8 * size++);
+        }
+        marks[e] = mark | size << 56;
+    }
+    return marks;
+}();
+
+// The same with the separator's table of short numbers at hand; inline, for
+// the lines of the long runs.
+inline char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result,
+                                     const ShortNumberTexts& texts) {
+    const int last = result.count;
+    if (last < 1) return at;
+    // Whether a prime is a power follows no pattern: its marks are written
+    // always and kept or written over, without a branch.
+    const uint32_t several = last > 1 ? 1 : 0;
+    const auto writePower = [several](char* at, int exponent, auto writePrime) {
+        const uint64_t mark = kPowerMarks[std::min(static_cast<uint32_t>(exponent), kMaxPower + 1)];
+        const auto markSize = static_cast<uint32_t>(mark >> 56);
+        const uint32_t parenthesised = several & (markSize != 0 ? 1 : 0);
+        *at = '(';
+        at = writePrime(at + parenthesised);
+        std::memcpy(at, &mark, 8);
+        at += markSize;
+        *at = ')';
+        return at + parenthesised;
+    };
+    // The primes before the largest are below the square root, and so
+    // (always for the kernel's records: the test is for any caller's) in the
+    // table. The loop's end is the one branch that depends on the number.
+    for (int i = 1; i < last; ++i) {
+        const int32_t prime = result.primes[i];
+        at = writePower(at, result.exponents[i], [&](char* to) {
+            return texts.Holds(prime) ? texts.Write(to, prime)
+                                      : WriteNumber(to, prime, texts.Separator());
+        });
+        std::memcpy(at, " * ", 3);
+        at += 3;
+    }
+    // The largest is as often large as small: written without a branch on its size.
+    return writePower(at, result.exponents[last], [&](char* to) {
+        return WriteNumber(to, result.primes[last], texts.Separator());
+    });
+}
 
 // " {npf, ek}" with three decimals in the locale's decimal mark; a value
 // that rounds to zero has no sign.

@@ -219,6 +219,7 @@ TEST(TwoThreads, EndingsWithinABatch) {
         const char* end;
         int stopAtEvent;
         int binsEntry;
+        bool limited = true;
     };
     const Case cases[] = {
         // The text buffer fills some 1,500 lines in.
@@ -227,6 +228,10 @@ TEST(TwoThreads, EndingsWithinABatch) {
         {"output limit, all factors", ComputeMode::DisplayAllFactors, "3", "100000", 0, 5},
         // Stop at a progress point (every 20 numbers), in the first batch or a later one.
         {"stop, factor all", ComputeMode::DisplayAllNumbers, "5", "20000", 3, 5},
+        // A streamed text goes through the numbers between progress points at once.
+        {"stop, factor all, no limit", ComputeMode::DisplayAllNumbers, "5", "20000", 3, 5, false},
+        {"stop, factor all, no limit, in a later batch", ComputeMode::DisplayAllNumbers,
+         "1000000000", "1000100000", 1500, 5, false},
         {"stop, EK", ComputeMode::DoEKGraph, "1000000", "1100000", 3, 5},
         {"stop, EK, in a later batch", ComputeMode::DoEKGraph, "2000000", "2400000", 400, 5},
         // Two adjacent bins filled: the scan stops at a rendering point.
@@ -238,8 +243,8 @@ TEST(TwoThreads, EndingsWithinABatch) {
         request.mode = c.mode;
         request.startText = c.start;
         request.endText = c.end;
-        const Outcome one = RunWith(1, request, c.stopAtEvent, c.binsEntry);
-        const Outcome two = RunWith(2, request, c.stopAtEvent, c.binsEntry);
+        const Outcome one = RunWith(1, request, c.stopAtEvent, c.binsEntry, c.limited);
+        const Outcome two = RunWith(2, request, c.stopAtEvent, c.binsEntry, c.limited);
         ExpectSame(two, one, c.name);
         EXPECT_TRUE(two.scanThreadSeen) << c.name;
         EXPECT_FALSE(ScanThreadRuns()) << c.name << ": the thread outlived the run";
