@@ -20,13 +20,14 @@ std::string TextOf(const format::DecimalCounter& counter) {
 }
 
 TEST(DecimalCounter, CountsUpThroughEveryWidthWithEverySeparator) {
-    const std::pair<Separator, char> separators[] = {
-        {Separator::Comma, ','}, {Separator::Space, ' '}, {Separator::Apostrophe, '\''},
-        {Separator::None, 0}};
+    const std::pair<Separator, char> separators[] = {{Separator::Comma, ','},
+                                                     {Separator::Space, ' '},
+                                                     {Separator::Apostrophe, '\''},
+                                                     {Separator::None, 0}};
     // Stretches that cross each change of width and each carry into a group.
-    const int32_t starts[] = {0,        1,          95,          990,       9990,     99990,
-                              999990,   9999990,    99999990,    199999,    1099990,  999999990,
-                              12345678, 1999999990, 2147483546};
+    const int32_t starts[] = {0,       1,         95,       990,        9990,
+                              99990,   999990,    9999990,  99999990,   199999,
+                              1099990, 999999990, 12345678, 1999999990, 2147483546};
     for (const auto& [separator, mark] : separators) {
         for (int32_t start : starts) {
             format::DecimalCounter counter(separator);
