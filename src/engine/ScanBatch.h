@@ -100,7 +100,7 @@ public:
     std::vector<int32_t> filterIndices;
     std::vector<int32_t> gathered;              // the filter's gathered count after each number
     std::vector<numlib::FactorResult> results;  // a text run
-    std::vector<uint8_t> primes;                // a text run: 1 for a prime
+    std::vector<uint8_t> primes;                // a text run: 1 for a prime that passed
     std::vector<numlib::FactorCounts> counts;   // an EK histogram run
     std::vector<EkPoint> points;
 

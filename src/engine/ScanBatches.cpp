@@ -29,7 +29,6 @@ void Scan::FillBatch(ScanBatch& batch, int32_t first, int count) {
         const auto at = static_cast<size_t>(i);
         if constexpr (kWork == Work::Lines) {
             m_kernel.Factor(m_scanStart, n, batch.results[at]);
-            batch.primes[at] = batch.results[at].IsPrime() ? 1 : 0;
         } else {
             batch.counts[at] = m_kernel.CountFactors(m_scanStart, n);
         }
@@ -65,10 +64,13 @@ void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work, bool fromBack) {
             const auto at = static_cast<size_t>(i);
             const bool passed = batch.verdicts[at] == ScanBatch::kPassed;
             if constexpr (kWork == Work::Lines) {
+                // Which lines are a prime's, for the scan's count.
+                bool isPrime = false;
                 if (passed) {
                     const numlib::FactorResult& result = batch.results[at];
+                    isPrime = result.IsPrime();
                     const NumberFacts facts{
-                        batch.Number(i), &result, result.IsPrime(), batch.filterIndices[at],
+                        batch.Number(i), &result, isPrime, batch.filterIndices[at],
                         false,           0,       &number};
                     PartText& text = batch.TextOf(part);
                     if (inPlace) {
@@ -80,6 +82,7 @@ void Scan::WorkOnParts(ScanBatch& batch, const BatchWork& work, bool fromBack) {
                         text.Append(line);
                     }
                 }
+                batch.primes[at] = isPrime ? 1 : 0;
                 batch.EndLine(i, part);
                 number.Next();
             } else if (passed) {
@@ -161,9 +164,8 @@ void Scan::TallyPassed(const ScanBatch& batch, int first, int last) {
     int passed = 0;
     int primes = 0;
     for (auto at = static_cast<size_t>(first); at < static_cast<size_t>(last); ++at) {
-        const int in = batch.verdicts[at] == ScanBatch::kPassed ? 1 : 0;
-        passed += in;
-        primes += in & batch.primes[at];
+        passed += batch.verdicts[at] == ScanBatch::kPassed ? 1 : 0;
+        primes += batch.primes[at];
     }
     m_rangeFound = m_rangeFound || passed > 0;
     m_primeCount += primes;
