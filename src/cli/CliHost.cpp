@@ -112,9 +112,9 @@ void CliHost::ProcessEvents() {
     if (g_interrupts > 0 || m_output.WriteFailed()) m_flags.stopRequested = true;
     // A run's first progress points come every 20 numbers, some millions a
     // second: the clock is read at every 64th, which finds its tick all the
-    // same within microseconds. It ticks after a fifth of a second, not the
-    // window's three: until then the points cost more than the numbers
-    // between them.
+    // same within microseconds. It ticks after 20 ms, not the window's three
+    // seconds: until then the points cost more than the numbers between
+    // them.
     if (m_clockRunning && (++m_eventCalls & 63) == 0 &&
         Clock::now() - m_clockStart >= std::chrono::milliseconds(kClockIntervalMs)) {
         engine::OnClockTick(m_flags, kClockIntervalMs);

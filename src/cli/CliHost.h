@@ -63,7 +63,7 @@ public:
 
 private:
     using Clock = util::CoarseClock;
-    static constexpr int kClockIntervalMs = 200;
+    static constexpr int kClockIntervalMs = 20;
 
     bool NormalizeNumberFields();
     engine::ComputeRequest ReadRequest() const;
