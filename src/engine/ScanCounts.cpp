@@ -17,11 +17,12 @@ namespace {
 
 // Chunks small enough for the display to move and Stop to act within a
 // fraction of a second, large enough that counting runs at sieve speed. The
-// kernel's sieve counts 2^27 numbers in about 15 ms with two threads, and its
+// kernel's sieve counts 2^29 numbers in about 30 ms with two threads, and its
 // set-up for each call pays off only then (with 2^24, counting 1 .. 2^31 took
-// 1.4 times as long as one call); the primes of a progression, tested one by
-// one, take about 25 ms for 2^24.
-constexpr int64_t kSieveChunk = int64_t{1} << 27;
+// 1.4 times as long as one call, with 2^27 still 1.07 times as long as with
+// 2^29); the primes of a progression, tested one by one, take about 25 ms
+// for 2^24.
+constexpr int64_t kSieveChunk = int64_t{1} << 29;
 constexpr int64_t kProgressionChunk = int64_t{1} << 24;
 
 }  // namespace
