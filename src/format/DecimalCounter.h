@@ -1,6 +1,5 @@
 #pragma once
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -13,10 +12,10 @@ namespace format {
 // the one before by adding 1: the lines of a range write every number this
 // way at a fraction of the cost of writing it anew.
 //
-// The text is kept in a 16-byte integer, first character in the low byte.
-// Nine numbers in ten only add 1 to the last digit, an addition to the
-// integer; a carry has the text written anew. The integer is stored and
-// read whole, so writing the text never waits on a store of a part of it.
+// The text is kept in a vector of 16 bytes. Nine numbers in ten only add 1
+// to the last digit, an addition to its byte; a carry has the text written
+// anew. The vector is stored and read whole, so writing the text never
+// waits on a store of a part of it.
 class DecimalCounter {
 public:
     explicit DecimalCounter(Separator separator) : m_separator(separator) {}
@@ -27,7 +26,8 @@ public:
         char text[kNumberRoom];
         m_width = static_cast<int>(WriteNumber(text, n, m_separator) - text);
         std::memcpy(&m_text, text, sizeof m_text);
-        m_lastDigitOne = Word(1) << (8 * (m_width - 1));
+        m_lastDigitOne = Bytes{};
+        m_lastDigitOne[m_width - 1] = 1;
         m_lastDigit = n % 10;
     }
 
@@ -50,11 +50,10 @@ public:
     int32_t Value() const { return m_value; }
 
 private:
-    __extension__ using Word = unsigned __int128;
-    static_assert(std::endian::native == std::endian::little);
+    using Bytes = unsigned char __attribute__((vector_size(16)));
 
-    Word m_text = 0;          // the characters, the first lowest; bytes past the text are any
-    Word m_lastDigitOne = 0;  // 1 in the last character's byte
+    Bytes m_text{};          // the characters; bytes past the text are any
+    Bytes m_lastDigitOne{};  // 1 in the last character's byte
     int m_width = 0;
     int m_lastDigit = 0;
     int32_t m_value = 0;
