@@ -86,7 +86,9 @@ private:
         at = facts.number->Write(at + (m_head.bare ? 0 : 1));
         return m_headNotes ? WriteHeadNotes(at, facts) : at;
     }
+    // The head written from n itself, when no counter holds its text.
     char* WriteHeadOf(char* at, const NumberFacts& facts) const;
+    // The filter index and colour after the number.
     char* WriteHeadNotes(char* at, const NumberFacts& facts) const;
     char* WriteLineEnd(char* at) const {
         std::memcpy(at, m_lineEnd.data(), 2);
