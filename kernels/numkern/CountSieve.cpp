@@ -81,9 +81,11 @@ void CountSieve::PlaceSteps(uint32_t first) {
 }
 
 void CountSieve::ListHits(uint32_t size) {
+    static_assert(uint32_t{kOnePrime + kOneFactor + kLogMask} < 1u << (32 - kChunkBits),
+                  "what a hit adds fits above its cell");
     for (std::vector<uint32_t>& hits : m_hits) hits.clear();
     for (Step& step : m_listed) {
-        const uint32_t add = uint32_t{step.add} << 16;
+        const uint32_t add = uint32_t{step.add} << kChunkBits;
         uint32_t i = step.next;
         for (; i < size; i += step.power) {
             m_hits[i >> kChunkBits].push_back((i & (kChunk - 1)) | add);
@@ -121,7 +123,9 @@ void CountSieve::SieveChunk(uint32_t first, uint32_t size, const std::vector<uin
         for (; i < size; i += p) cells[i] += add;
         step.next = i - size;
     }
-    for (const uint32_t hit : hits) cells[hit & 0xFFFF] += static_cast<uint16_t>(hit >> 16);
+    for (const uint32_t hit : hits) {
+        cells[hit & (kChunk - 1)] += static_cast<uint16_t>(hit >> kChunkBits);
+    }
     // A number whose logarithm sum falls short has one prime left above
     // 46,340. With b its bit length, 4 log2 n lies in [4b - 4, 4b): a full
     // sum, rounded down in at most 30 terms, is at least 4b - 34; one that

@@ -119,7 +119,7 @@ TEST_P(FactorCountsOfBlocks, AgainstTheFactorisationAndTrialDivision) {
 // sieve's stretch of listed hits: the numbers at each chunk's edges and a
 // sample between them.
 TEST_P(FactorCountsOfBlocks, LongBlocksAcrossPiecesAndStretches) {
-    const int32_t count = (1 << 22) + (1 << 20) + 12345;
+    const int32_t count = (1 << 23) + (1 << 20) + 12345;
     std::vector<uint8_t> counts(static_cast<size_t>(count));
     for (const int32_t first : {2, 1234567891, kMaxNumber - count + 1}) {
         ASSERT_EQ(factor_counts(first, count, counts.data()), count);
