@@ -79,6 +79,23 @@ inline constexpr std::array<uint64_t, kMaxPower + 2> kPowerMarks = [] {
     return marks;
 }();
 
+// What follows a prime that is not the last, which always has parentheses
+// when it is a power: " * " for the exponent 1 (and 0), "^e) * " for the
+// exponents 2 .. 99; in 8-byte words with the length in the last byte.
+inline constexpr uint32_t kInnerMarkCount = 100;
+inline constexpr std::array<uint64_t, kInnerMarkCount> kInnerMarks = [] {
+    std::array<uint64_t, kInnerMarkCount> marks{};
+    for (uint32_t e = 0; e < kInnerMarkCount; ++e) {
+        const uint64_t power = e >= 2 ? kPowerMarks[e] : 0;
+        auto size = static_cast<uint32_t>(power >> 56);
+        uint64_t mark = power & 0xFFFFFFFFFFFFFFu;
+        if (e >= 2) mark |= uint64_t{')'} << (8 * size++);
+        for (const char c : {' ', '*', ' '}) mark |= static_cast<uint64_t>(c) << (8 * size++);
+        marks[e] = mark | uint64_t{size} << 56;
+    }
+    return marks;
+}();
+
 // The same with the separator's table of short numbers at hand; inline, for
 // the lines of the long runs.
 inline char* WritePrimeDecomposition(char* at, const numlib::FactorResult& result,
@@ -101,15 +118,24 @@ inline char* WritePrimeDecomposition(char* at, const numlib::FactorResult& resul
     };
     // The primes before the largest are below the square root, and so
     // (always for the kernel's records: the test is for any caller's) in the
-    // table. The loop's end is the one branch that depends on the number.
+    // table, and their exponents below 31: a prime is its text and what
+    // follows it, from two tables. The loop's end is the one branch that
+    // depends on the number.
     for (int i = 1; i < last; ++i) {
         const int32_t prime = result.primes[i];
-        at = writePower(at, result.exponents[i], [&](char* to) {
-            return texts.Holds(prime) ? texts.Write(to, prime)
-                                      : WriteNumber(to, prime, texts.Separator());
-        });
-        std::memcpy(at, " * ", 3);
-        at += 3;
+        const auto exponent = static_cast<uint32_t>(result.exponents[i]);
+        if (exponent >= kInnerMarkCount || !texts.Holds(prime)) [[unlikely]] {
+            at = writePower(at, result.exponents[i],
+                            [&](char* to) { return WriteNumber(to, prime, texts.Separator()); });
+            std::memcpy(at, " * ", 3);
+            at += 3;
+            continue;
+        }
+        const uint64_t mark = kInnerMarks[exponent];
+        *at = '(';
+        at = texts.Write(at + (exponent > 1 ? 1 : 0), prime);
+        std::memcpy(at, &mark, 8);
+        at += mark >> 56;
     }
     // The largest is as often large as small: written without a branch on its size.
     return writePower(at, result.exponents[last], [&](char* to) {
