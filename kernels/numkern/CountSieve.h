@@ -22,12 +22,13 @@ inline uint8_t PackCountByte(uint32_t distinct, uint32_t withMultiplicity) {
 // only one. The cells start from two repeating patterns, of 2, 3, 5, 7 and
 // their powers 4, 8, 16, 9 (period 5,040) and of 11, 13 and 17 (period 2,431).
 //
-// Worked in chunks of 131,072 cells (256 KB), which stay in the L2 cache
-// while the primes walk them: a long chunk spreads the cost of each prime's
-// loop over many hits (with two threads, chunks half as long took 10 % more
-// time). The powers from 131,072 on hit a chunk at most once, mostly not at
-// all: once for a stretch of 64 chunks, they lay their hits into one list
-// per chunk, which the chunk then adds in.
+// Worked in chunks of 131,072 cells (256 KB), which stay in the L2 cache of
+// the processors measured (1 MB) while the primes walk them: a long chunk
+// spreads the cost of each prime's loop over many hits (with two threads,
+// chunks half as long took 10 % more time). The powers from 131,072 on hit
+// a chunk at most once, mostly not at all: once for a stretch of up to 64
+// chunks (a call's numbers, or a piece of them when two threads share it),
+// they lay their hits into one list per chunk, which the chunk then adds in.
 class CountSieve {
 public:
     CountSieve();

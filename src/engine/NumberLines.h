@@ -23,7 +23,7 @@ struct NumberFacts {
     bool isPair = false;
     int pairedColor = 0;
     // The counter that holds n's text when the caller counts the numbers up.
-    const format::DecimalCounter* number = nullptr;
+    const format::DecimalCounter* counter = nullptr;
 };
 
 // The lines of a text run, fixed for the run and free of state, so that a
@@ -81,9 +81,9 @@ private:
     }
     // The head of a number's line, at `at`; the end.
     char* WriteHead(char* at, const NumberFacts& facts) const {
-        if (facts.number == nullptr) return WriteHeadOf(at, facts);
+        if (facts.counter == nullptr) return WriteHeadOf(at, facts);
         *at = ' ';
-        at = facts.number->Write(at + (m_head.bare ? 0 : 1));
+        at = facts.counter->Write(at + (m_head.bare ? 0 : 1));
         return m_headNotes ? WriteHeadNotes(at, facts) : at;
     }
     // The head written from n itself, when no counter holds its text.

@@ -88,8 +88,8 @@ private:
     static void WorkOnParts(ScanBatch& batch, const BatchWork& work, bool fromBack);
     template <Work kWork>
     std::optional<ScanEnding> GoThroughBatch(const ScanBatch& batch);
-    // Counts the numbers at first .. last - 1 of a text run's batch that
-    // passed, and the primes among them.
+    // For the numbers at first .. last - 1 of a text run's batch: whether
+    // any passed, and the primes among those that did.
     void TallyPassed(const ScanBatch& batch, int first, int last);
 
     // Count only (ScanCounts.cpp): the kernel counts the primes of whole

@@ -130,7 +130,6 @@ std::optional<ScanEnding> Scan::GoThroughBatch(const ScanBatch& batch) {
                 std::min<int64_t>(m_ledger.NextProgress() - batch.Number(0), batch.Count() - 1));
             if (i < quiet) {
                 TallyPassed(batch, i, quiet);
-                m_ledger.Reach(batch.Number(quiet - 1));
                 i = quiet;
             }
         }

@@ -51,7 +51,7 @@ bool Scan::WalksCountBlocks() const {
 }
 
 ScanEnding Scan::WalkCountBlocks() {
-    // A block of 2^22 numbers (4 MB of counts): the kernel's set-up for a
+    // A block of 2^24 numbers (16 MB of counts): the kernel's set-up for a
     // block and its start of a helper thread are then a small part of the
     // work, and Stop still acts within milliseconds.
     constexpr int32_t kBlock = 1 << 24;
@@ -76,7 +76,11 @@ ScanEnding Scan::WalkCountBlocks() {
     for (int64_t blockStart = m_scanStart; blockStart <= end;) {
         const int32_t count = countFrom(blockStart);
         const int64_t nextStart = blockStart + count;
-        if (nextStart <= end && thread) thread->Begin([&] { make(nextStart, next); });
+        // The job gets its block's start by value: a scan that ends in this
+        // block leaves the loop while the job still runs.
+        if (nextStart <= end && thread) {
+            thread->Begin([&make, &next, nextStart] { make(nextStart, next); });
+        }
         if (auto ending = TallyCountBlock(blockStart, count, ready.data())) return *ending;
         if (nextStart <= end) {
             if (thread) {

@@ -22,7 +22,7 @@ ShortNumberTexts::ShortNumberTexts(format::Separator separator)
 }
 
 const ShortNumberTexts& ShortNumberTexts::For(format::Separator separator) {
-    static constexpr size_t kSeparators = 4;
+    static constexpr size_t kSeparators = static_cast<size_t>(format::Separator::None) + 1;
     static std::array<std::once_flag, kSeparators> made;
     static std::array<std::unique_ptr<const ShortNumberTexts>, kSeparators> tables;
     const auto at = static_cast<size_t>(separator);

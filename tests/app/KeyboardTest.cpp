@@ -61,7 +61,7 @@ void KeyboardTest::enterPressesTheFocusedButton() {
 void KeyboardTest::escapeStopsARun() {
     WindowFixture fixture;
     apptest::Click(fixture.Find<QRadioButton>("CountPrimesOnly"));
-    // The count goes in chunks of 2^27 numbers, with a progress point after each.
+    // The count goes in chunks of 2^29 numbers, with a progress point after each.
     fixture.Find<QLineEdit>("Text2")->setText(QStringLiteral("2,147,483,646"));
     QString reached;
     apptest::AtFirstProgressPoint(fixture.Window(), [&] {

@@ -30,8 +30,12 @@ TEST(ClockProgressStep, ThreeDisplaysASecond) {
         EXPECT_EQ(engine::ClockProgressStep(1000 + c.done, 1000, 3000, c.mode), c.step)
             << c.done << " in mode " << static_cast<int>(c.mode);
     }
-    // The command line's interval of a fifth of a second: the same rate.
+    // Shorter intervals, as the command line's: the same rate.
     EXPECT_EQ(engine::ClockProgressStep(1000 + 60000, 1000, 200, ComputeMode::DisplayAllNumbers),
+              100000);
+    EXPECT_EQ(engine::ClockProgressStep(1000 + 6000, 1000, 20, ComputeMode::DisplayAllNumbers),
+              100000);
+    EXPECT_EQ(engine::ClockProgressStep(1000 + 6900, 1000, 23, ComputeMode::DisplayAllNumbers),
               100000);
     // A whole range in the first interval does not overflow.
     EXPECT_EQ(engine::ClockProgressStep(2147483646, 1, 3000, ComputeMode::DoNPFGraph), 238609293);

@@ -81,6 +81,7 @@ struct Outcome {
     engine::HistogramState histogram;
     std::vector<RecordingView::Rendering> renderings;
     int32_t currentNumber = 0;
+    std::vector<int32_t> progress;  // the numbers of the progress points shown
     bool scanThreadSeen = false;
 };
 
@@ -109,6 +110,7 @@ Outcome RunWith(int threads, const engine::ComputeRequest& request, int stopAtEv
     outcome.histogram = host.histogram;
     outcome.renderings = view.renderings;
     outcome.currentNumber = host.flags.currentNumber;
+    outcome.progress = host.progressShown;
     return outcome;
 }
 
@@ -117,6 +119,7 @@ void ExpectSame(const Outcome& two, const Outcome& one, const std::string& what)
     EXPECT_EQ(two.messages, one.messages) << what;
     EXPECT_EQ(two.result, one.result) << what;
     EXPECT_EQ(two.currentNumber, one.currentNumber) << what;
+    EXPECT_EQ(two.progress, one.progress) << what;
     EXPECT_EQ(two.histogram.binCounts, one.histogram.binCounts) << what;
     EXPECT_EQ(two.histogram.valueSum, one.histogram.valueSum) << what;
     EXPECT_EQ(two.histogram.valueSquareSum, one.histogram.valueSquareSum) << what;

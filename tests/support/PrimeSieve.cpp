@@ -33,8 +33,14 @@ std::vector<char> PrimeFlags(int64_t first, int64_t last) {
 }
 
 int64_t CountPrimes(int64_t first, int64_t last) {
-    const std::vector<char> prime = PrimeFlags(first, last);
-    return std::count(prime.begin(), prime.end(), 1);
+    // In segments, so that a long range needs little memory.
+    constexpr int64_t kSegment = int64_t{1} << 24;
+    int64_t count = 0;
+    for (int64_t from = first; from <= last; from += kSegment) {
+        const std::vector<char> prime = PrimeFlags(from, std::min(last, from + kSegment - 1));
+        count += std::count(prime.begin(), prime.end(), 1);
+    }
+    return count;
 }
 
 }  // namespace oracle
