@@ -6,8 +6,10 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "support/DigitGrouping.h"
 #include "support/EkValue.h"
 #include "support/Factoring.h"
 
@@ -143,6 +145,40 @@ TEST(PrimeDecompositionText, EveryExponentAlone_AndBesideAnotherPrime) {
         const std::string parenthesised = power.empty() ? "3" : "(3" + power + ")";
         ASSERT_EQ(format::PrimeDecompositionText(result, Separator::Comma),
                   parenthesised + " * 1,009");
+    }
+}
+
+// The widest head and decomposition any caller can hand in, written into
+// heap blocks of exactly their room: a store past it is a sanitizer's error.
+TEST(ResultLineRoom, TheWidestHeadAndDecompositionFitTheirRoom) {
+    const int32_t widest = std::numeric_limits<int32_t>::min();
+    numlib::FactorResult result;
+    result.count = 9;
+    for (int i = 1; i <= 9; ++i) {
+        result.primes[static_cast<size_t>(i)] = widest;
+        result.exponents[static_cast<size_t>(i)] = 999;
+    }
+    for (const auto& [separator, mark] :
+         {std::pair{Separator::Comma, ','}, std::pair{Separator::None, '\0'}}) {
+        const std::string prime = "(" + oracle::GroupDigits(widest, mark) + "^999)";
+        std::string expected = prime;
+        for (int i = 2; i <= 9; ++i) expected += " * " + prime;
+        std::vector<char> decomposition(format::kMaxDecompositionWidth);
+        const char* end = format::WritePrimeDecomposition(decomposition.data(), result, separator);
+        const char* first = decomposition.data();
+        EXPECT_EQ(std::string(first, end), expected);
+
+        format::LineHeadOptions options;
+        options.filterActive = true;
+        options.filterIndex = widest;
+        options.showColor = true;
+        options.separator = separator;
+        std::vector<char> head(format::kMaxHeadWidth);
+        end = format::WriteLineHead(head.data(), widest, 5, options);
+        first = head.data();
+        EXPECT_EQ(std::string(first, end), " " + oracle::GroupDigits(widest, mark) +
+                                               " (N=" + oracle::GroupDigits(widest, mark) +
+                                               ") [5 M magenta]");
     }
 }
 
