@@ -7,10 +7,14 @@
 
 namespace engine {
 
-int NumberLines::Head(std::string& out, int32_t n, int color, int32_t filterIndex) const {
+format::LineHeadOptions NumberLines::HeadWith(int32_t filterIndex) const {
     format::LineHeadOptions head = m_head;
     head.filterIndex = filterIndex;
-    return format::LineHead(out, n, color, head);
+    return head;
+}
+
+int NumberLines::Head(std::string& out, int32_t n, int color, int32_t filterIndex) const {
+    return format::LineHead(out, n, color, HeadWith(filterIndex));
 }
 
 void NumberLines::WriteOneOrTwo(std::string& out, int32_t n, int32_t filterIndex) const {
@@ -61,15 +65,11 @@ void NumberLines::Write(std::string& out, const NumberFacts& facts) const {
 }
 
 char* NumberLines::WriteHeadOf(char* at, const NumberFacts& facts) const {
-    format::LineHeadOptions head = m_head;
-    head.filterIndex = facts.filterIndex;
-    return format::WriteLineHead(at, facts.n, facts.result->Color(), head);
+    return format::WriteLineHead(at, facts.n, facts.result->Color(), HeadWith(facts.filterIndex));
 }
 
 char* NumberLines::WriteHeadNotes(char* at, const NumberFacts& facts) const {
-    format::LineHeadOptions head = m_head;
-    head.filterIndex = facts.filterIndex;
-    return format::WriteHeadNotes(at, facts.result->Color(), head);
+    return format::WriteHeadNotes(at, facts.result->Color(), HeadWith(facts.filterIndex));
 }
 
 void NumberLines::WriteFactorLine(std::string& out, const NumberFacts& facts) const {

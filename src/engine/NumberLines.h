@@ -86,6 +86,8 @@ private:
         at = facts.counter->Write(at + (m_head.bare ? 0 : 1));
         return m_headNotes ? WriteHeadNotes(at, facts) : at;
     }
+    // The run's head options with a number's filter index.
+    format::LineHeadOptions HeadWith(int32_t filterIndex) const;
     // The head written from n itself, when no counter holds its text.
     char* WriteHeadOf(char* at, const NumberFacts& facts) const;
     // The filter index and colour after the number.

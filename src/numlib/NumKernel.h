@@ -105,10 +105,6 @@ private:
         Factor(first, n, result);
         return {result.count, result.Color(), result.IsPrime()};
     }
-
-    util::SharedLibrary m_library;
-    void (*m_calculatePrimes)(int32_t) = nullptr;
-    int32_t (*m_factor)(int32_t, int32_t, int32_t*, int16_t*) = nullptr;
     // A kernel call's failure (a negative result) ends the run with an error
     // that names what could not be done.
     [[noreturn]] static void Failed(const char* what);
@@ -118,6 +114,9 @@ private:
         return result;
     }
 
+    util::SharedLibrary m_library;
+    void (*m_calculatePrimes)(int32_t) = nullptr;
+    int32_t (*m_factor)(int32_t, int32_t, int32_t*, int16_t*) = nullptr;
     int32_t (*m_countFactors)(int32_t, int32_t) = nullptr;
     int16_t (*m_isPrime)(int32_t, int32_t) = nullptr;
     int64_t (*m_countPrimes)(int32_t, int32_t) = nullptr;
