@@ -19,9 +19,6 @@ using engine::ComputeMode;
 using engine::FilterOperator;
 using engine::FilterSign;
 
-// The space between the input groups on the left and the areas on the right.
-constexpr int kGapBeforeOutput = 10;
-
 struct FilterButton {
     const char* name;
     const char* caption;

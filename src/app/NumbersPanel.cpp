@@ -16,8 +16,6 @@ namespace app {
 
 namespace {
 
-// The space between the input groups on the left and the areas on the right.
-constexpr int kGapBeforeOutput = 10;
 constexpr int kClearButtonWidth = 44;
 constexpr int kMarkerWidth = 12;
 

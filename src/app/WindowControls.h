@@ -15,6 +15,9 @@ QFont MonospacedFont();
 // Bold in whatever font the control inherits.
 QFont BoldFont();
 
+// The space between the input groups on the left and the areas on the right.
+inline constexpr int kGapBeforeOutput = 10;
+
 // A control made on `parent`, named (objectName) as the program's
 // documentation names it, so that tests and the state rules find it.
 template <typename Widget, typename... Args>
